@@ -1,0 +1,49 @@
+#include "core/AppCore.h"
+
+#include <cassert>
+
+namespace zx {
+
+namespace {
+AppCore* gCurrent = nullptr;
+}
+
+AppCore::AppCore() : previous_(gCurrent)
+{
+    gCurrent = this;
+    image.setModelBandCode(0x21);
+    image.setModelVariant(0xF8);
+}
+
+AppCore::~AppCore()
+{
+    if (gCurrent == this)
+        gCurrent = previous_;
+}
+
+AppCore& AppCore::instance()
+{
+    assert(gCurrent && "no AppCore exists");
+    return *gCurrent;
+}
+
+void AppCore::InitAllFrameData()
+{
+    const BandLimits limits = zx::InitAllFrameData(image);
+    BandLowerMHz = limits.lowerMHz;
+    BandUpperMHz = limits.upperMHz;
+}
+
+void AppCore::SetBandLimitsFromImage()
+{
+    const BandLimits limits = DefaultBandTable(image.modelBandCode());
+    BandLowerMHz = limits.lowerMHz;
+    BandUpperMHz = limits.upperMHz;
+}
+
+void AppCore::ApplyEightChannelRule()
+{
+    EightChannelModel = EightChannelRule(image.modelBandCode(), image.modelVariant());
+}
+
+}  // namespace zx

@@ -1,0 +1,57 @@
+#pragma once
+// The application core: owns the one radio image and the shared state for
+// the whole run. Windows reach it through Core().
+#include <QObject>
+
+#include "core/ModelRules.h"
+#include "core/RadioImage.h"
+#include "core/SharedState.h"
+
+namespace zx {
+
+class AppCore : public QObject {
+    Q_OBJECT
+public:
+    AppCore();
+    ~AppCore() override;
+    AppCore(const AppCore&) = delete;
+    AppCore& operator=(const AppCore&) = delete;
+
+    RadioImage image;
+    DocumentState document;
+    PreWriteChecks checks;
+    LinkState link;
+    AppLifeState life;
+
+    bool LanguageChinese = false;
+    bool EightChannelModel = false;
+    int BandUpperMHz = 490;
+    int BandLowerMHz = 450;
+    int CurrentChannel = 1;  // channel under the grid cursor
+    int GridChannel = 1;     // channel named in the channel window's caption
+
+    // Builds the default image for the image's band code and variant and
+    // takes over its band limits.
+    void InitAllFrameData();
+    // Sets the band limits from the default band table for the image's band
+    // code (after the image was replaced by a file, a read or the memory map).
+    void SetBandLimitsFromImage();
+    // Evaluates the channel count rule on the image into EightChannelModel.
+    void ApplyEightChannelRule();
+    int ChannelCount() const { return EightChannelModel ? 8 : 16; }
+
+    // The current instance; exactly one exists while the program (or a test)
+    // runs.
+    static AppCore& instance();
+
+signals:
+    // Emitted after the language flag changed.
+    void languageChanged();
+
+private:
+    AppCore* previous_ = nullptr;
+};
+
+inline AppCore& Core() { return AppCore::instance(); }
+
+}  // namespace zx

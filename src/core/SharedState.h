@@ -1,0 +1,45 @@
+#pragma once
+// The state the windows share besides the image, grouped by concern. One
+// instance of each lives in the AppCore.
+#include <QByteArray>
+#include <QString>
+
+#include "core/RadioImage.h"
+
+namespace zx {
+
+inline const QString kDefaultDataFileName = QStringLiteral("ZX-4100.dat");
+
+// The data file in use and the copy of the image taken for change tracking.
+struct DocumentState {
+    QString DataFilePath = kDefaultDataFileName;
+    // True once the image has been stored in or read from a named file. A
+    // default name ("ZX-4100.dat") means the image was never saved.
+    bool hasFile = false;
+    QString LastDirectory;
+    RadioImage snapshot;
+};
+
+// Flags the editors set and the write command checks before it sends.
+struct PreWriteChecks {
+    bool PriorityChannelError = false;
+    bool OwnFleetIdError = false;
+    bool PttCodeCheck = false;
+    bool PttCodeMissing = false;
+};
+
+// The serial exchange in progress, if any.
+struct LinkState {
+    int ComPortNumber = 1;
+    int TransferMode = 0;
+    bool exchangeRunning = false;  // only one exchange at a time
+};
+
+// Flags of the main window's life cycle.
+struct AppLifeState {
+    bool AppExiting = false;
+    bool ChannelFormUnloaded = false;
+    bool ChannelFormOpen = true;
+};
+
+}  // namespace zx
