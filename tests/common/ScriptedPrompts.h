@@ -1,0 +1,39 @@
+#pragma once
+// Test stand-in for message boxes and file dialogs: records every request
+// and answers from a queue. A box that comes with no answer queued gets its
+// default button and is recorded, so a test never blocks.
+#include <deque>
+#include <vector>
+
+#include "platform/Prompt.h"
+
+namespace zx::test {
+
+class ScriptedPrompts {
+public:
+    ScriptedPrompts();
+    ~ScriptedPrompts();
+    ScriptedPrompts(const ScriptedPrompts&) = delete;
+    ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
+
+    // Queues the answer to the next message box.
+    void answer(MsgResult result) { answers_.push_back(result); }
+    // Queues the path the next file dialog returns ("" = cancelled).
+    void chooseFile(const QString& path) { files_.push_back(path); }
+
+    const std::vector<MessageRequest>& messages() const { return messages_; }
+    const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
+    void clear() { messages_.clear(); fileRequests_.clear(); }
+    int unansweredMessages() const { return unanswered_; }
+
+private:
+    std::deque<MsgResult> answers_;
+    std::deque<QString> files_;
+    std::vector<MessageRequest> messages_;
+    std::vector<FileRequest> fileRequests_;
+    int unanswered_ = 0;
+    MessageHandler previousMessage_;
+    FileHandler previousFile_;
+};
+
+}  // namespace zx::test
