@@ -1,7 +1,18 @@
 #include <QApplication>
 
+#include "core/AppCore.h"
+#include "core/ui/MDIForm1.h"
+#include "platform/ui/QtPrompts.h"
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setOrganizationName(QStringLiteral("ZOLT"));
+    QApplication::setApplicationName(QStringLiteral("ZX-4100"));
+    zx::InstallQtPrompts();
+    zx::AppCore core;
+    zx::MDIForm1 window;
+    window.resize(1024, 720);
+    window.show();
+    return app.exec();
 }

@@ -6,10 +6,6 @@
 
 namespace zx {
 
-// Defined in StringTableData.cpp.
-extern const StringResourceEntry kStringResources[];
-extern const int kStringResourceCount;
-
 QString StringResource(int id)
 {
     static const QHash<int, QString> table = [] {

@@ -16,6 +16,10 @@ struct StringResourceEntry {
     const char* text;  // UTF-8
 };
 
+// The table itself (StringTableData.cpp).
+extern const StringResourceEntry kStringResources[];
+extern const int kStringResourceCount;
+
 // The raw table entry for a resource id; empty for an id outside the table.
 QString StringResource(int id);
 

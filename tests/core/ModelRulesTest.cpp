@@ -56,6 +56,11 @@ struct ModelCase {
     bool eight;
 };
 
+void PrintTo(const ModelCase& c, std::ostream* os)
+{
+    *os << "band " << int(c.band) << " variant " << int(c.variant);
+}
+
 class ModelRuleTable : public ::testing::TestWithParam<ModelCase> {};
 
 TEST_P(ModelRuleTable, BuildsTheModelsDefaults)
