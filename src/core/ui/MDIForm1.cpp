@@ -373,10 +373,8 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 
 void MDIForm1::MnuHelpAbout_Click()
 {
-    if (!about_) {
+    if (!about_)
         about_ = new AboutForm(this);
-        connect(about_, &QObject::destroyed, this, [this] { about_ = nullptr; });
-    }
     about_->show();
     about_->raise();
     about_->activateWindow();

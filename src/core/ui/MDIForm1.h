@@ -6,6 +6,9 @@
 #include <map>
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include "core/ui/AboutForm.h"
 
 class QAction;
 class QLabel;
@@ -16,7 +19,7 @@ class QToolBar;
 
 namespace zx {
 
-class AboutForm;
+
 
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
@@ -74,7 +77,7 @@ private:
     std::array<QAction*, 9> MnuWindowSub_{};
     std::array<QLabel*, 3> panels_{};
     QTimer* tmrStatusBar_ = nullptr;
-    AboutForm* about_ = nullptr;
+    QPointer<AboutForm> about_;
     std::map<QString, QAction*> actions_;
     std::map<QString, int> captionIds_;
     std::map<QString, Command> commands_;
