@@ -3,7 +3,7 @@
 
 namespace zx {
 
-const StringResourceEntry kStringResources[] = {
+extern const StringResourceEntry kStringResources[] = {
     {1001, "文件(&F)"},
     {1002, "新建(&N)"},
     {1003, "打开(&O)"},
@@ -141,6 +141,6 @@ const StringResourceEntry kStringResources[] = {
     {1902, "FleetSync"},
 };
 
-const int kStringResourceCount = static_cast<int>(sizeof(kStringResources) / sizeof(kStringResources[0]));
+extern const int kStringResourceCount = static_cast<int>(sizeof(kStringResources) / sizeof(kStringResources[0]));
 
 }  // namespace zx
