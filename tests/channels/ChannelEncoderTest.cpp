@@ -339,8 +339,8 @@ TEST_F(EncodeOnCore, WritesRecordScanBitAndPttCodeCheck)
 
 TEST_F(EncodeOnCore, NothingOfOneChannelLeaksIntoTheNext)
 {
-    WriteChannelRecord(core.image, 1, Record("00 25 61 14 FF FF FF FF FF FF FF FF FF FF B5 F8"));
-    WriteChannelRecord(core.image, 2, Record("00 50 61 14 FF FF FF FF FF FF FF FF 00 8F B0 F8"));
+    WriteChannelRecord(core.image, 1, Record("00 25 61 14 FF FF FF FF 13 A8 FF FF FF FF B5 F8"));
+    WriteChannelRecord(core.image, 2, Record("00 50 61 14 FF FF FF FF 13 28 FF FF 00 8F B0 F8"));
     for (int channel : {1, 2}) {
         core.channelRegisters = DecodeChannel(ReadChannelRecord(core.image, channel), true, 0, false);
         core.channelRegisters.ChOptSignal.clear();

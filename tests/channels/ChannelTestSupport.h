@@ -1,5 +1,7 @@
 #pragma once
 // Small helpers of the channel tests: records written and compared as hex.
+#include <ostream>
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,3 +25,9 @@ inline QByteArray Hex(const ChannelRecordBytes& r)
 }
 
 }  // namespace zx::test
+
+// Hex texts read as text in failure messages.
+inline void PrintTo(const QByteArray& bytes, std::ostream* os)
+{
+    *os << '"' << bytes.constData() << '"';
+}
