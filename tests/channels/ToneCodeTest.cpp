@@ -81,6 +81,20 @@ TEST(ToneEncode, DqtWithoutPolarityTakesTheGivenFallback)
     EXPECT_EQ(ToneCodeFromText(QStringLiteral("D023"), false, true), (ToneCode{0x13, 0xA8}));
 }
 
+TEST(ToneDecode, EveryCodeReadsAsATextThatEncodesBackToTheSameText)
+{
+    for (int high = 0; high < 256; ++high) {
+        for (int low = 0; low < 256; ++low) {
+            const ToneCode code{static_cast<std::uint8_t>(low), static_cast<std::uint8_t>(high)};
+            const QString text = ToneText(code, false);
+            ASSERT_FALSE(text.isEmpty());
+            if (code.isNone())
+                continue;
+            ASSERT_EQ(ToneText(ToneCodeFromText(text, false), false), text) << high << " " << low;
+        }
+    }
+}
+
 TEST(ToneList, HasTheTablesInListOrderAndEveryTextRoundTrips)
 {
     const QStringList english = BuildToneList(false);
