@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "channels/ChannelRecord.h"
+#include "channels/ScanAddBytes.h"
 #include "channels/ChannelRegisters.h"
 
 namespace zx {

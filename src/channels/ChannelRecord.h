@@ -1,6 +1,6 @@
 #pragma once
 // ChannelRecord: the 16 bytes of one channel at image address channel * 16
-// (channels 1..16), and the scan-add bits of all channels (0x17E, 0x17F).
+// (channels 1..16), with its field offsets and image access.
 #include <array>
 #include <cstdint>
 
@@ -54,27 +54,5 @@ inline void WriteChannelRecord(RadioImage& image, int channel, const ChannelReco
     auto bytes = image.range(layout::ChannelRecord(channel), layout::kChannelRecordSize);
     std::copy(r.begin(), r.end(), bytes.begin());
 }
-
-// The two scan-add bytes: channel n in bit n-1 of `low` (0x17E) for 1..8,
-// bit n-9 of `high` (0x17F) for 9..16.
-struct ScanAddBytes {
-    std::uint8_t low = 0xFF;
-    std::uint8_t high = 0xFF;
-
-    static ScanAddBytes Of(const RadioImage& image)
-    {
-        return {image.at(layout::ScanAddBits), image.at(layout::ScanAddBitsHigh)};
-    }
-    void StoreInto(RadioImage& image) const
-    {
-        image.set(layout::ScanAddBits, low);
-        image.set(layout::ScanAddBitsHigh, high);
-    }
-    bool Bit(int channel) const
-    {
-        return channel <= 8 ? ((low >> (channel - 1)) & 1) != 0 : ((high >> (channel - 9)) & 1) != 0;
-    }
-    bool operator==(const ScanAddBytes&) const = default;
-};
 
 }  // namespace zx
