@@ -232,6 +232,14 @@ ScanAddBytes ApplyScanAdd(ScanAddBytes bits, int channel, const QString& text, b
     return bits;
 }
 
+EncodedChannel EncodeChannelWithScanAdd(const ChannelRegisters& regs, int channel, const ChannelRecordBytes& stored,
+                                        ScanAddBytes scanAdd, std::uint8_t pttIdType, bool eightChannel, bool chinese)
+{
+    EncodedChannel out = EncodeChannelRecord(regs, stored, pttIdType, chinese);
+    out.scanAdd = ApplyScanAdd(scanAdd, channel, regs.ChScanAdd, eightChannel, chinese);
+    return out;
+}
+
 void ApplyChannelDefaults(ChannelRegisters& regs, const QString& rxText, std::uint8_t pttIdType, bool chinese)
 {
     regs.ChRxFreq = BcdFrequency::ToText(DecimalText(rxText).Rounded(5, false) % 100000000);

@@ -30,6 +30,7 @@ QString PttIdText(std::uint8_t code, std::uint8_t pttIdType, bool chinese);
 
 struct EncodedChannel {
     ChannelRecordBytes record{};
+    ScanAddBytes scanAdd;  // filled by EncodeChannelWithScanAdd only
     bool pttIdOn = false;  // the channel has PTT ID On: set PttCodeCheck
 };
 
@@ -53,6 +54,11 @@ EncodedChannel EncodeChannelRecord(const ChannelRegisters& registers, const Chan
 // also sets 0x17F to FF.
 ScanAddBytes ApplyScanAdd(ScanAddBytes bits, int channel, const QString& scanAddText, bool eightChannel,
                           bool chinese);
+
+// Both at once: the new record of `channel` and the scan-add bytes after it.
+EncodedChannel EncodeChannelWithScanAdd(const ChannelRegisters& registers, int channel,
+                                        const ChannelRecordBytes& stored, ScanAddBytes scanAdd,
+                                        std::uint8_t pttIdType, bool eightChannel, bool chinese);
 
 // The defaults of a channel that has just got its first RX frequency:
 // ChRxFreq becomes rxText in the "000.00000" form and every empty text its

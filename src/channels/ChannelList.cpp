@@ -41,14 +41,13 @@ void EncodeChannel(AppCore& core, int channel)
 {
     if (channel < 1 || channel > core.ChannelCount())
         return;
-    const EncodedChannel encoded = EncodeChannelRecord(core.channelRegisters, ReadChannelRecord(core.image, channel),
-                                                       core.image.at(layout::PttIdType), core.LanguageChinese);
+    const EncodedChannel encoded = EncodeChannelWithScanAdd(
+        core.channelRegisters, channel, ReadChannelRecord(core.image, channel), ScanAddBytes::Of(core.image),
+        core.image.at(layout::PttIdType), core.EightChannelModel, core.LanguageChinese);
     WriteChannelRecord(core.image, channel, encoded.record);
+    encoded.scanAdd.StoreInto(core.image);
     if (encoded.pttIdOn)
         core.checks.PttCodeCheck = true;
-    ApplyScanAdd(ScanAddBytes::Of(core.image), channel, core.channelRegisters.ChScanAdd, core.EightChannelModel,
-                 core.LanguageChinese)
-        .StoreInto(core.image);
 }
 
 void ClearChannelData(AppCore& core, int channel)
