@@ -46,4 +46,10 @@ void AppCore::ApplyEightChannelRule()
     EightChannelModel = EightChannelRule(image.modelBandCode(), image.modelVariant());
 }
 
+void AppCore::CopyChannelRecords()
+{
+    for (int channel = 1; channel <= layout::kMaxChannels; ++channel)
+        ChData[static_cast<std::size_t>(channel - 1)] = ReadChannelRecord(image, channel);
+}
+
 }  // namespace zx

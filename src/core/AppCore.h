@@ -1,8 +1,12 @@
 #pragma once
 // The application core: owns the one radio image and the shared state for
 // the whole run. Windows reach it through Core().
+#include <array>
+
 #include <QObject>
 
+#include "channels/ChannelRecord.h"
+#include "channels/ChannelRegisters.h"
 #include "core/ModelRules.h"
 #include "core/RadioImage.h"
 #include "core/SharedState.h"
@@ -30,6 +34,13 @@ public:
     int CurrentChannel = 1;  // channel under the grid cursor
     int GridChannel = 1;     // channel named in the channel window's caption
 
+    // The current-channel registers: the settings of the channel being
+    // decoded, edited or printed.
+    ChannelRegisters channelRegisters;
+    // Copy of the 16 channel records, index channel - 1, taken by
+    // CopyChannelRecords for the decoders.
+    std::array<ChannelRecordBytes, layout::kMaxChannels> ChData{};
+
     // Builds the default image for the image's band code and variant and
     // takes over its band limits.
     void InitAllFrameData();
@@ -39,6 +50,9 @@ public:
     // Evaluates the channel count rule on the image into EightChannelModel.
     void ApplyEightChannelRule();
     int ChannelCount() const { return EightChannelModel ? 8 : 16; }
+    // Copies the 16 channel records of the image into ChData (also on an
+    // 8-channel model).
+    void CopyChannelRecords();
 
     // The current instance; exactly one exists while the program (or a test)
     // runs.

@@ -1,0 +1,73 @@
+#include "channels/ChannelList.h"
+
+#include "channels/ChannelCodec.h"
+#include "channels/DecimalText.h"
+#include "core/AppCore.h"
+
+namespace zx {
+
+namespace {
+constexpr int kTransferCompleted = 55;
+}
+
+ChannelListContents DecodeAllChannels(AppCore& core)
+{
+    ChannelListContents contents;
+    if (core.link.TransferMode == kTransferCompleted) {
+        core.ApplyEightChannelRule();
+        contents.relayout = true;
+    }
+    core.CopyChannelRecords();
+    const std::uint8_t pttIdType = core.image.at(layout::PttIdType);
+    const ScanAddBytes scan = ScanAddBytes::Of(core.image);
+    const int count = core.ChannelCount();
+    int programmed = 0;
+    for (int channel = 1; channel <= count; ++channel) {
+        const ChannelRecordBytes& record = core.ChData[static_cast<std::size_t>(channel - 1)];
+        core.channelRegisters = DecodeChannel(record, scan.Bit(channel), pttIdType, core.LanguageChinese);
+        if (IsProgrammedRecord(record)) {
+            ++programmed;
+            contents.rows.push_back(core.channelRegisters.Columns());
+        } else {
+            contents.rows.push_back(ChannelColumns{});
+        }
+    }
+    contents.freeAreaBytes = (core.EightChannelModel ? 128 : 256) - 16 * programmed;
+    core.CurrentChannel = 1;
+    return contents;
+}
+
+void EncodeChannel(AppCore& core, int channel)
+{
+    if (channel < 1 || channel > core.ChannelCount())
+        return;
+    const EncodedChannel encoded = EncodeChannelWithScanAdd(
+        core.channelRegisters, channel, ReadChannelRecord(core.image, channel), ScanAddBytes::Of(core.image),
+        core.image.at(layout::PttIdType), core.EightChannelModel, core.LanguageChinese);
+    WriteChannelRecord(core.image, channel, encoded.record);
+    encoded.scanAdd.StoreInto(core.image);
+    if (encoded.pttIdOn)
+        core.checks.PttCodeCheck = true;
+}
+
+void ClearChannelData(AppCore& core, int channel)
+{
+    core.channelRegisters.ClearColumns();
+    if (IsValidChannelNumber(channel))
+        WriteChannelRecord(core.image, channel, EmptyChannelRecord());
+}
+
+int FreeAreaBytes(std::span<const QString> rxTexts, bool eightChannel)
+{
+    const std::size_t count = eightChannel ? 8 : 16;
+    int programmed = 0;
+    for (std::size_t i = 0; i < rxTexts.size() && i < count; ++i)
+    {
+        const DecimalText value(rxTexts[i]);
+        if (value.Scaled(5) != 0 || value.HasRemainder(5))
+            ++programmed;
+    }
+    return (eightChannel ? 128 : 256) - 16 * programmed;
+}
+
+}  // namespace zx
