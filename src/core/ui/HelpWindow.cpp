@@ -1,0 +1,72 @@
+#include "core/ui/HelpWindow.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "core/AppCore.h"
+
+// The help pages live in the static zxui library; their resource initializer
+// must be pulled in explicitly.
+static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace zx {
+
+namespace {
+QPointer<HelpWindow>& Instance()
+{
+    static QPointer<HelpWindow> window;
+    return window;
+}
+}  // namespace
+
+HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
+{
+    InitHelpResources();
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("HelpWindow"));
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(640, 520);
+}
+
+HelpWindow* HelpWindow::instance(bool create)
+{
+    QPointer<HelpWindow>& window = Instance();
+    if (!window && create)
+        window = new HelpWindow;
+    return window;
+}
+
+QString HelpWindow::PagePath(const QString& page, bool chinese)
+{
+    return QStringLiteral(":/help/%1/%2.html").arg(chinese ? QStringLiteral("zh") : QStringLiteral("en"), page);
+}
+
+bool HelpWindow::ShowPage(const QString& page, bool chinese)
+{
+    InitHelpResources();
+    const bool found = !page.isEmpty() && QFile::exists(PagePath(page, chinese));
+    page_ = found ? page : kGeneralHelpPage;
+    chinese_ = chinese;
+    browser_->setSource(QUrl(QStringLiteral("qrc") + PagePath(page_, chinese_)));
+    setWindowTitle(browser_->documentTitle());
+    show();
+    raise();
+    activateWindow();
+    return found;
+}
+
+QUrl HelpWindow::currentSource() const { return browser_->source(); }
+
+void ShowHelpTopic(QWidget* caller, const QString& page)
+{
+    Q_UNUSED(caller);  // the help window stands on its own beside the program
+    HelpWindow::instance()->ShowPage(page, Core().LanguageChinese);
+}
+
+}  // namespace zx
