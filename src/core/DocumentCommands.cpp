@@ -222,11 +222,22 @@ bool DocumentCommands::WriteDataFile()
     // QSaveFile writes a temporary file beside the target and renames it over
     // the target only when everything was written, so the previous file
     // survives any failure whole.
+    // Unbuffered, so a short write (a full disk) shows in write()'s count
+    // instead of vanishing in a later flush.
     QSaveFile file(Core().document.DataFilePath);
-    bool ok = file.open(QIODevice::WriteOnly);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (ok) {
         const QByteArray bytes = BuildDataFile(Core().image);
-        ok = file.write(bytes) == bytes.size() && file.commit();
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            // A short write is retried, so the failure that stopped it is
+            // reported with its own reason.
+            const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        ok = done == bytes.size() && file.commit();
     }
     if (!ok) {
         const QString reason = file.errorString();

@@ -47,10 +47,15 @@ QString HelpWindow::PagePath(const QString& page, bool chinese)
     return QStringLiteral(":/help/%1/%2.html").arg(chinese ? QStringLiteral("zh") : QStringLiteral("en"), page);
 }
 
-bool HelpWindow::ShowPage(const QString& page, bool chinese)
+bool HelpWindow::PageExists(const QString& page, bool chinese)
 {
     InitHelpResources();
-    const bool found = !page.isEmpty() && QFile::exists(PagePath(page, chinese));
+    return !page.isEmpty() && QFile::exists(PagePath(page, chinese));
+}
+
+bool HelpWindow::ShowPage(const QString& page, bool chinese)
+{
+    const bool found = PageExists(page, chinese);
     page_ = found ? page : kGeneralHelpPage;
     chinese_ = chinese;
     browser_->setSource(QUrl(QStringLiteral("qrc") + PagePath(page_, chinese_)));

@@ -30,6 +30,8 @@ public:
 
     // The resource path of a page, e.g. ":/help/en/general.html".
     static QString PagePath(const QString& page, bool chinese);
+    // True when the page is shipped in that language.
+    static bool PageExists(const QString& page, bool chinese);
 
 private:
     HelpWindow();
