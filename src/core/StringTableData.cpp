@@ -3,6 +3,11 @@
 
 namespace zx {
 
+// Declared extern so that the table is visible to StringTable.cpp (a const at
+// namespace scope is otherwise local to this file).
+extern const StringResourceEntry kStringResources[];
+extern const int kStringResourceCount;
+
 const StringResourceEntry kStringResources[] = {
     {1001, "文件(&F)"},
     {1002, "新建(&N)"},
@@ -102,6 +107,39 @@ const StringResourceEntry kStringResources[] = {
     {2056, "Read"},
     {2057, "Write"},
     {2058, "About"},
+    // Window captions and Window-menu slot captions.
+    {1040, "信道信息 [信道-1]"},
+    {1041, " 可选功能"},
+    {1042, " 键设定"},
+    {1043, " 扫描信息"},
+    {1044, " DTMF(双音多频)"},
+    {1045, " FleetSync(队列同步)"},
+    {1046, " 测试频率"},
+    {1047, " 嵌入信息"},
+    {1048, " 信道编辑"},
+    {1075, "关闭(&C)"},
+    {1076, "帮助(&H)"},
+    {1098, "可选功能"},
+    {1123, "DTMF(双音多频)"},
+    {1141, "键设定"},
+    {1142, "扫描信息"},
+    {1185, "测试频率"},
+    {2040, "Channel Information [ Channel - 1 ]"},
+    {2041, " Optional Features"},
+    {2042, " Key Assignment"},
+    {2043, " Scan Information"},
+    {2044, " DTMF"},
+    {2045, " FleetSync"},
+    {2046, " Test Frequency"},
+    {2047, " Embedded Message"},
+    {2048, " Channel Edit"},
+    {2075, "&Close"},
+    {2076, "&Help"},
+    {2098, "Optional Features"},
+    {2123, "DTMF"},
+    {2141, "Key Assignment"},
+    {2142, "Scan Information"},
+    {2185, "Test Frequency"},
 };
 
 const int kStringResourceCount = static_cast<int>(sizeof(kStringResources) / sizeof(kStringResources[0]));

@@ -157,8 +157,14 @@ void EditorWindowRegistry::RestoreChannelWindow()
     if (!w)
         return;
     const Qt::WindowStates state = w->windowState();
-    if (state & (Qt::WindowMinimized | Qt::WindowMaximized))
+    if (state & (Qt::WindowMinimized | Qt::WindowMaximized)) {
+        // A child window shows itself when its state changes; a hidden
+        // channel list must stay hidden.
+        const bool hidden = w->isHidden();
         w->setWindowState(state & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+        if (hidden)
+            w->hide();
+    }
     w->move(0, 0);
 }
 
