@@ -83,9 +83,11 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event)
         ShowHelpTopic(menu, page);
         return true;
     }
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus && qobject_cast<QWidget*>(watched))
-        focus = static_cast<QWidget*>(watched);
+    // The key goes to the focused control; when it reaches us through the
+    // platform window first, ask the application for the focus.
+    QWidget* focus = qobject_cast<QWidget*>(watched);
+    if (!focus)
+        focus = QApplication::focusWidget();
     ShowHelpTopic(focus, PageForWidget(focus));
     return true;
 }
