@@ -361,6 +361,25 @@ TEST_F(EditorWindowsTest, ASlotClickOnAMinimizedWindowKeepsItMinimized)
     EXPECT_EQ(Front(), Window(4));
 }
 
+TEST_F(EditorWindowsTest, ClickingTheMarkedSlotKeepsItsMark)
+{
+    registry->OpenEditorWindow(4);
+    ASSERT_TRUE(SlotAction(4)->isChecked());
+    SlotAction(4)->trigger();
+    EXPECT_TRUE(SlotAction(4)->isChecked());
+    EXPECT_TRUE(Table().slot(4).checked);
+}
+
+TEST_F(EditorWindowsTest, AWindowWithoutFactoryIsNotListed)
+{
+    EditorWindowRegistry bare(area);
+    bare.OpenEditorWindow(5);
+    bare.OpenTreeView();
+    EXPECT_FALSE(Table().isOpen(FleetsyncFormOpen));
+    EXPECT_FALSE(Table().isOpen(TreeViewFormOpen));
+    EXPECT_FALSE(Table().slot(5).visible);
+}
+
 TEST_F(EditorWindowsTest, ASlotClickActivatesANormalWindow)
 {
     registry->OpenEditorWindow(4);

@@ -69,6 +69,10 @@ QString EditorWindowRegistry::SlotCaption(int k) const
 
 void EditorWindowRegistry::OpenEditorWindow(int k)
 {
+    // A window nobody has registered yet cannot be opened; its slot must not
+    // list a window that does not exist.
+    if (!window(k) && !factories_.at(static_cast<std::size_t>(k)))
+        return;
     WindowSlotTable& table = Core().windowSlots;
     if (k == 0)
         table.setOpen(ChannelFormOpen, true);
@@ -85,6 +89,8 @@ void EditorWindowRegistry::OpenEditorWindow(int k)
 
 void EditorWindowRegistry::OpenTreeView()
 {
+    if (!treeView() && !factories_[kTreeViewIndex])
+        return;
     Core().windowSlots.setOpen(TreeViewFormOpen, true);
     EditorWindowFrame* w = LoadTreeView();
     if (!w)
@@ -181,7 +187,12 @@ void EditorWindowRegistry::BindWindowMenu(QAction* windowMenuAction, const QList
         QAction* action = slotActions[k];
         slotActions_ << action;
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, k] { MnuWindowSub_Click(k); });
+        connect(action, &QAction::triggered, this, [this, k] {
+            MnuWindowSub_Click(k);
+            // A click on the marked slot toggles the action's own mark off
+            // while the table does not change: mirror it again.
+            SyncMenu();
+        });
     }
     SyncMenu();
 }
