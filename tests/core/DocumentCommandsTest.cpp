@@ -170,7 +170,7 @@ TEST_F(DocumentCommandsTest, AFailedWriteIsReportedAndChangesNeitherSnapshotNorT
 
     ASSERT_EQ(prompts.messages().size(), 1u);
     const MessageRequest& m = prompts.messages()[0];
-    EXPECT_FALSE(m.text.isEmpty());
+    EXPECT_EQ(m.text, "No such file or directory") << "the system's text";
     EXPECT_EQ(m.title, "ZX-4100");
     EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);

@@ -361,6 +361,31 @@ TEST_F(EditorWindowsTest, ASlotClickOnAMinimizedWindowKeepsItMinimized)
     EXPECT_EQ(Front(), Window(4));
 }
 
+TEST_F(EditorWindowsTest, ChannelInformationShowsTheClosedChannelListAgain)
+{
+    EditorWindowFrame* channel = Window(0);
+    channel->close();  // hidden, not unloaded
+    ASSERT_FALSE(Table().slot(0).visible);
+    core.GridChannel = 12;
+    registry->OpenEditorWindow(0);
+    EXPECT_TRUE(Table().isOpen(ChannelFormOpen));
+    EXPECT_EQ(Table().slot(0).caption, " Channel Information [ Channel - 12 ]");
+    EXPECT_EQ(CheckedVisibleSlots(), (std::vector<int>{0}));
+    EXPECT_EQ(Window(0), channel);
+    EXPECT_TRUE(channel->isVisible());
+    EXPECT_EQ(created[0], 1);
+
+    core.LanguageChinese = true;
+    channel->close();
+    registry->OpenEditorWindow(0);
+    EXPECT_EQ(Table().slot(0).caption, QString::fromUtf8(" 信道信息 [ 信道 - 12 ]"));
+
+    channel->close();
+    registry->SetChannelSlotCaption([] { return QStringLiteral("from the channel list"); });
+    registry->OpenEditorWindow(0);
+    EXPECT_EQ(Table().slot(0).caption, "from the channel list");
+}
+
 TEST_F(EditorWindowsTest, ClickingTheMarkedSlotKeepsItsMark)
 {
     registry->OpenEditorWindow(4);
