@@ -210,3 +210,24 @@ TEST_F(F1Test, OnAHighlightedMenuItemOpensItsPage)
     EXPECT_EQ(Shown(), "qrc:/help/en/dtmf.html");
     EXPECT_FALSE(menu.isVisible());
 }
+
+TEST_F(F1Test, InAModalDialogTheHelpWindowIsNotBlocked)
+{
+    QDialog dialog(&main);
+    dialog.setProperty(kHelpPageProperty, "commport");
+    auto* option = new QLineEdit(&dialog);
+    option->setProperty(kHelpContextIdProperty, 7100);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    QTest::keyClick(option, Qt::Key_F1);
+    EXPECT_EQ(Shown(), "qrc:/help/en/commport.html");
+    EXPECT_EQ(HelpWindow::instance()->parentWidget(), &dialog);
+    EXPECT_TRUE(HelpWindow::instance()->isWindow());
+    dialog.hide();
+
+    // Outside the dialog the same help window stands on its own again.
+    QTest::keyClick(&main, Qt::Key_F1);
+    EXPECT_EQ(HelpWindow::instance()->parentWidget(), nullptr);
+    EXPECT_EQ(Shown(), "qrc:/help/en/general.html");
+}

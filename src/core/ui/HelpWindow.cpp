@@ -1,5 +1,6 @@
 #include "core/ui/HelpWindow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
@@ -71,7 +72,16 @@ QUrl HelpWindow::currentSource() const { return browser_->source(); }
 void ShowHelpTopic(QWidget* caller, const QString& page)
 {
     Q_UNUSED(caller);  // the help window stands on its own beside the program
-    HelpWindow::instance()->ShowPage(page, Core().LanguageChinese);
+    HelpWindow* help = HelpWindow::instance();
+    // While a modal dialog runs, every other window is blocked; the help
+    // window becomes the dialog's own window so F1 in a dialog can be read.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != help && help->parentWidget() != modal) {
+        const QRect geometry = help->geometry();
+        help->setParent(modal, Qt::Window);
+        help->setGeometry(geometry);
+    }
+    help->ShowPage(page, Core().LanguageChinese);
 }
 
 }  // namespace zx
