@@ -10,6 +10,7 @@
 #include "core/ModelRules.h"
 #include "core/RadioImage.h"
 #include "core/SharedState.h"
+#include "core/WindowSlotTable.h"
 
 namespace zx {
 
@@ -26,6 +27,8 @@ public:
     PreWriteChecks checks;
     LinkState link;
     AppLifeState life;
+    // The Window menu's slots and the editor windows' open flags.
+    WindowSlotTable windowSlots;
 
     bool LanguageChinese = false;
     bool EightChannelModel = false;

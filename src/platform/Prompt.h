@@ -29,6 +29,7 @@ struct FileRequest {
     QString directory;  // the folder the dialog starts in
     QString fileName;   // the proposed name (Save)
     QString filter;     // "Data Files (*.dat);;All Files (*)"
+    bool confirmOverwrite = false;  // Save: ask before replacing an existing file
     QWidget* parent = nullptr;
 };
 

@@ -67,7 +67,8 @@ QString ShowFileDialog(const FileRequest& r)
     if (r.kind == FileRequest::Kind::Open)
         return QFileDialog::getOpenFileName(r.parent, r.title, start, r.filter);
     return QFileDialog::getSaveFileName(r.parent, r.title, start, r.filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+                                        r.confirmOverwrite ? QFileDialog::Options()
+                                                           : QFileDialog::DontConfirmOverwrite);
 }
 
 }  // namespace

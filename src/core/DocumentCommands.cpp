@@ -1,0 +1,296 @@
+#include "core/DocumentCommands.h"
+
+#include <cerrno>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "core/AppCore.h"
+#include "core/DataFile.h"
+#include "platform/Prompt.h"
+
+namespace zx {
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("ZX-4100");
+
+QString Lang(const char* english, const char* chinese)
+{
+    return Core().LanguageChinese ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
+}
+
+QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+}  // namespace
+
+DocumentCommands::DocumentCommands(DocumentHooks hooks) : hooks_(std::move(hooks)) {}
+
+QString DocumentCommands::FileFilter()
+{
+    return Lang("QDF Data Files(*.dat)", "QDF 数据文件 (*.dat)");
+}
+
+QString DocumentCommands::ChannelSlotCaptionAfterReplace()
+{
+    return Core().LanguageChinese ? QString::fromUtf8(" 信道信息 [ 信道 - 1 ]")
+                                  : QStringLiteral(" Channel Information [ Channel-1 ]");
+}
+
+QString DocumentCommands::FileNameOf(const QString& path) const
+{
+    if (hooks_.getFileName)
+        return hooks_.getFileName(path);
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString DocumentCommands::InitialDirectory() const
+{
+    const QString& last = Core().document.LastDirectory;
+    return last.isEmpty() ? QCoreApplication::applicationDirPath() : last;
+}
+
+void DocumentCommands::ShowOpenError(const QString& text) const
+{
+    MessageRequest box;
+    box.text = text;
+    box.title = Lang("Error", "错误");
+    box.icon = MsgIcon::Critical;
+    box.buttons = MsgButtons::Ok;
+    box.defaultButton = MsgResult::Ok;
+    box.parent = hooks_.dialogParent;
+    Ask(box);
+}
+
+void DocumentCommands::ShowChannelSlot()
+{
+    WindowSlotTable& table = Core().windowSlots;
+    table.setWindowMenuVisible(true);
+    table.setSlotVisible(0, true);
+    table.setSlotCaption(0, ChannelSlotCaptionAfterReplace());
+}
+
+void DocumentCommands::NewDocument()
+{
+    MessageRequest box;
+    box.text = Lang("All data will be cleared.", "所有数据将被清除.");
+    box.title = Lang("Warning", "警告");
+    box.icon = MsgIcon::Exclamation;
+    box.buttons = MsgButtons::OkCancel;
+    box.defaultButton = MsgResult::Cancel;
+    box.parent = hooks_.dialogParent;
+    if (Ask(box) != MsgResult::Ok)
+        return;
+
+    AppCore& core = Core();
+    Run(hooks_.closeEditorWindows);
+    Run(hooks_.prepareChannelWindow);
+    core.InitAllFrameData();
+    TakeSnapshot();
+    Run(hooks_.decodeAllChannels);
+    core.document.DataFilePath = kDefaultDataFileName;
+    core.document.hasFile = false;
+    Run(hooks_.updateMainCaption);
+    ShowChannelSlot();
+    Run(hooks_.resetGridCursor);
+}
+
+bool DocumentCommands::OpenDocument()
+{
+    AppCore& core = Core();
+    FileRequest request;
+    request.kind = FileRequest::Kind::Open;
+    request.directory = InitialDirectory();
+    request.filter = FileFilter();
+    request.parent = hooks_.dialogParent;
+    lastInitDir_ = request.directory;
+    const QString path = AskFileName(request);
+    if (path.isEmpty())
+        return false;
+
+    Run(hooks_.closeEditorWindows);
+    Run(hooks_.prepareChannelWindow);
+
+    // The whole file is read and validated before anything is replaced; a
+    // file that cannot be read is reported, so the user never believes it
+    // was opened.
+    if (QFileInfo(path).isDir()) {
+        ShowOpenError(qt_error_string(EISDIR));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowOpenError(file.errorString());
+        return false;
+    }
+    if (file.size() != kDataFileSize) {
+        ShowOpenError(Lang("Incorrect File Type.", "文件类型不正确。"));
+        return false;
+    }
+    const QByteArray bytes = file.read(kDataFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        ShowOpenError(file.errorString());
+        return false;
+    }
+    file.close();
+    const DataFileContents contents = ParseDataFile(bytes);
+    if (!contents.ok()) {
+        ShowOpenError(Lang("Incorrect File Type.", "文件类型不正确。"));
+        return false;
+    }
+
+    core.image = contents.image;
+    core.document.LastDirectory = FolderOf(path);
+    const RadioImage& image = core.image;
+    const std::uint8_t ownFleet = image.at(layout::OwnFleet);
+    if (image.at(layout::PttIdType) != 1
+        || (ownFleet != 0x00 && ownFleet != 0xFF && image.at(layout::OwnIdHigh) != 0xFF))
+        core.checks.OwnFleetIdError = false;
+    core.SetBandLimitsFromImage();
+    core.ApplyEightChannelRule();
+    Run(hooks_.layoutChannelGrid);
+    TakeSnapshot();
+    Run(hooks_.decodeAllChannels);
+    core.document.DataFilePath = path;
+    core.document.hasFile = true;
+    Run(hooks_.updateMainCaption);
+    ShowChannelSlot();
+    Run(hooks_.resetGridCursor);
+    return true;
+}
+
+SaveResult DocumentCommands::MnuFileSave_Click()
+{
+    DocumentState& doc = Core().document;
+    if (!doc.hasFile) {
+        FileRequest request;
+        request.kind = FileRequest::Kind::Save;
+        request.fileName = kDefaultDataFileName;
+        request.directory = lastInitDir_;
+        request.filter = FileFilter();
+        request.confirmOverwrite = true;
+        request.parent = hooks_.dialogParent;
+        const QString path = AskFileName(request);
+        if (path.isEmpty()) {
+            SaveCancelled = true;
+            return SaveResult::Cancelled;
+        }
+        doc.DataFilePath = path;
+        doc.hasFile = true;
+    } else {
+        MessageRequest box;
+        box.text = Lang("Overwrite Warning!\r\nSave File Name:", "改写警告!\r\n保存文件名:")
+                   + FileNameOf(doc.DataFilePath);
+        box.title = Lang("Warning", "警告");
+        box.icon = MsgIcon::Exclamation;
+        box.buttons = MsgButtons::OkCancel;
+        box.defaultButton = MsgResult::Cancel;
+        box.parent = hooks_.dialogParent;
+        if (Ask(box) != MsgResult::Ok) {
+            SaveCancelled = true;
+            return SaveResult::Cancelled;
+        }
+    }
+    SaveCancelled = false;
+    return WriteDataFile() ? SaveResult::Written : SaveResult::WriteFailed;
+}
+
+SaveResult DocumentCommands::MnuFileSaveAs_Click()
+{
+    DocumentState& doc = Core().document;
+    FileRequest request;
+    request.kind = FileRequest::Kind::Save;
+    request.fileName = FileNameOf(doc.DataFilePath);
+    request.directory = InitialDirectory();
+    request.filter = FileFilter();
+    request.confirmOverwrite = true;
+    request.parent = hooks_.dialogParent;
+    lastInitDir_ = request.directory;
+    const QString path = AskFileName(request);
+    if (path.isEmpty())
+        return SaveResult::Cancelled;
+    doc.DataFilePath = path;
+    doc.hasFile = true;
+    doc.LastDirectory = FolderOf(path);
+    return WriteDataFile() ? SaveResult::Written : SaveResult::WriteFailed;
+}
+
+bool DocumentCommands::WriteDataFile()
+{
+    // QSaveFile writes a temporary file beside the target and renames it over
+    // the target only when everything was written, so the previous file
+    // survives any failure whole.
+    // Unbuffered, so a short write (a full disk) shows in write()'s count
+    // instead of vanishing in a later flush.
+    QSaveFile file(Core().document.DataFilePath);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (ok) {
+        const QByteArray bytes = BuildDataFile(Core().image);
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            // A short write is retried, so the failure that stopped it is
+            // reported with its own reason.
+            const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        ok = done == bytes.size() && file.commit();
+    }
+    if (!ok) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        MessageRequest box;
+        box.text = reason;
+        box.title = kProgramTitle;
+        box.icon = MsgIcon::Exclamation;
+        box.buttons = MsgButtons::Ok;
+        box.defaultButton = MsgResult::Ok;
+        box.parent = hooks_.dialogParent;
+        Ask(box);
+        return false;
+    }
+    TakeSnapshot();
+    Run(hooks_.updateMainCaption);
+    return true;
+}
+
+void DocumentCommands::TakeSnapshot()
+{
+    Core().document.snapshot = Core().image;
+}
+
+bool DocumentCommands::DocumentChanged()
+{
+    AppCore& core = Core();
+    RadioImage& saved = core.document.snapshot;
+    saved.set(layout::PttIdType, core.image.at(layout::PttIdType));
+    saved.set(layout::ModelVariant, core.image.at(layout::ModelVariant));
+    return !(saved == core.image);
+}
+
+bool DocumentCommands::OfferSaveAtExit()
+{
+    if (!DocumentChanged())
+        return true;
+    MessageRequest box;
+    box.text = Lang("Do you wish to save the changes in \"ZX-4100.DAT\" ?", "文件已更改,是否保存?");
+    box.title = Core().LanguageChinese ? QString::fromUtf8("警告") : kProgramTitle;
+    box.icon = MsgIcon::Exclamation;
+    box.buttons = MsgButtons::YesNoCancel;
+    box.defaultButton = MsgResult::Yes;
+    box.parent = hooks_.dialogParent;
+    switch (Ask(box)) {
+    case MsgResult::Yes:
+        // A failed write keeps the program running, so nothing unsaved is lost.
+        return MnuFileSave_Click() == SaveResult::Written;
+    case MsgResult::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace zx

@@ -1,0 +1,97 @@
+#pragma once
+// The document commands of the main window: New, Open, Save, Save As and the
+// offer to save a changed image at exit, with the change tracking behind it.
+// They work on Core(): the image, DocumentState, the pre-write flags and the
+// Window-menu slots. What they need of the windows goes through hooks that
+// the main window fills (tests fill them with recorders).
+#include <functional>
+
+#include <QString>
+
+#include "core/RadioImage.h"
+
+class QWidget;
+
+namespace zx {
+
+struct DocumentHooks {
+    // Unloads every open editor window but the channel list (CloseEditorWindows).
+    std::function<void()> closeEditorWindows;
+    // Makes the channel list visible when hidden, hides its in-place editors
+    // and runs RestoreChannelWindow.
+    std::function<void()> prepareChannelWindow;
+    // Lays the channel grid out for Core().ChannelCount() rows; Open has set
+    // EightChannelModel from the new image before it runs.
+    std::function<void()> layoutChannelGrid;
+    // Decodes every channel of the image into the channel list.
+    std::function<void()> decodeAllChannels;
+    // Sets the main window's title to MakeMainCaption(Core()).
+    std::function<void()> updateMainCaption;
+    // Puts the channel grid's cursor on row 1, column 1.
+    std::function<void()> resetGridCursor;
+    // The name part of a path (GetFileName); without it, the text after the
+    // last '/'.
+    std::function<QString(const QString&)> getFileName;
+    // Owner of the boxes and dialogs.
+    QWidget* dialogParent = nullptr;
+};
+
+enum class SaveResult {
+    Written,    // the file holds the image
+    Cancelled,  // the dialog or the overwrite question was cancelled
+    WriteFailed // the write was started and failed; the message was shown
+};
+
+class DocumentCommands {
+public:
+    explicit DocumentCommands(DocumentHooks hooks = {});
+
+    DocumentHooks& hooks() { return hooks_; }
+
+    // File > New: after confirmation, the default image of the current model.
+    void NewDocument();
+    // File > Open: replaces the image by a data file the user picks. Returns
+    // true when the image was replaced.
+    bool OpenDocument();
+    // File > Save; also sets SaveCancelled.
+    SaveResult MnuFileSave_Click();
+    // File > Save As.
+    SaveResult MnuFileSaveAs_Click();
+    // Writes the image to DataFilePath through a temporary file, so a failure
+    // leaves the previous file whole; reports its own failure.
+    bool WriteDataFile();
+
+    void TakeSnapshot();
+    // True when the image differs from the snapshot; the PTT ID type (0x133)
+    // and the model variant (0x1BE) do not count.
+    bool DocumentChanged();
+
+    // The exit's save offer; true when the exit may go on. A cancelled or
+    // failed save keeps the program running.
+    bool OfferSaveAtExit();
+
+    // True after a Save that was cancelled before anything was written.
+    bool SaveCancelled = false;
+
+    // Texts of this command set, in the language in force.
+    static QString FileFilter();
+    static QString ChannelSlotCaptionAfterReplace();
+
+private:
+    void Run(const std::function<void()>& hook) const
+    {
+        if (hook)
+            hook();
+    }
+    QString FileNameOf(const QString& path) const;
+    QString InitialDirectory() const;
+    void ShowOpenError(const QString& text) const;
+    void ShowChannelSlot();
+
+    DocumentHooks hooks_;
+    // The folder the file dialogs were last told to start in; the Save dialog
+    // of an unnamed document starts there (the system's default while empty).
+    QString lastInitDir_;
+};
+
+}  // namespace zx

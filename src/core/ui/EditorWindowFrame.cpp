@@ -1,0 +1,118 @@
+#include "core/ui/EditorWindowFrame.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QPushButton>
+
+#include "core/AppCore.h"
+#include "core/EditorFrameRules.h"
+#include "core/StringTable.h"
+#include "core/ui/HelpWindow.h"
+#include "platform/Twips.h"
+#include "platform/ui/ScreenTwips.h"
+
+namespace zx {
+
+EditorWindowFrame::EditorWindowFrame(const EditorWindowSpec& spec, QWidget* parent)
+    : QMdiSubWindow(parent), spec_(spec)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    client_ = new QWidget;
+    client_->installEventFilter(this);
+    setWidget(client_);
+    panel_ = new QFrame(client_);
+    panel_->setObjectName(QStringLiteral("BackingPanel"));
+    panel_->move(0, 0);
+    panel_->setFrameShape(QFrame::Box);
+    panel_->setFrameShadow(QFrame::Plain);
+    panel_->setLineWidth(1);
+
+    resize(TwipsToPixelsX(spec_.widthTwips), TwipsToPixelsY(spec_.heightTwips));
+    if (spec_.captionId != 0)
+        setWindowTitle(LoadLangString(spec_.captionId));
+
+    cmdClose_ = new QPushButton(LoadLangString(1075), panel_);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdHelp_ = new QPushButton(LoadLangString(1076), panel_);
+    cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
+    cmdHelp_->hide();
+
+    setProperty(kHelpContextIdProperty, spec_.helpContextId);
+    setProperty(kHelpPageProperty, spec_.helpPage);
+    cmdClose_->setProperty(kHelpContextIdProperty, spec_.helpContextId);
+    cmdHelp_->setProperty(kHelpContextIdProperty, spec_.helpContextId);
+
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    connect(cmdHelp_, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    connect(this, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
+                if (!(oldState & Qt::WindowActive) && (newState & Qt::WindowActive))
+                    Form_Activate();
+            });
+}
+
+void EditorWindowFrame::FreeSlot()
+{
+    WindowSlotTable& table = Core().windowSlots;
+    if (spec_.slot >= 0) {
+        table.FreeWindowSlot(spec_.slot);
+    } else {
+        table.setOpen(spec_.flag(), false);
+        table.HideWindowMenuIfNoEditor();
+    }
+}
+
+void EditorWindowFrame::cmdClose_Click()
+{
+    FreeSlot();
+    close();  // unloads (Form_Unload) and, through WA_DeleteOnClose, discards the instance
+}
+
+void EditorWindowFrame::cmdHelp_Click() { ShowHelpTopic(this, spec_.helpPage); }
+
+void EditorWindowFrame::Form_Activate()
+{
+    if (spec_.checksSlotOnActivate && spec_.slot >= 0)
+        Core().windowSlots.CheckWindowSlot(spec_.slot);
+}
+
+void EditorWindowFrame::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    panel_->setFrameShape(isMaximized() ? QFrame::NoFrame : QFrame::Box);
+    const QSize client = client_->size();
+    const int widthTwips = BackingPanelExtent(static_cast<int>(PixelsToTwips(client.width(), ScreenLogicalDpiX()) + 0.5));
+    const int heightTwips =
+        BackingPanelExtent(static_cast<int>(PixelsToTwips(client.height(), ScreenLogicalDpiY()) + 0.5));
+    panel_->setGeometry(0, 0, TwipsToPixelsX(widthTwips), TwipsToPixelsY(heightTwips));
+}
+
+void EditorWindowFrame::Form_Unload() { FreeSlot(); }
+
+void EditorWindowFrame::closeEvent(QCloseEvent* event)
+{
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+        emit unloaded();
+    }
+    QMdiSubWindow::closeEvent(event);
+    event->accept();
+}
+
+void EditorWindowFrame::changeEvent(QEvent* event)
+{
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+bool EditorWindowFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+}  // namespace zx

@@ -1,0 +1,78 @@
+#pragma once
+// The frame every editor window is built on: a child window of the main
+// window's MDI area with a fixed starting size, a backing panel at the top
+// left that carries every control, a Close button and a hidden Help button.
+// Activation marks the window's Window-menu slot; closing frees it and
+// destroys the instance, so the next opening loads a fresh window from the
+// image.
+//
+// A window derives from it, passes its EditorWindowSpec and builds its
+// fields on panel().
+#include <QMdiSubWindow>
+#include <QString>
+
+class QFrame;
+class QPushButton;
+
+namespace zx {
+
+struct EditorWindowSpec {
+    int slot = -1;         // Window-menu slot 0-8; -1 for the tree view (no slot)
+    int openFlag = -1;     // EditorFlag; -1 means the flag of the slot
+    int heightTwips = 0;   // outer size at load
+    int widthTwips = 0;
+    int captionId = 0;     // LoadLangString id of the window caption
+    QString helpPage;      // e.g. "keyassign"
+    int helpContextId = 0; // the window's help context id, e.g. 4300
+    // False for the channel editor: its opener marks slot 8.
+    bool checksSlotOnActivate = true;
+
+    int flag() const { return openFlag >= 0 ? openFlag : slot; }
+};
+
+class EditorWindowFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit EditorWindowFrame(const EditorWindowSpec& spec, QWidget* parent = nullptr);
+
+    const EditorWindowSpec& spec() const { return spec_; }
+    int slot() const { return spec_.slot; }
+    // The backing panel (picture box): every control of the window lies on it.
+    QFrame* panel() const { return panel_; }
+    QWidget* client() const { return client_; }
+    QPushButton* cmdClose() const { return cmdClose_; }
+    QPushButton* cmdHelp() const { return cmdHelp_; }
+    // True once the window has been unloaded (it is deleted soon after).
+    bool isUnloaded() const { return unloaded_; }
+
+signals:
+    // The window has been unloaded; its slot and flag are free.
+    void unloaded();
+
+protected:
+    // Close button: frees the slot, unloads the window and discards it.
+    virtual void cmdClose_Click();
+    virtual void cmdHelp_Click();
+    // The window became the active child window.
+    virtual void Form_Activate();
+    // Fits the backing panel to the client area.
+    virtual void Form_Resize();
+    // Runs on every unload: Close button, close box, CloseEditorWindows, exit.
+    virtual void Form_Unload();
+
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FreeSlot();
+
+    EditorWindowSpec spec_;
+    QWidget* client_ = nullptr;
+    QFrame* panel_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+    QPushButton* cmdHelp_ = nullptr;
+    bool unloaded_ = false;
+};
+
+}  // namespace zx

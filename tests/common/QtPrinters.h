@@ -1,0 +1,9 @@
+#pragma once
+// Readable Qt values in GoogleTest failure messages.
+#include <ostream>
+
+#include <QByteArray>
+#include <QString>
+
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) { *os << '"' << bytes.toStdString() << '"'; }
