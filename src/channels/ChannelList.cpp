@@ -14,7 +14,10 @@ ChannelListContents DecodeAllChannels(AppCore& core)
 {
     ChannelListContents contents;
     if (core.link.TransferMode == kTransferCompleted) {
+        // The image now comes from the radio: its band code decides the
+        // channel count and the limits the channel editor checks against.
         core.ApplyEightChannelRule();
+        core.SetBandLimitsFromImage();
         contents.relayout = true;
     }
     core.CopyChannelRecords();

@@ -27,7 +27,8 @@ struct ChannelListContents {
 };
 
 // DecodeAllChannels: after a completed transfer (TransferMode 55) first
-// re-evaluates EightChannelModel from the image; takes a fresh ChData copy;
+// re-evaluates EightChannelModel and the band limits (default band table)
+// from the image; takes a fresh ChData copy;
 // decodes channels 1..8 or 1..16 in ascending order through the current-
 // channel registers, which then hold the last channel decoded; sets
 // CurrentChannel to 1. The image is not changed.

@@ -214,6 +214,24 @@ TEST_F(DecodeAll, CompletedTransferDecidesTheChannelCountAgain)
     EXPECT_EQ(contents.FreeAreaText(), QStringLiteral("128"));
 }
 
+TEST_F(DecodeAll, CompletedReadTakesTheBandLimitsOfTheImagesModel)
+{
+    // Limits left by a VHF image; the radio then delivered a UHF image.
+    core.BandLowerMHz = 136;
+    core.BandUpperMHz = 174;
+    core.image.setModelBandCode(0x21);
+
+    core.link.TransferMode = 0;
+    DecodeAllChannels(core);
+    EXPECT_EQ(core.BandLowerMHz, 136);  // only a completed transfer replaces them
+    EXPECT_EQ(core.BandUpperMHz, 174);
+
+    core.link.TransferMode = 55;
+    DecodeAllChannels(core);
+    EXPECT_EQ(core.BandLowerMHz, 450);
+    EXPECT_EQ(core.BandUpperMHz, 490);
+}
+
 TEST(FreeArea, CountsRowsWithANumberOtherThanZero)
 {
     const QString rx[] = {"146.12500", "", "000.00000", "abc", "0.00001", "440.00000", "", "", "150.00000"};

@@ -1,0 +1,717 @@
+#include "channels/ui/ChannelForm.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "channels/ChannelCodec.h"
+#include "channels/ChannelList.h"
+#include "channels/ChannelWords.h"
+#include "channels/FrequencyEntry.h"
+#include "channels/GridCommit.h"
+#include "channels/ToneList.h"
+#include "channels/ui/CellListBox.h"
+#include "channels/ui/CellTextBox.h"
+#include "channels/ui/ChannelGridTable.h"
+#include "core/AppCore.h"
+#include "core/HelpTopicTable.h"
+#include "core/ImageLayout.h"
+#include "core/MainCaption.h"
+#include "core/StringTable.h"
+#include "platform/Prompt.h"
+#include "platform/ui/ScreenTwips.h"
+
+namespace zx {
+
+namespace {
+
+constexpr int kGridHelpId = 4101;
+constexpr int kChannelEditHelpId = 4110;
+constexpr int kColumnHelpBase = 4100;
+
+void PlaceTwips(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height));
+}
+
+bool Shown(const QWidget* w) { return !w->isHidden(); }
+
+}  // namespace
+
+EditorWindowSpec ChannelForm::Spec()
+{
+    EditorWindowSpec spec;
+    spec.slot = 0;
+    spec.heightTwips = 6500;
+    spec.widthTwips = 12000;
+    spec.captionId = 1040;
+    spec.helpPage = QStringLiteral("chinfo");
+    spec.helpContextId = 4100;
+    return spec;
+}
+
+ChannelForm::ChannelForm(ChannelFormHooks hooks, QWidget* parent)
+    : EditorWindowFrame(Spec(), parent), hooks_(std::move(hooks))
+{
+    setObjectName(QStringLiteral("ChannelForm"));
+    AppCore& core = Core();
+    setWindowTitle(QLatin1Char(' ') + LoadLangString(1040));
+
+    grid_ = new ChannelGridTable(panel());
+    grid_->setObjectName(QStringLiteral("ChannelGrid"));
+    grid_->setProperty(kHelpContextIdProperty, kGridHelpId);
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->setCornerButtonEnabled(false);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    grid_->setTabKeyNavigation(false);
+    grid_->setWordWrap(false);
+    grid_->setColumnCount(kChannelGridColumns);
+    grid_->setKeyDownHandler([this](QKeyEvent* event) { return ChannelGrid_KeyDown(event); });
+
+    // The editors are siblings of the grid laid over its current cell.
+    txtInputBox_ = new CellTextBox(panel());
+    txtInputBox_->hide();
+    comInputStep_ = new CellListBox(panel());
+    comInputStep_->hide();
+
+    cmdChannelEdit_ = new QPushButton(panel());
+    cmdChannelEdit_->setObjectName(QStringLiteral("cmdChannelEdit"));
+    cmdChannelEdit_->setProperty(kHelpContextIdProperty, kChannelEditHelpId);
+    LabFreeArea_ = new QLabel(panel());
+    LabFreeArea_->setObjectName(QStringLiteral("LabFreeArea"));
+    LabBlankChannel_ = new QLabel(panel());
+    LabBlankChannel_->setObjectName(QStringLiteral("LabBlankChannel"));
+
+    PlaceTwips(cmdClose(), 120, 4896, 1150, 372);
+    PlaceTwips(cmdChannelEdit_, 2040, 4920, 1250, 372);
+    PlaceTwips(cmdHelp(), 3840, 4920, 1150, 372);
+    PlaceTwips(LabFreeArea_, 7680, 4980, 2505, 195);
+    PlaceTwips(LabBlankChannel_, 10305, 4950, 840, 270);
+    cmdHelp()->hide();
+    SetControlCaptions();
+
+    LayoutChannelGrid(GridHeaderCaller::Load);
+    {
+        // The cursor starts on channel 1's RX cell without a cell entry.
+        const QSignalBlocker blocker(grid_);
+        grid_->setCurrentCell(1, 1);
+    }
+
+    QtDqtList_ = BuildToneList(core.LanguageChinese);
+    QtDqtList2_ = BuildToneList(core.LanguageChinese);
+    ResetChannelList();
+    core.CurrentChannel = 1;
+
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column, int, int) { ChannelGrid_EnterCell(row, column); });
+    connect(grid_, &QTableWidget::cellClicked, this, &ChannelForm::ChannelGrid_Click);
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ChannelGrid_Scroll(); });
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { ChannelGrid_Scroll(); });
+    connect(cmdChannelEdit_, &QPushButton::clicked, this, [this] { cmdChannelEdit_Click(); });
+
+    connect(txtInputBox_, &QLineEdit::textChanged, this, &ChannelForm::txtInputBox_Change);
+    connect(txtInputBox_, &CellTextBox::enterPressed, this, [this] { EndTextEdit(false); });
+    connect(txtInputBox_, &CellTextBox::escapePressed, this, [this] { EndTextEdit(true); });
+    connect(txtInputBox_, &CellTextBox::focusLost, this, [this] {
+        if (endingEdit_ || !Shown(txtInputBox_))
+            return;
+        txtInputBox_Validate();
+        const QScopedValueRollback guard(endingEdit_, true);
+        txtInputBox_->hide();
+    });
+
+    connect(comInputStep_, &QComboBox::activated, this, [this] { comInputStep_Click(); });
+    connect(comInputStep_, &CellListBox::stepped, this, [this] { comInputStep_Click(); });
+    connect(comInputStep_, &CellListBox::enterPressed, this, [this] { EndListEdit(); });
+    connect(comInputStep_, &CellListBox::escapePressed, this, [this] { EndListEdit(); });
+    connect(comInputStep_, &CellListBox::focusLost, this, [this] {
+        if (endingEdit_ || !Shown(comInputStep_))
+            return;
+        comInputStep_Validate();
+        const QScopedValueRollback guard(endingEdit_, true);
+        comInputStep_->hide();
+    });
+}
+
+QTableWidget* ChannelForm::ChannelGrid() const { return grid_; }
+QLineEdit* ChannelForm::txtInputBox() const { return txtInputBox_; }
+QComboBox* ChannelForm::comInputStep() const { return comInputStep_; }
+
+int ChannelForm::LastChannel() const { return grid_->rowCount() - 1; }
+
+bool ChannelForm::EditorOpen() const
+{
+    if (hooks_.channelEditFormOpen)
+        return hooks_.channelEditFormOpen();
+    return Core().windowSlots.isOpen(ChannelEditFormOpen);
+}
+
+// ---------------------------------------------------------------------------
+// Layout and contents
+
+void ChannelForm::LayoutChannelGrid(GridHeaderCaller caller)
+{
+    const bool eight = Core().EightChannelModel;
+    const int rows = eight ? 9 : 17;
+    {
+        // Resizing may move the cursor; that is no cell entry by the user.
+        const QSignalBlocker blocker(grid_);
+        grid_->setRowCount(rows);
+        if (grid_->currentRow() >= rows || grid_->currentRow() < 1)
+            grid_->setCurrentCell(qMin(qMax(grid_->currentRow(), 1), rows - 1), qMax(grid_->currentColumn(), 1));
+    }
+    PlaceTwips(grid_, kChannelGridLeftTwips, kChannelGridTopTwips, kChannelGridWidthTwips,
+               eight ? kChannelGridHeight8Twips : kChannelGridHeight16Twips);
+
+    const QBrush fixedBack = palette().button();
+    const QBrush fixedText = palette().buttonText();
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < kChannelGridColumns; ++c) {
+            if (grid_->item(r, c))
+                continue;
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            if (r == 0 || c == 0) {
+                // Fixed cells: never current, never clicked into.
+                item->setFlags(Qt::NoItemFlags);
+                item->setBackground(fixedBack);
+                item->setForeground(fixedText);
+            } else {
+                item->setFlags(Qt::ItemIsEnabled);
+            }
+            grid_->setItem(r, c, item);
+        }
+    }
+    for (int k = 1; k < rows; ++k)
+        grid_->item(k, 0)->setText(QString::number(k));
+
+    const int rowHeight =
+        qMax(TwipsToPixelsY(kChannelGridMinRowHeightTwips), grid_->fontMetrics().height() + 2);
+    grid_->verticalHeader()->setMinimumSectionSize(TwipsToPixelsY(kChannelGridMinRowHeightTwips));
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    for (int r = 0; r < rows; ++r)
+        grid_->setRowHeight(r, rowHeight);
+    ApplyGridHeader(caller);
+}
+
+void ChannelForm::ApplyGridHeader(GridHeaderCaller caller)
+{
+    const GridHeader header = ParseGridHeader(GridHeaderFormat(caller, Core().LanguageChinese));
+    for (int c = 0; c < kChannelGridColumns; ++c)
+        grid_->item(0, c)->setText(header.cells[static_cast<std::size_t>(c)]);
+    columnWidthsTwips_ = GridColumnWidths(kChannelGridWidthTwips);
+    for (int c = 0; c < kChannelGridColumns; ++c)
+        grid_->setColumnWidth(c, TwipsToPixelsX(columnWidthsTwips_[static_cast<std::size_t>(c)]));
+}
+
+QString ChannelForm::CellText(int row, int column) const
+{
+    const QTableWidgetItem* item = grid_->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void ChannelForm::SetCellText(int row, int column, const QString& text)
+{
+    if (QTableWidgetItem* item = grid_->item(row, column))
+        item->setText(text);
+}
+
+ChannelColumns ChannelForm::RowTexts(int channel) const
+{
+    ChannelColumns texts;
+    for (int c = 1; c < kChannelGridColumns; ++c)
+        texts[static_cast<std::size_t>(c - 1)] = CellText(channel, c);
+    return texts;
+}
+
+void ChannelForm::WriteRow(int channel, const ChannelColumns& texts)
+{
+    if (channel < 1 || channel > LastChannel())
+        return;
+    for (int c = 1; c < kChannelGridColumns; ++c)
+        SetCellText(channel, c, texts[static_cast<std::size_t>(c - 1)]);
+}
+
+void ChannelForm::DecodeAllChannels()
+{
+    const ChannelListContents contents = zx::DecodeAllChannels(Core());
+    if (contents.relayout)
+        LayoutChannelGrid(GridHeaderCaller::Decoder);
+    for (std::size_t i = 0; i < contents.rows.size(); ++i)
+        WriteRow(static_cast<int>(i) + 1, contents.rows[i]);
+    LabBlankChannel_->setText(contents.FreeAreaText());
+}
+
+void ChannelForm::ClearChannelData(int channel)
+{
+    AppCore& core = Core();
+    zx::ClearChannelData(core, channel);
+    WriteRow(channel, core.channelRegisters.Columns());
+}
+
+void ChannelForm::HideCellEditors()
+{
+    const QScopedValueRollback guard(endingEdit_, true);
+    txtInputBox_->hide();
+    comInputStep_->hide();
+}
+
+void ChannelForm::ResetChannelList()
+{
+    HideCellEditors();
+    AppCore& core = Core();
+    core.CurrentChannel = 1;
+    LabBlankChannel_->setText(QString::number(core.EightChannelModel ? 128 : 256));
+}
+
+void ChannelForm::UpdateFreeArea()
+{
+    std::vector<QString> rx;
+    for (int r = 1; r <= LastChannel(); ++r)
+        rx.push_back(CellText(r, 1));
+    LabBlankChannel_->setText(QString::number(FreeAreaBytes(rx, Core().EightChannelModel)));
+}
+
+void ChannelForm::SetChannelCaption(int channel)
+{
+    AppCore& core = Core();
+    const QString caption = ChannelWindowCaption(channel, core.LanguageChinese);
+    setWindowTitle(caption);
+    core.windowSlots.setSlotCaption(0, caption);
+}
+
+void ChannelForm::SetControlCaptions()
+{
+    cmdClose()->setText(LoadLangString(1075));
+    cmdHelp()->setText(LoadLangString(1076));
+    cmdChannelEdit_->setText(LoadLangString(1059));
+    LabFreeArea_->setText(LoadLangString(1078));
+}
+
+// ---------------------------------------------------------------------------
+// Closing: the window stays loaded until the program exits.
+
+void ChannelForm::cmdChannelEdit_Click()
+{
+    if (hooks_.cmdChannelEdit_Click)
+        hooks_.cmdChannelEdit_Click();
+}
+
+void ChannelForm::cmdClose_Click()
+{
+    const bool editorOpen = EditorOpen();
+    hide();
+    WindowSlotTable& table = Core().windowSlots;
+    table.setOpen(ChannelFormOpen, false);
+    Core().life.ChannelFormOpen = false;
+    if (table.slot(0).visible)
+        table.setSlotVisible(0, false);
+    table.HideWindowMenuIfNoEditor();
+    if (editorOpen && hooks_.UnloadChannelEditor)
+        hooks_.UnloadChannelEditor();
+}
+
+void ChannelForm::HideForClosing()
+{
+    hide();
+    if (hooks_.HideChannelEditor)
+        hooks_.HideChannelEditor();
+    WindowSlotTable& table = Core().windowSlots;
+    table.setOpen(ChannelFormOpen, false);
+    table.setOpen(ChannelEditFormOpen, false);
+    Core().life.ChannelFormOpen = false;
+    table.HideWindowMenuIfNoEditor();
+    if (table.slot(0).visible)
+        table.setSlotVisible(0, false);
+}
+
+void ChannelForm::closeEvent(QCloseEvent* event)
+{
+    HideForClosing();
+    if (!Core().life.AppExiting) {
+        event->ignore();
+        return;
+    }
+    EditorWindowFrame::closeEvent(event);
+}
+
+void ChannelForm::Form_Unload()
+{
+    WindowSlotTable& table = Core().windowSlots;
+    table.setOpen(ChannelFormOpen, false);
+    table.setOpen(ChannelEditFormOpen, false);
+    table.HideWindowMenuIfNoEditor();
+    if (table.slot(0).visible)
+        table.setSlotVisible(0, false);
+}
+
+// ---------------------------------------------------------------------------
+// The grid
+
+void ChannelForm::ChannelGrid_EnterCell(int row, int column)
+{
+    if (row < 1 || column < 1)
+        return;
+    AppCore& core = Core();
+    core.GridChannel = row;
+    gridColumn_ = column;
+    core.CurrentChannel = row;
+    SetChannelCaption(row);
+    if (EditorOpen() && hooks_.SetEditorChannel)
+        hooks_.SetEditorChannel(row);
+    grid_->setProperty(kHelpContextIdProperty, kColumnHelpBase + column);
+    UpdateFreeArea();
+}
+
+void ChannelForm::ChannelGrid_Click(int row, int column)
+{
+    if (row < 1 || column < 1 || grid_->currentRow() < 1 || grid_->currentColumn() < 1)
+        return;
+    gridColumn_ = grid_->currentColumn();
+    RedirectColumn();
+}
+
+void ChannelForm::MoveTo(int row, int column) { grid_->setCurrentCell(row, column); }
+
+void ChannelForm::MoveRight(int steps)
+{
+    for (int i = 0; i < steps; ++i) {
+        const int column = grid_->currentColumn();
+        if (column >= kChannelGridColumns - 1)
+            return;
+        MoveTo(grid_->currentRow(), column + 1);
+    }
+}
+
+void ChannelForm::RedirectColumn()
+{
+    const int row = grid_->currentRow();
+    if (CellText(row, 1).isEmpty()) {
+        if (gridColumn_ != 1)
+            MoveTo(row, 1);
+    } else if (CellText(row, 2).isEmpty() && gridColumn_ == 4) {
+        MoveTo(row, 2);
+    }
+    BeginCellEdit();
+}
+
+bool ChannelForm::ChannelGrid_KeyDown(QKeyEvent* event)
+{
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    if (row < 1 || column < 1)
+        return false;
+    gridColumn_ = column;
+    const bool rxEmpty = CellText(row, 1).isEmpty();
+    const bool txEmpty = CellText(row, 2).isEmpty();
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        RedirectColumn();
+        return true;
+    }
+
+    QChar c;
+    bool letter = false;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        c = QChar(u'0' + (key - Qt::Key_0));
+    } else if (key == Qt::Key_Delete
+               || ((key == Qt::Key_Period || key == Qt::Key_Comma) && (event->modifiers() & Qt::KeypadModifier))) {
+        c = QLatin1Char('.');
+    } else if (key == Qt::Key_D || key == Qt::Key_I || key == Qt::Key_N) {
+        c = QChar(u'A' + (key - Qt::Key_A));
+        letter = true;
+    } else {
+        return false;
+    }
+    if (letter && column != 3 && column != 4)
+        return true;
+
+    const auto typeText = [this](QChar ch) {
+        if (Shown(txtInputBox_))
+            txtInputBox_->setText(QString(ch));
+    };
+    const auto typeList = [this](QChar ch) {
+        if (Shown(comInputStep_))
+            comInputStep_->setEditText(QString(ch));
+    };
+    switch (column) {
+    case 1:
+        BeginCellEdit();
+        typeText(c);
+        break;
+    case 2:
+        if (rxEmpty)
+            MoveTo(row, 1);
+        BeginCellEdit();
+        typeText(c);
+        break;
+    case 3:
+        if (rxEmpty) {
+            MoveTo(row, 1);
+            BeginCellEdit();
+        } else {
+            BeginCellEdit();
+            typeList(c);
+        }
+        break;
+    case 4:
+        if (rxEmpty)
+            MoveTo(row, 1);
+        else if (txEmpty)
+            MoveTo(row, 2);
+        BeginCellEdit();
+        if (!rxEmpty && !txEmpty)
+            typeList(c);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void ChannelForm::ChannelGrid_Scroll()
+{
+    // Scrolling gives up an open editor as Esc does.
+    if (Shown(txtInputBox_))
+        EndTextEdit(true);
+    else if (Shown(comInputStep_))
+        EndListEdit();
+}
+
+// ---------------------------------------------------------------------------
+// The in-place editors
+
+void ChannelForm::LoadChannelRow(int row)
+{
+    AppCore& core = Core();
+    const ChannelColumns texts = RowTexts(row);
+    const ChannelRecordBytes stored =
+        IsValidChannelNumber(row) ? ReadChannelRecord(core.image, row) : EmptyChannelRecord();
+    LoadRowIntoRegisters(core.channelRegisters, texts, stored);
+    if (!EditorOpen())
+        return;
+    if (!core.channelRegisters.ChRxFreq.isEmpty()) {
+        if (hooks_.ShowChannelInEditor)
+            hooks_.ShowChannelInEditor();
+    } else if (hooks_.ClearChannelEdit) {
+        hooks_.ClearChannelEdit();
+    }
+}
+
+void ChannelForm::PlaceEditor(QWidget* editor, bool takeHeight)
+{
+    const QRect cell = grid_->CellRectInParent(grid_->currentRow(), grid_->currentColumn());
+    const int height = takeHeight ? cell.height() : editor->sizeHint().height();
+    editor->setGeometry(cell.x(), cell.y(), cell.width(), height);
+    editor->raise();
+}
+
+void ChannelForm::BeginCellEdit()
+{
+    if (Shown(txtInputBox_) || Shown(comInputStep_))
+        return;
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    if (row < 1 || column < 1)
+        return;
+    AppCore& core = Core();
+    core.GridChannel = row;
+    core.CurrentChannel = row;
+    core.windowSlots.setSlotCaption(0, ChannelWindowCaption(row, core.LanguageChinese));
+    if (EditorOpen() && hooks_.SetEditorChannel)
+        hooks_.SetEditorChannel(core.CurrentChannel);
+    gridColumn_ = column;
+    cellTextBefore_ = CellText(row, column);
+    LoadChannelRow(row);
+    // Of an empty channel only the RX frequency can be edited.
+    if (column != 1 && CellText(row, 1).isEmpty())
+        return;
+
+    comInputStep_->clear();
+    const int helpId = kColumnHelpBase + column;
+    if (column <= 2) {
+        txtInputBox_->setMaxLength(9);
+        txtInputBox_->setProperty(kHelpContextIdProperty, helpId);
+        PlaceEditor(txtInputBox_, true);
+        // A change of the box's text copies it into the cell; a full text
+        // commits at once.
+        txtInputBox_->setText(cellTextBefore_);
+        txtInputBox_->selectAll();
+        txtInputBox_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        txtInputBox_->show();
+        txtInputBox_->setEnabled(true);
+        txtInputBox_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    comInputStep_->setProperty(kHelpContextIdProperty, helpId);
+    comInputStep_->setToneEntry(column == 3 || column == 4);
+    {
+        const QSignalBlocker blocker(comInputStep_);
+        if (column == 3)
+            comInputStep_->addItems(QtDqtList_);
+        else if (column == 4)
+            comInputStep_->addItems(QtDqtList2_);
+        else
+            comInputStep_->addItems(
+                words::CellChoices(column, core.image.at(layout::PttIdType), core.LanguageChinese));
+    }
+    const int match = comInputStep_->findText(cellTextBefore_, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    {
+        const QSignalBlocker blocker(comInputStep_);
+        comInputStep_->setCurrentIndex(match);
+        comInputStep_->setEditText(match >= 0 ? comInputStep_->itemText(match) : cellTextBefore_);
+    }
+    // Selecting the entry is a pick like the user's: it is committed.
+    if (match >= 0)
+        comInputStep_Click();
+    PlaceEditor(comInputStep_, false);
+    comInputStep_->show();
+    comInputStep_->setEnabled(true);
+    comInputStep_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelForm::txtInputBox_Change(const QString& text)
+{
+    if (gridColumn_ != 1 && gridColumn_ != 2)
+        return;
+    SetCellText(Core().GridChannel, gridColumn_, text);
+    if (text.size() >= 9)
+        txtInputBox_Validate();
+}
+
+void ChannelForm::ShowRangeMessage()
+{
+    const bool chinese = Core().LanguageChinese;
+    Ask({RangeMessageText(chinese), RangeMessageTitle(chinese), MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok,
+         this});
+}
+
+void ChannelForm::WriteCurrentRow()
+{
+    AppCore& core = Core();
+    WriteRow(core.GridChannel, core.channelRegisters.Columns());
+    UpdateFreeArea();
+}
+
+void ChannelForm::txtInputBox_Validate()
+{
+    if (committing_)
+        return;
+    const QScopedValueRollback guard(committing_, true);
+    AppCore& core = Core();
+    core.CurrentChannel = grid_->currentRow();
+    const int channel = core.GridChannel;
+    const int column = gridColumn_;
+    if (column != 1 && column != 2)
+        return;
+    const bool optSignalHadText = !CellText(channel, 8).isEmpty();
+    const FrequencyCommit commit = CommitGridFrequency(core, channel, column, txtInputBox_->text());
+    if (commit.cleared) {
+        WriteCurrentRow();
+        if (EditorOpen() && hooks_.ClearChannelEdit)
+            hooks_.ClearChannelEdit();
+        return;
+    }
+    if (commit.outOfRange)
+        ShowRangeMessage();
+    if (column == 1 && commit.inBand)
+        cellTextBefore_ = commit.committed;
+    if (EditorOpen()) {
+        if (column == 1 && hooks_.EnableChannelEdit)
+            hooks_.EnableChannelEdit();
+        if (hooks_.MirrorFrequencyCommit) {
+            hooks_.MirrorFrequencyCommit(column, commit, optSignalHadText);
+            EncodeChannel(core, channel);
+            core.CopyChannelRecords();
+        }
+    }
+    WriteCurrentRow();
+}
+
+void ChannelForm::EndTextEdit(bool restore)
+{
+    if (!Shown(txtInputBox_))
+        return;
+    if (restore)
+        txtInputBox_->setText(cellTextBefore_);
+    {
+        const QScopedValueRollback guard(endingEdit_, true);
+        txtInputBox_->hide();
+        txtInputBox_->setEnabled(false);
+        grid_->setFocus(Qt::OtherFocusReason);
+    }
+    // The box has given up the focus: its text is committed before the
+    // cursor moves on.
+    txtInputBox_Validate();
+    MoveRight(1);
+    UpdateFreeArea();
+}
+
+void ChannelForm::comInputStep_Click()
+{
+    AppCore& core = Core();
+    const int column = gridColumn_;
+    if (column < 3 || column > 9)
+        return;
+    ChannelRegisters& regs = core.channelRegisters;
+    const QString text = comInputStep_->currentText();
+    if (column == 4 && regs.ChTxFreq.isEmpty())
+        regs.ChEncode = words::Word(words::kNone, core.LanguageChinese);
+    else
+        regs.Column(column) = text;
+    if (EditorOpen() && hooks_.MirrorListPick)
+        hooks_.MirrorListPick(column, regs.Column(column));
+    EncodeChannel(core, core.GridChannel);
+    core.CopyChannelRecords();
+    WriteCurrentRow();
+}
+
+void ChannelForm::comInputStep_Validate()
+{
+    const int column = gridColumn_;
+    if (column != 3 && column != 4)
+        return;
+    AppCore& core = Core();
+    const QString tone = CommitGridTone(core, core.GridChannel, column, comInputStep_->currentText());
+    {
+        const QSignalBlocker blocker(comInputStep_);
+        comInputStep_->setEditText(tone);
+    }
+    WriteCurrentRow();
+}
+
+void ChannelForm::EndListEdit()
+{
+    if (!Shown(comInputStep_))
+        return;
+    {
+        const QScopedValueRollback guard(endingEdit_, true);
+        comInputStep_->hide();
+    }
+    comInputStep_Validate();
+    {
+        const QScopedValueRollback guard(endingEdit_, true);
+        grid_->setFocus(Qt::OtherFocusReason);
+    }
+    const int channel = Core().GridChannel;
+    const int column = gridColumn_;
+    if (column == 9) {
+        if (channel < LastChannel()) {
+            MoveTo(channel, 1);
+            MoveTo(channel + 1, 1);
+        }
+    } else if (column >= 3) {
+        MoveRight(column == 3 && CellText(channel, 2).isEmpty() ? 2 : 1);
+    }
+}
+
+}  // namespace zx
