@@ -27,7 +27,4 @@ inline QByteArray Hex(const ChannelRecordBytes& r)
 }  // namespace zx::test
 
 // Hex texts read as text in failure messages.
-inline void PrintTo(const QByteArray& bytes, std::ostream* os)
-{
-    *os << '"' << bytes.constData() << '"';
-}
+#include "common/QtPrinters.h"
