@@ -1,5 +1,6 @@
 #include "channels/ui/CellListBox.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -80,7 +81,10 @@ void CellListBox::keyPressEvent(QKeyEvent* event)
 void CellListBox::focusOutEvent(QFocusEvent* event)
 {
     QComboBox::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    // A message box, another application or the list's own drop-down taking
+    // the focus does not end the edit.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason
+        && !QApplication::activePopupWidget())
         emit focusLost();
 }
 

@@ -1,5 +1,6 @@
 #include "channels/ui/CellTextBox.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -42,7 +43,10 @@ void CellTextBox::keyPressEvent(QKeyEvent* event)
 void CellTextBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    // A message box, another application or the list's own drop-down taking
+    // the focus does not end the edit.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason
+        && !QApplication::activePopupWidget())
         emit focusLost();
 }
 

@@ -34,6 +34,7 @@ namespace {
 constexpr int kGridHelpId = 4101;
 constexpr int kChannelEditHelpId = 4110;
 constexpr int kColumnHelpBase = 4100;
+constexpr double kGridFontPoints = 8.0;
 
 void PlaceTwips(QWidget* w, int left, int top, int width, int height)
 {
@@ -73,13 +74,20 @@ ChannelForm::ChannelForm(ChannelFormHooks hooks, QWidget* parent)
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setTabKeyNavigation(false);
     grid_->setWordWrap(false);
+    // The column widths are made for a small font: the titles must fit.
+    QFont gridFont = grid_->font();
+    if (gridFont.pointSizeF() > kGridFontPoints)
+        gridFont.setPointSizeF(kGridFontPoints);
+    grid_->setFont(gridFont);
     grid_->setColumnCount(kChannelGridColumns);
     grid_->setKeyDownHandler([this](QKeyEvent* event) { return ChannelGrid_KeyDown(event); });
 
     // The editors are siblings of the grid laid over its current cell.
     txtInputBox_ = new CellTextBox(panel());
+    txtInputBox_->setFont(gridFont);
     txtInputBox_->hide();
     comInputStep_ = new CellListBox(panel());
+    comInputStep_->setFont(gridFont);
     comInputStep_->hide();
 
     cmdChannelEdit_ = new QPushButton(panel());
@@ -577,6 +585,9 @@ void ChannelForm::BeginCellEdit()
     comInputStep_->show();
     comInputStep_->setEnabled(true);
     comInputStep_->setFocus(Qt::OtherFocusReason);
+    // A drop-down list that takes the focus has its whole text selected, so
+    // typing replaces it.
+    comInputStep_->lineEdit()->selectAll();
 }
 
 void ChannelForm::txtInputBox_Change(const QString& text)
