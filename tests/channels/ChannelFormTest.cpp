@@ -691,6 +691,28 @@ TEST_F(ChannelFormTest, AnOpenEditorFollowsTheGrid)
     EXPECT_EQ(log.editCalls, 1);
 }
 
+TEST_F(ChannelFormTest, ActivationMarksSlotZero)
+{
+    WindowSlotTable& table = core.windowSlots;
+    table.setSlotVisible(3, true);
+    table.setSlotChecked(3, true);
+    table.setSlotChecked(0, false);
+    area->setActiveSubWindow(nullptr);
+    area->setActiveSubWindow(form);
+    EXPECT_TRUE(table.slot(0).checked);
+    EXPECT_FALSE(table.slot(3).checked);
+}
+
+TEST_F(ChannelFormTest, FewerRowsKeepTheCursorOnAChannel)
+{
+    Focus(12, 4);
+    core.EightChannelModel = true;
+    form->LayoutChannelGrid(GridHeaderCaller::FileOpen);
+    EXPECT_EQ(Cursor(), std::make_pair(8, 4));
+    EXPECT_EQ(Cell(0, 4), QStringLiteral(" QT/DQT Enc "));
+    EXPECT_EQ(form->LastChannel(), 8);
+}
+
 // --- Data operations -----------------------------------------------------------
 
 TEST_F(ChannelFormTest, ClearChannelDataEmptiesRowAndRecordButNotTheScanAddBit)

@@ -319,7 +319,6 @@ void ChannelForm::cmdClose_Click()
     hide();
     WindowSlotTable& table = Core().windowSlots;
     table.setOpen(ChannelFormOpen, false);
-    Core().life.ChannelFormOpen = false;
     if (table.slot(0).visible)
         table.setSlotVisible(0, false);
     table.HideWindowMenuIfNoEditor();
@@ -335,7 +334,6 @@ void ChannelForm::HideForClosing()
     WindowSlotTable& table = Core().windowSlots;
     table.setOpen(ChannelFormOpen, false);
     table.setOpen(ChannelEditFormOpen, false);
-    Core().life.ChannelFormOpen = false;
     table.HideWindowMenuIfNoEditor();
     if (table.slot(0).visible)
         table.setSlotVisible(0, false);
