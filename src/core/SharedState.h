@@ -39,7 +39,6 @@ struct LinkState {
 struct AppLifeState {
     bool AppExiting = false;
     bool ChannelFormUnloaded = false;
-    bool ChannelFormOpen = true;
 };
 
 }  // namespace zx

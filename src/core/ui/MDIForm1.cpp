@@ -17,6 +17,7 @@
 #include "core/StringTable.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/HelpWindow.h"
 #include "platform/Prompt.h"
 #include "platform/Twips.h"
 #include "platform/ui/ScreenTwips.h"
@@ -42,6 +43,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     BuildToolbar();
     BuildStatusBar();
+    ConnectWindowsAndDocuments();
     MDIForm_Load();
 }
 
@@ -295,17 +297,18 @@ void MDIForm1::MDIForm_Load()
     core.LanguageChinese = false;
     SetMenuCaptions();
 
-    core.life.ChannelFormOpen = true;
-    if (!MnuWindowSub_[0]->isVisible()) {
-        MnuWindowSub_[0]->setVisible(true);
+    WindowSlotTable& slotTable = core.windowSlots;
+    slotTable.setOpen(ChannelFormOpen, true);
+    if (!slotTable.slot(0).visible) {
+        slotTable.setSlotVisible(0, true);
         core.GridChannel = 1;
-        MnuWindowSub_[0]->setText(ChannelWindowCaption(1, core.LanguageChinese));
-        MnuWindowSub_[0]->setChecked(false);
+        slotTable.setSlotCaption(0, ChannelWindowCaption(1, core.LanguageChinese));
+        slotTable.setSlotChecked(0, false);
     }
 
     core.ApplyEightChannelRule();
     core.InitAllFrameData();
-    core.document.snapshot = core.image;
+    documents_.TakeSnapshot();
     core.document.DataFilePath = kDefaultDataFileName;
     core.document.hasFile = false;
     RefreshCaption();
@@ -321,7 +324,7 @@ bool MDIForm1::MDIForm_QueryUnload()
     if (sure != MsgResult::Yes)
         return false;
     core.life.AppExiting = true;
-    if (exitSaveOffer_ && !exitSaveOffer_()) {
+    if (!documents_.OfferSaveAtExit()) {
         // Nothing is half-exited: closing the channel list only hides it again.
         core.life.AppExiting = false;
         return false;
@@ -345,6 +348,40 @@ void MDIForm1::closeEvent(QCloseEvent* event)
     mdiArea_->closeAllSubWindows();
     MDIForm_Unload();
     event->accept();
+}
+
+void MDIForm1::ConnectWindowsAndDocuments()
+{
+    windows_ = std::make_unique<EditorWindowRegistry>(mdiArea_);
+    QList<QAction*> slotActions;
+    for (QAction* a : MnuWindowSub_)
+        slotActions << a;
+    windows_->BindWindowMenu(MnuWindow_->menuAction(), slotActions);
+    windows_->SetChannelSlotCaption([] { return ChannelWindowCaption(Core().GridChannel, Core().LanguageChinese); });
+
+    const char* editItems[] = {"MnuEditChannelInformation", "MnuEditOptionalFeatures", "MnuEditKeyAssignment",
+                               "MnuEditScanInformation",    "MnuEditDTMF",             "MnuEditFleetSync",
+                               "MnuEditTestFrequency",      "MnuEditEmbeddedMessage"};
+    for (int k = 0; k < 8; ++k)
+        setCommand(QString::fromLatin1(editItems[k]), [this, k] { windows_->OpenEditorWindow(k); });
+    setCommand(QStringLiteral("MnuViewTreeView"), [this] { windows_->OpenTreeView(); });
+    setCommand(QStringLiteral("MnuWindowCascade"), [this] { windows_->Cascade(); });
+    setCommand(QStringLiteral("MnuWindowHorizontally"), [this] { windows_->TileHorizontally(); });
+    setCommand(QStringLiteral("MnuWindowVertically"), [this] { windows_->TileVertically(); });
+    setCommand(QStringLiteral("MnuWindowArrangeIcon"), [this] { windows_->ArrangeIcons(); });
+    setCommand(QStringLiteral("MnuWindowCloseAll"), [this] { windows_->CloseAll(); });
+    setCommand(QStringLiteral("MnuHelpTopics"), [this] { ShowHelpTopic(this, QStringLiteral("general")); });
+
+    DocumentHooks& hooks = documents_.hooks();
+    hooks.dialogParent = this;
+    hooks.closeEditorWindows = [this] { windows_->CloseEditorWindows(); };
+    hooks.prepareChannelWindow = [this] { windows_->RestoreChannelWindow(); };
+    hooks.updateMainCaption = [this] { RefreshCaption(); };
+    hooks.getFileName = [](const QString& path) { return GetFileName(path); };
+    setCommand(QStringLiteral("MnuFileNew"), [this] { documents_.NewDocument(); });
+    setCommand(QStringLiteral("MnuFileOpen"), [this] { documents_.OpenDocument(); });
+    setCommand(QStringLiteral("MnuFileSave"), [this] { documents_.MnuFileSave_Click(); });
+    setCommand(QStringLiteral("MnuFileSaveAs"), [this] { documents_.MnuFileSaveAs_Click(); });
 }
 
 bool MDIForm1::MDIForm_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos)
