@@ -3,6 +3,11 @@
 
 namespace zx {
 
+// Declared extern so that the const definitions below are visible to
+// StringTable.cpp (a namespace-scope const has internal linkage otherwise).
+extern const StringResourceEntry kStringResources[];
+extern const int kStringResourceCount;
+
 const StringResourceEntry kStringResources[] = {
     {1001, "文件(&F)"},
     {1002, "新建(&N)"},
@@ -102,6 +107,17 @@ const StringResourceEntry kStringResources[] = {
     {2056, "Read"},
     {2057, "Write"},
     {2058, "About"},
+    // Transfer dialog.
+    {1076, "帮助(&H)"},
+    {1096, "确定(&O)"},
+    {1097, "取消(&C)"},
+    {1186, "从对讲机读取数据"},
+    {1187, "向对讲机写入数据"},
+    {2076, "&Help"},
+    {2096, "&OK"},
+    {2097, "&Cancel"},
+    {2186, "Read data from radio"},
+    {2187, "Write data to radio"},
 };
 
 const int kStringResourceCount = static_cast<int>(sizeof(kStringResources) / sizeof(kStringResources[0]));
