@@ -19,6 +19,11 @@ struct CheckCase {
     QString message;  // empty: the write goes on
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PreWriteChecksOrder : public ::testing::TestWithParam<CheckCase> {
 protected:
     AppCore core;
@@ -65,6 +70,11 @@ struct PttCountCase {
     int code;
     bool hasPttId;
 };
+
+void PrintTo(const PttCountCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class PttIdRecount : public ::testing::TestWithParam<PttCountCase> {};
 

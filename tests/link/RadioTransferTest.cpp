@@ -236,6 +236,11 @@ struct BadReplyCase {
     qint64 boxDelay;  // from the send to the box (the following 'E')
 };
 
+void PrintTo(const BadReplyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class BadReplyTiming : public ::testing::TestWithParam<BadReplyCase> {};
 
 TEST_P(BadReplyTiming, WrongByteBringsTheBoxAtTheRightTime)
@@ -395,6 +400,11 @@ struct ModelCase {
     int variant;    // -1: the image's own
     bool asks;
 };
+
+void PrintTo(const ModelCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ModelCheck : public ::testing::TestWithParam<ModelCase> {};
 
