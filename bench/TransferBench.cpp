@@ -22,7 +22,7 @@ using zx::RadioTransfer;
 
 constexpr int kComPort = 20;
 
-qint64 SpecifiedDelays(RadioTransfer::Direction direction, const zx::test::RadioModel& model)
+qint64 OwnWaits(RadioTransfer::Direction direction, const zx::test::RadioModel& model)
 {
     zx::test::RadioModel radio = model;
     zx::test::VirtualLink link(radio);
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
                 sim.radio.identBand.reset();
                 sim.radio.identVariant.reset();
             }
-            const qint64 delays = SpecifiedDelays(direction, sim.radio);
+            const qint64 delays = OwnWaits(direction, sim.radio);
             bool ok = false;
             const double elapsed = Measure(direction, sim, &ok);
             failures += !ok;

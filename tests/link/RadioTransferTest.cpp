@@ -34,7 +34,7 @@ TEST_F(ReadTransfer, FillsTheImageWithTheRadiosMemory)
     EXPECT_EQ(rig.readCompletedCalls, 1);
 }
 
-TEST_F(ReadTransfer, SendsTheSpecifiedCommandsInOrder)
+TEST_F(ReadTransfer, SendsTheProtocolCommandsInOrder)
 {
     ASSERT_TRUE(rig.Run(Direction::Read));
     std::vector<QByteArray> expected = {QByteArrayLiteral("PROGRAM"), Bytes({0x02}), kAckByte};
@@ -96,7 +96,7 @@ TEST_F(ReadTransfer, ReportsCompletionAndResetsTheDocument)
     EXPECT_TRUE(rig.core.checks.PttCodeCheck);  // a read clears only the priority flag
 }
 
-TEST_F(ReadTransfer, TakesTheSpecifiedTime)
+TEST_F(ReadTransfer, TakesExactlyItsOwnWaits)
 {
     // 10 start, 2 + 1 + 10 opening, 16 x (40 + 15), 40 + 250 for the 17th,
     // 50 + 20 + 2 closing.
@@ -370,7 +370,7 @@ TEST_F(WriteTransfer, PacketAddressesAndLengthsFollowTheTable)
                                                   0xFF, 0x00, 0xFF, 0xFF, 0x03, 0xFF}));
 }
 
-TEST_F(WriteTransfer, TakesTheSpecifiedTime)
+TEST_F(WriteTransfer, TakesExactlyItsOwnWaits)
 {
     // 10 start, 2 + 1 + 10 opening, 48 x 5 between packets, 10 before the
     // end, 50 + 20 + 2 closing.
