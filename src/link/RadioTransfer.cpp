@@ -129,13 +129,7 @@ void RadioTransfer::OnBytes(const QByteArray& reply)
             return;
         }
         io_.StopReplyTimer();
-        step_ = Block;
-        if (!ModelAccepted()) {
-            phase_ = Phase::Asking;
-            const bool overwrite = AskOverwriteOtherModel();
-            phase_ = Phase::Running;
-            step_ = overwrite ? Block : Finish;
-        }
+        step_ = ModelCheck() ? Block : Finish;
         io_.ArmSendTimer(10);
         io_.StopReplyTimer();
         return;
@@ -226,12 +220,19 @@ void RadioTransfer::NextBlockAddress()
     }
 }
 
-bool RadioTransfer::ModelAccepted() const
+bool RadioTransfer::ModelCheck()
 {
     const std::uint8_t band = static_cast<std::uint8_t>(identReply_.at(5));
     const std::uint8_t variant = static_cast<std::uint8_t>(identReply_.at(6));
     const RadioImage& image = Core().image;
-    return band == image.modelBandCode() && (variant == image.modelVariant() || variant == kVariantAcceptedForAll);
+    // A radio reporting variant 0x33 takes every variant of its band; another
+    // band is never taken without the user's word.
+    if (band == image.modelBandCode() && (variant == image.modelVariant() || variant == kVariantAcceptedForAll))
+        return true;
+    phase_ = Phase::Asking;
+    const bool overwrite = AskOverwriteOtherModel();
+    phase_ = Phase::Running;
+    return overwrite;
 }
 
 void RadioTransfer::Complete()

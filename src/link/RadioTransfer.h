@@ -74,7 +74,9 @@ private:
     void BoxAtOnce();
     void NextBlockAddress();
     void AddProgress();
-    bool ModelAccepted() const;
+    // True when the write may go on: the radio is the image's model, or the
+    // user chose to overwrite another one.
+    bool ModelCheck();
     void Complete();
     void Refuse();
     void Report();
