@@ -18,6 +18,7 @@
 #include "core/ui/AboutForm.h"
 #include "core/ui/AppIcons.h"
 #include "core/ui/HelpWindow.h"
+#include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
 #include "platform/Twips.h"
 #include "platform/ui/ScreenTwips.h"
@@ -44,6 +45,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     BuildToolbar();
     BuildStatusBar();
     ConnectWindowsAndDocuments();
+    ConnectRadioLink();
     MDIForm_Load();
 }
 
@@ -382,6 +384,31 @@ void MDIForm1::ConnectWindowsAndDocuments()
     setCommand(QStringLiteral("MnuFileOpen"), [this] { documents_.OpenDocument(); });
     setCommand(QStringLiteral("MnuFileSave"), [this] { documents_.MnuFileSave_Click(); });
     setCommand(QStringLiteral("MnuFileSaveAs"), [this] { documents_.MnuFileSaveAs_Click(); });
+}
+
+void MDIForm1::RestoreChannelSlot()
+{
+    WindowSlotTable& slotTable = Core().windowSlots;
+    slotTable.setWindowMenuVisible(true);
+    if (!slotTable.slot(0).visible) {
+        Core().GridChannel = 1;
+        slotTable.setSlotVisible(0, true);
+        slotTable.setSlotCaption(0, ChannelWindowCaption(1, Core().LanguageChinese));
+        slotTable.setSlotChecked(0, false);
+    }
+}
+
+void MDIForm1::ConnectRadioLink()
+{
+    TransferHooks& hooks = transferHooks_;
+    hooks.RemakeMainCaption = [this] { RefreshCaption(); };
+    hooks.CloseEditorWindows = [this] { windows_->CloseEditorWindows(); };
+    hooks.RestoreChannelWindow = [this] { windows_->RestoreChannelWindow(); };
+    hooks.RestoreChannelSlot = [this] { RestoreChannelSlot(); };
+    hooks.SetMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
+    hooks.ShowHelpTopic = [this](const QString& page) { ShowHelpTopic(this, page); };
+    setCommand(QStringLiteral("MnuProgramRead"), [this] { MnuProgramRead_Click(transferHooks_, this); });
+    setCommand(QStringLiteral("MnuProgramWrite"), [this] { MnuProgramWrite_Click(transferHooks_, this); });
 }
 
 bool MDIForm1::MDIForm_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos)

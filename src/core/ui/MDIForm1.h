@@ -11,6 +11,7 @@
 #include "core/DocumentCommands.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/EditorWindowRegistry.h"
+#include "link/TransferHooks.h"
 
 class QAction;
 class QLabel;
@@ -58,6 +59,7 @@ public:
 
     EditorWindowRegistry& windows() { return *windows_; }
     DocumentCommands& documents() { return documents_; }
+    TransferHooks& transferHooks() { return transferHooks_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +71,9 @@ private:
     void BuildToolbar();
     void BuildStatusBar();
     void ConnectWindowsAndDocuments();
+    void ConnectRadioLink();
+    // Shows slot 0 for channel 1 when it is hidden (and the Window menu).
+    void RestoreChannelSlot();
     void MDIForm_Load();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
@@ -86,6 +91,7 @@ private:
     std::map<QString, Command> commands_;
     std::unique_ptr<EditorWindowRegistry> windows_;
     DocumentCommands documents_;
+    TransferHooks transferHooks_;
 };
 
 }  // namespace zx
