@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "core/AppCore.h"
+#include "core/ui/AppIcons.h"
 #include "core/ui/HelpKeyFilter.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/ui/QtPrompts.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZOLT"));
     QApplication::setApplicationName(QStringLiteral("ZX-4100"));
+    QApplication::setWindowIcon(zx::WindowIcon());
     zx::InstallQtPrompts();
     zx::HelpKeyFilter::Install();
     zx::AppCore core;
