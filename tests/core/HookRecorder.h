@@ -2,6 +2,7 @@
 // Fills every window hook with a recorder, so tests can assert which
 // operations ran on the other windows and in what order.
 #include <map>
+#include <ostream>
 #include <vector>
 
 #include <QString>
@@ -9,6 +10,9 @@
 #include <QWidget>
 
 #include "core/CoreWindowHooks.h"
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace zx::test {
 
