@@ -214,9 +214,11 @@ TEST_F(LanguageSwitchTest, BackToEnglishRestoresEveryText)
     // Slot 0 names channel 1 in the switch's own spelling.
     const QStringList menusAfter = MainTexts();
     EXPECT_EQ(menusAfter.size(), menusBefore.size());
-    for (int i = 0; i < std::min(menusAfter.size(), menusBefore.size()); ++i)
-        if (!menusBefore[i].startsWith("MnuWindowSub0="))
+    for (int i = 0; i < std::min(menusAfter.size(), menusBefore.size()); ++i) {
+        if (!menusBefore[i].startsWith("MnuWindowSub0=")) {
             EXPECT_EQ(menusAfter[i], menusBefore[i]);
+        }
+    }
     EXPECT_EQ(main_->windowSlotAction(0)->text(), " Channel Information [ Channel-1 ]");
     for (const auto& [r, texts] : rowsBefore)
         EXPECT_EQ(Row(r), texts) << r;
