@@ -57,7 +57,9 @@ struct CoreWindowHooks {
     std::function<void(const QString& path)> setHelpFile;
     // The channel grid's current width in twips.
     std::function<int()> channelGridWidth;
-    // Header row of the channel grid: titles centred, column widths.
+    // Header row of the channel grid: the titles, centred (titles[0] in the
+    // corner), and the column widths. The channel numbers in the fixed
+    // column, the row count and the grid's position and size stay.
     std::function<void(const ChannelGridTitles& titles, const ChannelGridWidths& widths)> setChannelGridHeader;
     // The channel list window's title (the Window-menu slot 0 caption is set
     // by the caller itself).

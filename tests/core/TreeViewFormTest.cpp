@@ -65,7 +65,9 @@ protected:
         QStringList* calls = nullptr;
         bool eventFilter(QObject* watched, QEvent* event) override
         {
-            auto* window = static_cast<QMdiSubWindow*>(watched);
+            auto* window = qobject_cast<QMdiSubWindow*>(watched);
+            if (!window)  // being destroyed
+                return false;
             if (event->type() == QEvent::ZOrderChange && calls && !window->isVisible())
                 *calls << QStringLiteral("raise %1").arg(window->objectName());
             if (event->type() == QEvent::Show) {
