@@ -331,3 +331,17 @@ TEST_F(TreeViewFormTest, ChineseNodesOpenInChinese)
     QTest::keyClick(form.treView(), Qt::Key_Return);
     EXPECT_TRUE(recorder_.calls.isEmpty());
 }
+
+TEST_F(TreeViewFormTest, UsersDoubleClickOnANodeOpensItsWindow)
+{
+    AddEditorWindow(4);
+    main_->action("MnuViewTreeView")->trigger();  // the real millisecond clock
+    TreeViewForm& form = *LoadedTreeViewForm();
+    recorder_.calls.clear();
+    const QPoint pos = form.treView()->visualItemRect(Node(form, 4)).center();
+    QTest::mouseClick(form.treView()->viewport(), Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(form.treView()->viewport(), Qt::LeftButton, {}, pos);
+    ASSERT_GE(recorder_.calls.size(), 2);
+    EXPECT_EQ(recorder_.calls.mid(0, 2), QStringList({"setEditorWindowOpen(4)", "editorWindow(4)"}));
+    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), TreeViewSubWindow());
+}
