@@ -41,17 +41,6 @@ struct CoreWindowHooks {
     // DecodeAllChannels: refills the channel grid from the image.
     std::function<void()> decodeAllChannels;
 
-    // --- the tree view -------------------------------------------------
-    // Sets the open flag of the window of Window-menu slot 0..7.
-    std::function<void(int slot)> setEditorWindowOpen;
-    // The window of slot 0..7 as the main window's child (its sub-window),
-    // loaded first when it is not loaded (its Form_Load runs then).
-    std::function<QWidget*(int slot)> editorWindow;
-    // TreeViewFormOpen.
-    std::function<void(bool open)> setTreeViewFormOpen;
-    // HideWindowMenuIfNoEditor.
-    std::function<void()> hideWindowMenuIfNoEditor;
-
     // --- the language switch ----------------------------------------------
     // The help file F1 opens (full path of the .chm of the language).
     std::function<void(const QString& path)> setHelpFile;

@@ -29,7 +29,7 @@ void RebuildForNewModel(AppCore& core, const CoreWindowHooks& hooks)
     core.InitAllFrameData();
     TakeSnapshot(core);
     CallHook(hooks.closeEditorWindows);
-    if (!core.life.ChannelFormOpen)
+    if (!core.windowSlots.isOpen(ChannelFormOpen))
         CallHook(hooks.showChannelWindow);
     CallHook(hooks.restoreChannelWindow);
     LayOutForModel(core, hooks);

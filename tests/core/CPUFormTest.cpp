@@ -19,7 +19,6 @@
 #include "core/AppCore.h"
 #include "core/ModelRules.h"
 #include "core/ui/CPUForm.h"
-#include "core/ui/CoreDialogCommands.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/ScreenTwips.h"
@@ -284,7 +283,7 @@ protected:
     {
         OpenSettings()->clear();
         main_ = std::make_unique<MDIForm1>();
-        AttachCoreDialogCommands(*main_, recorder_.hooks());
+        main_->coreHooks() = recorder_.hooks();
         recorder_.calls.clear();
     }
     static void Edit(CPUForm& form, int row, int column, const char* digits)

@@ -21,7 +21,6 @@ public:
     QStringList calls;
     // The channel grid the language switch reads and writes: (row, column).
     std::map<std::pair<int, int>, QString> grid;
-    std::map<int, QWidget*> windows;  // editorWindow(slot) answers these
     int gridWidth = 10650;
     ChannelGridTitles headerTitles;
     ChannelGridWidths headerWidths{};
@@ -37,14 +36,6 @@ public:
         h.showChannelWindow = [this] { calls << "showChannelWindow"; };
         h.layoutChannelGrid = [this](bool eight) { calls << QStringLiteral("layoutChannelGrid(%1)").arg(eight ? 8 : 16); };
         h.decodeAllChannels = [this] { calls << "decodeAllChannels"; };
-        h.setEditorWindowOpen = [this](int k) { calls << QStringLiteral("setEditorWindowOpen(%1)").arg(k); };
-        h.editorWindow = [this](int k) -> QWidget* {
-            calls << QStringLiteral("editorWindow(%1)").arg(k);
-            const auto it = windows.find(k);
-            return it == windows.end() ? nullptr : it->second;
-        };
-        h.setTreeViewFormOpen = [this](bool open) { calls << QStringLiteral("setTreeViewFormOpen(%1)").arg(open); };
-        h.hideWindowMenuIfNoEditor = [this] { calls << "hideWindowMenuIfNoEditor"; };
         h.setHelpFile = [this](const QString& path) {
             calls << "setHelpFile";
             helpFile = path;

@@ -15,7 +15,6 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/StringTable.h"
-#include "core/ui/CoreDialogCommands.h"
 #include "core/ui/LanguageForm.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/SettingsStore.h"
@@ -117,7 +116,7 @@ protected:
             recorder_.calls << "rebuildToneLists";
             toneListNone_ = LoadLangString(1077);
         };
-        AttachCoreDialogCommands(*main_, hooks);
+        main_->coreHooks() = hooks;
         SetRow(1, {"145.00000", "145.00000", "None", "88.5", "High", "Wide", "Yes", "None", "On"});
         SetRow(2, {"", "", "", "", "", "", "", "", ""});
         SetRow(3, {"446.00625", "", "None", "D023N", "Low", "Narrow", "No", "DTMF", "Off"});

@@ -23,6 +23,7 @@ class ModelChangeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        core_.windowSlots.setOpen(ChannelFormOpen, true);  // as start-up leaves it
         core_.image = DefaultFor(0x21, 0xF8);
         core_.image.set(0x020, 0x45);  // an edited channel byte
         core_.document.snapshot = core_.image;
@@ -51,7 +52,7 @@ TEST_F(ModelChangeTest, NewBandRebuildsTheDefaultImageAsAnUnnamedUnchangedDocume
 
 TEST_F(ModelChangeTest, ClosedChannelListIsShownBeforeItIsRestored)
 {
-    core_.life.ChannelFormOpen = false;
+    core_.windowSlots.setOpen(ChannelFormOpen, false);
     core_.image.setModelBandCode(0x01);
     core_.image.setModelVariant(0xF9);
     RebuildForNewModel(core_, recorder_.hooks());

@@ -14,7 +14,6 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ModelRules.h"
-#include "core/ui/CoreDialogCommands.h"
 #include "core/ui/MDIForm1.h"
 #include "core/ui/ModelTypeForm.h"
 #include "platform/SettingsStore.h"
@@ -185,7 +184,7 @@ protected:
     {
         OpenSettings()->clear();
         main_ = std::make_unique<MDIForm1>();
-        AttachCoreDialogCommands(*main_, recorder_.hooks());
+        main_->coreHooks() = recorder_.hooks();
     }
     void Choose(int modelIndex, int bandIndex)
     {
@@ -255,8 +254,8 @@ TEST_F(ModelCommandTest, CancelAtTheWarningLeavesImageTitleAndGrid)
 TEST_F(ModelCommandTest, HiddenWindowMenuAndSlotZeroComeBackForChannelOne)
 {
     main_->windowMenu()->menuAction()->setVisible(false);
-    main_->windowSlotAction(0)->setVisible(false);
-    main_->windowSlotAction(0)->setChecked(true);
+    core_.windowSlots.setSlotVisible(0, false);
+    core_.windowSlots.setSlotChecked(0, true);
     core_.GridChannel = 7;
     test::WhenModal<ModelTypeForm>([](ModelTypeForm& form) { QTest::mouseClick(form.cmdCancel(), Qt::LeftButton); });
     main_->action("MnuModelInformation")->trigger();

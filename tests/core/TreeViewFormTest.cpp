@@ -15,7 +15,7 @@
 #include "HookRecorder.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
-#include "core/ui/CoreDialogCommands.h"
+#include "core/ui/EditorWindowFrame.h"
 #include "core/ui/MDIForm1.h"
 #include "core/ui/TreeViewForm.h"
 #include "platform/SettingsStore.h"
@@ -30,54 +30,55 @@ protected:
     {
         OpenSettings()->clear();
         main_ = std::make_unique<MDIForm1>();
-        AttachCoreDialogCommands(*main_, recorder_.hooks());
         main_->resize(900, 700);
         main_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
     }
-    void TearDown() override { UnloadTreeViewForm(); }
 
+    TreeViewForm* Loaded() const { return qobject_cast<TreeViewForm*>(main_->windows().treeView()); }
     TreeViewForm& Open()
     {
         main_->action("MnuViewTreeView")->trigger();
-        TreeViewForm* form = LoadedTreeViewForm();
+        TreeViewForm* form = Loaded();
         EXPECT_NE(form, nullptr);
         form->setTickSource([this] { return now_; });
         return *form;
     }
-    // A loaded editor window of the frame standing in for slot k's window.
-    // Like a real editor window it becomes the active child when shown; it
-    // records being raised while still hidden, and being shown.
-    QMdiSubWindow* AddEditorWindow(int slot)
+    void Unload()
     {
-        auto* window = main_->mdiArea()->addSubWindow(new QWidget);
-        window->setObjectName(QStringLiteral("editor%1").arg(slot));
-        window->resize(200, 150);
-        window->hide();
-        window->installEventFilter(&windowEvents_);
-        windowEvents_.area = main_->mdiArea();
-        windowEvents_.calls = &recorder_.calls;
-        recorder_.windows[slot] = window;
-        return window;
+        if (TreeViewForm* form = Loaded())
+            form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    // An editor window of the frame standing in for slot k's window. It
+    // records being loaded, being raised while still hidden, and being shown.
+    void AddEditorWindow(int slot)
+    {
+        windowEvents_.calls = &calls_;
+        main_->windows().RegisterWindow(slot, [this, slot] {
+            calls_ << QStringLiteral("load editor%1").arg(slot);
+            auto* w = new EditorWindowFrame(EditorWindowSpec{slot, -1, 1500, 2500, 1040 + slot, QStringLiteral("x"), 0});
+            w->setObjectName(QStringLiteral("editor%1").arg(slot));
+            w->installEventFilter(&windowEvents_);
+            return w;
+        });
+    }
+    EditorWindowFrame* Window(int slot) const { return main_->windows().window(slot); }
     struct WindowEvents : QObject {
-        QMdiArea* area = nullptr;
         QStringList* calls = nullptr;
         bool eventFilter(QObject* watched, QEvent* event) override
         {
             auto* window = qobject_cast<QMdiSubWindow*>(watched);
-            if (!window)  // being destroyed
+            if (!window || !calls)
                 return false;
-            if (event->type() == QEvent::ZOrderChange && calls && !window->isVisible())
+            if (event->type() == QEvent::ZOrderChange && !window->isVisible())
                 *calls << QStringLiteral("raise %1").arg(window->objectName());
-            if (event->type() == QEvent::Show) {
-                if (calls)
-                    *calls << QStringLiteral("show %1").arg(window->objectName());
-                area->setActiveSubWindow(window);
-            }
+            if (event->type() == QEvent::Show)
+                *calls << QStringLiteral("show %1").arg(window->objectName());
             return false;
         }
     } windowEvents_;
+    const WindowSlot& Slot(int k) const { return core_.windowSlots.slot(k); }
     static QTreeWidgetItem* Node(TreeViewForm& form, int child) { return form.treView()->topLevelItem(0)->child(child); }
     void Select(TreeViewForm& form, int child)
     {
@@ -101,8 +102,8 @@ protected:
 
     AppCore core_;
     test::ScriptedPrompts prompts_;
-    test::HookRecorder recorder_;
     std::unique_ptr<MDIForm1> main_;
+    QStringList calls_;
     qint64 now_ = 1000;
 };
 
@@ -111,7 +112,7 @@ protected:
 TEST_F(TreeViewFormTest, BuildsTheRootAndTheEightChildren)
 {
     TreeViewForm& form = Open();
-    EXPECT_EQ(recorder_.calls, QStringList({"setTreeViewFormOpen(1)"}));
+    EXPECT_TRUE(core_.windowSlots.isOpen(TreeViewFormOpen));
     EXPECT_EQ(form.windowTitle(), "Tree View");
     EXPECT_EQ(form.cmdClose()->text(), "&Close");
     EXPECT_FALSE(form.cmdHelp()->isVisible());
@@ -134,7 +135,7 @@ TEST_F(TreeViewFormTest, BuildsTheRootAndTheEightChildren)
     }
     EXPECT_FALSE(form.NodeClicked());
     EXPECT_TRUE(form.treView()->hasFocus());
-    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), TreeViewSubWindow());
+    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), &form);
 }
 
 TEST_F(TreeViewFormTest, RootTextFollowsTheImagesModel)
@@ -147,95 +148,98 @@ TEST_F(TreeViewFormTest, RootTextFollowsTheImagesModel)
         TreeViewForm& form = Open();
         EXPECT_EQ(form.treView()->topLevelItem(0)->text(0), c.text) << c.band;
         EXPECT_EQ(form.treView()->topLevelItem(0)->childCount(), 8);
-        UnloadTreeViewForm();
+        Unload();
     }
 }
 
 TEST_F(TreeViewFormTest, EnterOnScanNodeOpensItsWindowBehindTheTree)
 {
-    QMdiSubWindow* other = AddEditorWindow(1);
-    other->show();
-    QMdiSubWindow* scan = AddEditorWindow(3);
-    main_->windowSlotAction(1)->setVisible(true);
-    main_->windowSlotAction(1)->setChecked(true);
-    main_->windowSlotAction(0)->setChecked(true);
-    main_->windowMenu()->menuAction()->setVisible(false);
+    AddEditorWindow(1);
+    AddEditorWindow(3);
+    main_->action("MnuEditOptionalFeatures")->trigger();
+    core_.windowSlots.setSlotChecked(0, true);
+    core_.windowSlots.setWindowMenuVisible(false);
     TreeViewForm& form = Open();
-    recorder_.calls.clear();
+    calls_.clear();
 
     Select(form, 3);
     QTest::keyClick(form.treView(), Qt::Key_Return);
 
-    EXPECT_EQ(recorder_.calls,
-              QStringList({"setEditorWindowOpen(3)", "editorWindow(3)", "raise editor3", "show editor3"}));
-    QAction* slot3 = main_->windowSlotAction(3);
-    EXPECT_TRUE(slot3->isVisible());
-    EXPECT_EQ(slot3->text(), " Scan Information");
-    EXPECT_TRUE(slot3->isChecked());
-    EXPECT_FALSE(main_->windowSlotAction(0)->isChecked());
-    EXPECT_FALSE(main_->windowSlotAction(1)->isChecked());
-    EXPECT_TRUE(scan->isVisible());
-    EXPECT_TRUE(main_->windowMenu()->menuAction()->isVisible());
+    EXPECT_EQ(calls_, QStringList({"load editor3", "raise editor3", "show editor3"}));
+    EXPECT_TRUE(core_.windowSlots.isOpen(ScanFormOpen));
+    EXPECT_TRUE(Slot(3).visible);
+    EXPECT_EQ(Slot(3).caption, " Scan Information");
+    EXPECT_TRUE(Slot(3).checked);
+    EXPECT_FALSE(Slot(0).checked);
+    EXPECT_FALSE(Slot(1).checked);
+    EXPECT_EQ(main_->windowSlotAction(3)->text(), " Scan Information");
+    ASSERT_NE(Window(3), nullptr);
+    EXPECT_TRUE(Window(3)->isVisible());
+    EXPECT_TRUE(core_.windowSlots.windowMenuVisible());
     const QList<QMdiSubWindow*> order = Stacking();
     ASSERT_GE(order.size(), 3);
-    EXPECT_EQ(order.last(), TreeViewSubWindow());
-    EXPECT_EQ(order[order.size() - 2], scan);
-    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), TreeViewSubWindow());
+    EXPECT_EQ(order.last(), &form);
+    EXPECT_EQ(order[order.size() - 2], Window(3));
+    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), &form);
     EXPECT_TRUE(form.treView()->hasFocus());
 }
 
 TEST_F(TreeViewFormTest, EnterOnAnOpenWindowLeavesTheWindowMenuAlone)
 {
-    QMdiSubWindow* scan = AddEditorWindow(3);
+    AddEditorWindow(3);
     TreeViewForm& form = Open();
     Select(form, 3);
     QTest::keyClick(form.treView(), Qt::Key_Return);
-    QAction* slot3 = main_->windowSlotAction(3);
-    slot3->setChecked(false);
-    slot3->setText("kept");
-    main_->windowSlotAction(0)->setChecked(true);
-    scan->hide();
+    core_.windowSlots.setSlotChecked(3, false);
+    core_.windowSlots.setSlotCaption(3, "kept");
+    core_.windowSlots.setSlotChecked(0, true);
+    Window(3)->hide();
 
     QTest::keyClick(form.treView(), Qt::Key_Enter);
-    EXPECT_EQ(slot3->text(), "kept");
-    EXPECT_FALSE(slot3->isChecked());
-    EXPECT_TRUE(main_->windowSlotAction(0)->isChecked());
-    EXPECT_TRUE(scan->isVisible());
-    EXPECT_EQ(Stacking().last(), TreeViewSubWindow());
+    // The node leaves the slot's caption alone; the check mark comes back
+    // only through the scan window's own activation when it is shown.
+    EXPECT_EQ(Slot(3).caption, "kept");
+    EXPECT_TRUE(Slot(3).checked);
+    EXPECT_FALSE(Slot(0).checked);
+    EXPECT_TRUE(Window(3)->isVisible());
+    EXPECT_EQ(Stacking().last(), &form);
 }
 
 TEST_F(TreeViewFormTest, ChannelNodeCaptionsSlotZeroWithTheGridChannel)
 {
+    AddEditorWindow(0);
     core_.GridChannel = 12;
-    core_.life.ChannelFormOpen = false;
-    main_->windowSlotAction(0)->setVisible(false);
+    core_.windowSlots.setOpen(ChannelFormOpen, false);
+    core_.windowSlots.setSlotVisible(0, false);
     TreeViewForm& form = Open();
     Select(form, 0);
     QTest::keyClick(form.treView(), Qt::Key_Return);
-    EXPECT_TRUE(main_->windowSlotAction(0)->isVisible());
-    EXPECT_EQ(main_->windowSlotAction(0)->text(), " Channel Information [ Channel - 12 ]");
-    EXPECT_TRUE(core_.life.ChannelFormOpen);
-    EXPECT_TRUE(recorder_.calls.contains("setEditorWindowOpen(0)"));
+    EXPECT_TRUE(Slot(0).visible);
+    EXPECT_EQ(Slot(0).caption, " Channel Information [ Channel - 12 ]");
+    EXPECT_TRUE(core_.windowSlots.isOpen(ChannelFormOpen));
+    EXPECT_TRUE(calls_.contains("load editor0"));
 }
 
 TEST_F(TreeViewFormTest, EnterOnTheRootOpensNothingButShowsTheWindowMenu)
 {
-    main_->windowMenu()->menuAction()->setVisible(false);
+    AddEditorWindow(3);
+    core_.windowSlots.setWindowMenuVisible(false);
     TreeViewForm& form = Open();
-    recorder_.calls.clear();
+    calls_.clear();
     form.treView()->setFocus();
     QTest::keyClick(form.treView(), Qt::Key_Return);
-    EXPECT_TRUE(recorder_.calls.isEmpty());
+    EXPECT_TRUE(calls_.isEmpty());
+    EXPECT_TRUE(core_.windowSlots.windowMenuVisible());
     EXPECT_TRUE(main_->windowMenu()->menuAction()->isVisible());
     for (int k = 1; k < 9; ++k)
-        EXPECT_FALSE(main_->windowSlotAction(k)->isVisible());
+        EXPECT_FALSE(Slot(k).visible);
 }
 
 TEST_F(TreeViewFormTest, DoubleClickOpensWithin500MsOfTheLatestNodeClick)
 {
     AddEditorWindow(3);
     TreeViewForm& form = Open();
-    recorder_.calls.clear();
+    calls_.clear();
 
     now_ = 5000;
     ClickNode(form, 3);
@@ -243,26 +247,25 @@ TEST_F(TreeViewFormTest, DoubleClickOpensWithin500MsOfTheLatestNodeClick)
     EXPECT_EQ(form.treView()->currentItem(), Node(form, 3));
     now_ = 5499;
     DoubleClickNode(form, 3);
-    ASSERT_GE(recorder_.calls.size(), 2);
-    EXPECT_EQ(recorder_.calls.mid(0, 2), QStringList({"setEditorWindowOpen(3)", "editorWindow(3)"}));
-    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), TreeViewSubWindow());
+    EXPECT_EQ(calls_, QStringList({"load editor3", "raise editor3", "show editor3"}));
+    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), &form);
 }
 
 TEST_F(TreeViewFormTest, DoubleClickAt500MsDoesNothingAtAll)
 {
     AddEditorWindow(3);
     TreeViewForm& form = Open();
-    main_->windowMenu()->menuAction()->setVisible(false);
-    recorder_.calls.clear();
+    core_.windowSlots.setWindowMenuVisible(false);
+    calls_.clear();
 
     now_ = 5000;
     ClickNode(form, 3);
     now_ = 5500;
     form.cmdClose()->setFocus();
     DoubleClickNode(form, 3);
-    EXPECT_TRUE(recorder_.calls.isEmpty());
-    EXPECT_FALSE(main_->windowSlotAction(3)->isVisible());
-    EXPECT_FALSE(main_->windowMenu()->menuAction()->isVisible());
+    EXPECT_TRUE(calls_.isEmpty());
+    EXPECT_FALSE(Slot(3).visible);
+    EXPECT_FALSE(core_.windowSlots.windowMenuVisible());
     EXPECT_TRUE(form.cmdClose()->hasFocus());
 }
 
@@ -270,11 +273,11 @@ TEST_F(TreeViewFormTest, DoubleClickBeforeAnyNodeClickDoesNothing)
 {
     AddEditorWindow(3);
     TreeViewForm& form = Open();
-    recorder_.calls.clear();
+    calls_.clear();
     Select(form, 3);
     now_ = 1010;
     DoubleClickNode(form, 3);
-    EXPECT_TRUE(recorder_.calls.isEmpty());
+    EXPECT_TRUE(calls_.isEmpty());
 }
 
 TEST_F(TreeViewFormTest, CloseButtonUnloadsAndTheNextOpeningBuildsAFreshTree)
@@ -282,12 +285,13 @@ TEST_F(TreeViewFormTest, CloseButtonUnloadsAndTheNextOpeningBuildsAFreshTree)
     TreeViewForm& form = Open();
     now_ = 2000;
     ClickNode(form, 2);
-    recorder_.calls.clear();
+    // Only the tree view is open: its closing hides the Window menu.
+    core_.windowSlots.setOpen(ChannelFormOpen, false);
     QTest::mouseClick(form.cmdClose(), Qt::LeftButton);
-    EXPECT_EQ(recorder_.calls, QStringList({"setTreeViewFormOpen(0)", "hideWindowMenuIfNoEditor",
-                                            "setTreeViewFormOpen(0)", "hideWindowMenuIfNoEditor"}));
-    EXPECT_EQ(LoadedTreeViewForm(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(core_.windowSlots.isOpen(TreeViewFormOpen));
+    EXPECT_FALSE(core_.windowSlots.windowMenuVisible());
+    EXPECT_EQ(Loaded(), nullptr);
 
     TreeViewForm& fresh = Open();
     EXPECT_FALSE(fresh.NodeClicked());
@@ -299,20 +303,25 @@ TEST_F(TreeViewFormTest, OpeningAgainKeepsTheLoadedTree)
     TreeViewForm& form = Open();
     now_ = 3000;
     ClickNode(form, 5);
-    TreeViewSubWindow()->hide();  // as Close All Windows leaves it
+    main_->action("MnuWindowCloseAll")->trigger();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(core_.windowSlots.isOpen(TreeViewFormOpen));
     main_->action("MnuViewTreeView")->trigger();
-    EXPECT_EQ(LoadedTreeViewForm(), &form);
-    EXPECT_TRUE(TreeViewSubWindow()->isVisible());
+    EXPECT_EQ(Loaded(), &form);
+    EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.NodeClicked());
     EXPECT_EQ(form.treView()->currentItem(), Node(form, 5));
 }
 
 TEST_F(TreeViewFormTest, CloseBoxRunsTheUnloadOnce)
 {
-    Open();
-    recorder_.calls.clear();
-    TreeViewSubWindow()->close();
-    EXPECT_EQ(recorder_.calls, QStringList({"setTreeViewFormOpen(0)", "hideWindowMenuIfNoEditor"}));
+    TreeViewForm& form = Open();
+    form.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(core_.windowSlots.isOpen(TreeViewFormOpen));
+    EXPECT_EQ(Loaded(), nullptr);
+    // The channel list is still open, so the Window menu stays.
+    EXPECT_TRUE(core_.windowSlots.windowMenuVisible());
 }
 
 TEST_F(TreeViewFormTest, ChineseNodesOpenInChinese)
@@ -324,24 +333,23 @@ TEST_F(TreeViewFormTest, ChineseNodesOpenInChinese)
     EXPECT_EQ(Node(form, 3)->text(0), " 扫描信息");
     Select(form, 3);
     QTest::keyClick(form.treView(), Qt::Key_Return);
-    EXPECT_EQ(main_->windowSlotAction(3)->text(), " 扫描信息");
+    EXPECT_EQ(Slot(3).caption, " 扫描信息");
     // Nodes built in one language match nothing once the other is in force.
     core_.LanguageChinese = false;
-    recorder_.calls.clear();
+    calls_.clear();
     QTest::keyClick(form.treView(), Qt::Key_Return);
-    EXPECT_TRUE(recorder_.calls.isEmpty());
+    EXPECT_TRUE(calls_.isEmpty());
 }
 
 TEST_F(TreeViewFormTest, UsersDoubleClickOnANodeOpensItsWindow)
 {
     AddEditorWindow(4);
     main_->action("MnuViewTreeView")->trigger();  // the real millisecond clock
-    TreeViewForm& form = *LoadedTreeViewForm();
-    recorder_.calls.clear();
+    TreeViewForm& form = *Loaded();
+    calls_.clear();
     const QPoint pos = form.treView()->visualItemRect(Node(form, 4)).center();
     QTest::mouseClick(form.treView()->viewport(), Qt::LeftButton, {}, pos);
     QTest::mouseDClick(form.treView()->viewport(), Qt::LeftButton, {}, pos);
-    ASSERT_GE(recorder_.calls.size(), 2);
-    EXPECT_EQ(recorder_.calls.mid(0, 2), QStringList({"setEditorWindowOpen(4)", "editorWindow(4)"}));
-    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), TreeViewSubWindow());
+    EXPECT_TRUE(calls_.contains("load editor4"));
+    EXPECT_EQ(main_->mdiArea()->activeSubWindow(), &form);
 }

@@ -1,15 +1,15 @@
 #pragma once
-// Attaches the model dialog, the tree view, the memory map and the language
-// switch to their menu items of the main window.
+// Attaches the model dialog, the memory map and the language switch to their
+// menu items of the main window.
 #include "core/CoreWindowHooks.h"
 
 namespace zx {
 
 class MDIForm1;
 
-// "MnuModelInformation", "MnuViewTreeView", "MnuProgramMemoryMap" (also the
-// hidden gesture) and "MnuSetupLanguageFileSetup"; the commands keep their own
-// copy of the hooks.
-void AttachCoreDialogCommands(MDIForm1& main, const CoreWindowHooks& hooks);
+// "MnuModelInformation", "MnuProgramMemoryMap" (also the hidden gesture) and
+// "MnuSetupLanguageFileSetup"; each command uses the main window's hooks as
+// they are when it runs.
+void AttachCoreDialogCommands(MDIForm1& main);
 
 }  // namespace zx

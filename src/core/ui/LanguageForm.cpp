@@ -132,7 +132,7 @@ void MnuSetupLanguageFileSetup_Click(MDIForm1& main, const CoreWindowHooks& hook
     // captions the window by the current channel again.
     const QString caption = ChannelWindowFixedCaption(zh);
     CallHook(hooks.setChannelWindowCaption, caption);
-    main.windowSlotAction(0)->setText(caption);
+    core.windowSlots.setSlotCaption(0, caption);
 
     CallHook(hooks.setChannelWindowControlTexts, ChannelWindowControlCaptions(zh));
 

@@ -17,6 +17,8 @@
 #include "core/StringTable.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/CoreDialogCommands.h"
+#include "core/ui/TreeViewForm.h"
 #include "core/ui/HelpWindow.h"
 #include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
@@ -46,6 +48,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     BuildStatusBar();
     ConnectWindowsAndDocuments();
     ConnectRadioLink();
+    ConnectCoreDialogs();
     MDIForm_Load();
 }
 
@@ -396,6 +399,15 @@ void MDIForm1::RestoreChannelSlot()
         slotTable.setSlotCaption(0, ChannelWindowCaption(1, Core().LanguageChinese));
         slotTable.setSlotChecked(0, false);
     }
+}
+
+void MDIForm1::ConnectCoreDialogs()
+{
+    windows_->RegisterTreeView([this] { return new TreeViewForm(*windows_); });
+    CoreWindowHooks& hooks = coreHooks_;
+    hooks.closeEditorWindows = [this] { windows_->CloseEditorWindows(); };
+    hooks.restoreChannelWindow = [this] { windows_->RestoreChannelWindow(); };
+    AttachCoreDialogCommands(*this);
 }
 
 void MDIForm1::ConnectRadioLink()

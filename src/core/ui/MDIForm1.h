@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "core/CoreWindowHooks.h"
 #include "core/DocumentCommands.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/EditorWindowRegistry.h"
@@ -60,6 +61,11 @@ public:
     EditorWindowRegistry& windows() { return *windows_; }
     DocumentCommands& documents() { return documents_; }
     TransferHooks& transferHooks() { return transferHooks_; }
+    CoreWindowHooks& coreHooks() { return coreHooks_; }
+
+    // Shows the Window menu and, when it is hidden, slot 0 for channel 1,
+    // unchecked.
+    void RestoreChannelSlot();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,8 +78,7 @@ private:
     void BuildStatusBar();
     void ConnectWindowsAndDocuments();
     void ConnectRadioLink();
-    // Shows slot 0 for channel 1 when it is hidden (and the Window menu).
-    void RestoreChannelSlot();
+    void ConnectCoreDialogs();
     void MDIForm_Load();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
@@ -92,6 +97,7 @@ private:
     std::unique_ptr<EditorWindowRegistry> windows_;
     DocumentCommands documents_;
     TransferHooks transferHooks_;
+    CoreWindowHooks coreHooks_;
 };
 
 }  // namespace zx

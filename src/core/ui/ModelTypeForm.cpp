@@ -153,16 +153,7 @@ void MnuModelInformation_Click(MDIForm1& main, const CoreWindowHooks& hooks)
         RebuildForNewModel(core, hooks);
 
     main.RefreshCaption();
-    QAction* windowMenu = main.windowMenu()->menuAction();
-    if (!windowMenu->isVisible())
-        windowMenu->setVisible(true);
-    QAction* slot0 = main.windowSlotAction(0);
-    if (!slot0->isVisible()) {
-        core.GridChannel = 1;
-        slot0->setText(ChannelWindowCaption(1, core.LanguageChinese));
-        slot0->setVisible(true);
-        slot0->setChecked(false);
-    }
+    main.RestoreChannelSlot();
 }
 
 }  // namespace zx
