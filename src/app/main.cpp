@@ -1,6 +1,8 @@
 #include <QApplication>
 
 #include "core/AppCore.h"
+#include "core/ui/AppIcons.h"
+#include "core/ui/HelpKeyFilter.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/ui/QtPrompts.h"
 
@@ -9,7 +11,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZOLT"));
     QApplication::setApplicationName(QStringLiteral("ZX-4100"));
+    QApplication::setWindowIcon(zx::WindowIcon());
     zx::InstallQtPrompts();
+    zx::HelpKeyFilter::Install();
     zx::AppCore core;
     zx::MDIForm1 window;
     window.resize(1024, 720);

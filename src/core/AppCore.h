@@ -31,6 +31,9 @@ public:
     WindowSlotTable windowSlots;
 
     bool LanguageChinese = false;
+    // Set by the language dialog's OK when it changed the language, cleared
+    // by its OK without a change and by its Cancel.
+    bool LanguageChanged = false;
     bool EightChannelModel = false;
     int BandUpperMHz = 490;
     int BandLowerMHz = 450;

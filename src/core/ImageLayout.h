@@ -20,6 +20,8 @@ inline constexpr Address ChannelTable = 0x010;
 inline constexpr int kChannelRecordSize = 16;
 inline constexpr int kMaxChannels = 16;
 inline constexpr Address ChannelRecord(int channel) { return channel * kChannelRecordSize; }
+// Byte 14 of a channel record: 0xB0 + the PTT ID list position, 0xFF unset.
+inline constexpr Address ChannelPttIdCode(int channel) { return ChannelRecord(channel) + 14; }
 
 // DTMF settings, one byte each.
 inline constexpr Address DtmfSettings = 0x110;

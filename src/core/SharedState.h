@@ -25,7 +25,7 @@ struct PreWriteChecks {
     bool PriorityChannelError = false;
     bool OwnFleetIdError = false;
     bool PttCodeCheck = false;
-    bool PttCodeMissing = false;
+    int PttCodeMissing = 0;  // empty PTT ID codes: 0 none, 1 Begin of TX, 2 End of TX, 3 both
 };
 
 // The serial exchange in progress, if any.
@@ -39,7 +39,6 @@ struct LinkState {
 struct AppLifeState {
     bool AppExiting = false;
     bool ChannelFormUnloaded = false;
-    bool ChannelFormOpen = true;
 };
 
 }  // namespace zx

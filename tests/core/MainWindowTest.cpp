@@ -132,20 +132,17 @@ TEST_F(MainWindowTest, ExitAsksEveryTimeAndNoKeepsTheProgramRunning)
 TEST_F(MainWindowTest, ExitCancelledAtTheSaveOfferLeavesNothingHalfExited)
 {
     MDIForm1& w = Start();
-    int offers = 0;
-    w.setExitSaveOffer([&] {
-        ++offers;
-        EXPECT_TRUE(core_.life.AppExiting);
-        return false;
-    });
-    prompts_.answer(MsgResult::Yes);
+    core_.image.set(0x134, 0x07);  // a change the save offer sees
+    prompts_.answer(MsgResult::Yes);     // exit
+    prompts_.answer(MsgResult::Cancel);  // save offer
     EXPECT_FALSE(w.close());
-    EXPECT_EQ(offers, 1);
+    ASSERT_EQ(prompts_.messages().size(), 2u);
+    EXPECT_EQ(prompts_.messages()[1].title, "ZX-4100");
     EXPECT_FALSE(core_.life.AppExiting);
     // The next exit asks the question again.
     prompts_.answer(MsgResult::No);
     EXPECT_FALSE(w.close());
-    EXPECT_EQ(prompts_.messages().size(), 2u);
+    EXPECT_EQ(prompts_.messages().size(), 3u);
 }
 
 TEST_F(MainWindowTest, ExitWritesTheModelOfTheImageAtThatMoment)
@@ -153,7 +150,8 @@ TEST_F(MainWindowTest, ExitWritesTheModelOfTheImageAtThatMoment)
     MDIForm1& w = Start();
     core_.image.set(0x1BD, 0x83);
     core_.image.set(0x1BC, 0x36);
-    prompts_.answer(MsgResult::Yes);
+    prompts_.answer(MsgResult::Yes);  // exit
+    prompts_.answer(MsgResult::No);   // do not save the change
     EXPECT_TRUE(w.close());
     EXPECT_EQ(StoredSetting("LastModel"), "4B:33:31:36:36:83:F8:FF");
 }

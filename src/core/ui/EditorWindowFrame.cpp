@@ -1,5 +1,7 @@
 #include "core/ui/EditorWindowFrame.h"
 
+#include "core/ui/AppIcons.h"
+
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPushButton>
@@ -28,6 +30,7 @@ EditorWindowFrame::EditorWindowFrame(const EditorWindowSpec& spec, QWidget* pare
     panel_->setLineWidth(1);
 
     resize(TwipsToPixelsX(spec_.widthTwips), TwipsToPixelsY(spec_.heightTwips));
+    setWindowIcon(WindowIcon());
     if (spec_.captionId != 0)
         setWindowTitle(LoadLangString(spec_.captionId));
 

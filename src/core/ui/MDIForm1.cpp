@@ -17,6 +17,10 @@
 #include "core/StringTable.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/CoreDialogCommands.h"
+#include "core/ui/TreeViewForm.h"
+#include "core/ui/HelpWindow.h"
+#include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
 #include "platform/Twips.h"
 #include "platform/ui/ScreenTwips.h"
@@ -42,6 +46,9 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     BuildToolbar();
     BuildStatusBar();
+    ConnectWindowsAndDocuments();
+    ConnectRadioLink();
+    ConnectCoreDialogs();
     MDIForm_Load();
 }
 
@@ -295,17 +302,18 @@ void MDIForm1::MDIForm_Load()
     core.LanguageChinese = false;
     SetMenuCaptions();
 
-    core.life.ChannelFormOpen = true;
-    if (!MnuWindowSub_[0]->isVisible()) {
-        MnuWindowSub_[0]->setVisible(true);
+    WindowSlotTable& slotTable = core.windowSlots;
+    slotTable.setOpen(ChannelFormOpen, true);
+    if (!slotTable.slot(0).visible) {
+        slotTable.setSlotVisible(0, true);
         core.GridChannel = 1;
-        MnuWindowSub_[0]->setText(ChannelWindowCaption(1, core.LanguageChinese));
-        MnuWindowSub_[0]->setChecked(false);
+        slotTable.setSlotCaption(0, ChannelWindowCaption(1, core.LanguageChinese));
+        slotTable.setSlotChecked(0, false);
     }
 
     core.ApplyEightChannelRule();
     core.InitAllFrameData();
-    core.document.snapshot = core.image;
+    documents_.TakeSnapshot();
     core.document.DataFilePath = kDefaultDataFileName;
     core.document.hasFile = false;
     RefreshCaption();
@@ -321,7 +329,7 @@ bool MDIForm1::MDIForm_QueryUnload()
     if (sure != MsgResult::Yes)
         return false;
     core.life.AppExiting = true;
-    if (exitSaveOffer_ && !exitSaveOffer_()) {
+    if (!documents_.OfferSaveAtExit()) {
         // Nothing is half-exited: closing the channel list only hides it again.
         core.life.AppExiting = false;
         return false;
@@ -345,6 +353,74 @@ void MDIForm1::closeEvent(QCloseEvent* event)
     mdiArea_->closeAllSubWindows();
     MDIForm_Unload();
     event->accept();
+}
+
+void MDIForm1::ConnectWindowsAndDocuments()
+{
+    windows_ = std::make_unique<EditorWindowRegistry>(mdiArea_);
+    QList<QAction*> slotActions;
+    for (QAction* a : MnuWindowSub_)
+        slotActions << a;
+    windows_->BindWindowMenu(MnuWindow_->menuAction(), slotActions);
+    windows_->SetChannelSlotCaption([] { return ChannelWindowCaption(Core().GridChannel, Core().LanguageChinese); });
+
+    const char* editItems[] = {"MnuEditChannelInformation", "MnuEditOptionalFeatures", "MnuEditKeyAssignment",
+                               "MnuEditScanInformation",    "MnuEditDTMF",             "MnuEditFleetSync",
+                               "MnuEditTestFrequency",      "MnuEditEmbeddedMessage"};
+    for (int k = 0; k < 8; ++k)
+        setCommand(QString::fromLatin1(editItems[k]), [this, k] { windows_->OpenEditorWindow(k); });
+    setCommand(QStringLiteral("MnuViewTreeView"), [this] { windows_->OpenTreeView(); });
+    setCommand(QStringLiteral("MnuWindowCascade"), [this] { windows_->Cascade(); });
+    setCommand(QStringLiteral("MnuWindowHorizontally"), [this] { windows_->TileHorizontally(); });
+    setCommand(QStringLiteral("MnuWindowVertically"), [this] { windows_->TileVertically(); });
+    setCommand(QStringLiteral("MnuWindowArrangeIcon"), [this] { windows_->ArrangeIcons(); });
+    setCommand(QStringLiteral("MnuWindowCloseAll"), [this] { windows_->CloseAll(); });
+    setCommand(QStringLiteral("MnuHelpTopics"), [this] { ShowHelpTopic(this, QStringLiteral("general")); });
+
+    DocumentHooks& hooks = documents_.hooks();
+    hooks.dialogParent = this;
+    hooks.closeEditorWindows = [this] { windows_->CloseEditorWindows(); };
+    hooks.prepareChannelWindow = [this] { windows_->RestoreChannelWindow(); };
+    hooks.updateMainCaption = [this] { RefreshCaption(); };
+    hooks.getFileName = [](const QString& path) { return GetFileName(path); };
+    setCommand(QStringLiteral("MnuFileNew"), [this] { documents_.NewDocument(); });
+    setCommand(QStringLiteral("MnuFileOpen"), [this] { documents_.OpenDocument(); });
+    setCommand(QStringLiteral("MnuFileSave"), [this] { documents_.MnuFileSave_Click(); });
+    setCommand(QStringLiteral("MnuFileSaveAs"), [this] { documents_.MnuFileSaveAs_Click(); });
+}
+
+void MDIForm1::RestoreChannelSlot()
+{
+    WindowSlotTable& slotTable = Core().windowSlots;
+    slotTable.setWindowMenuVisible(true);
+    if (!slotTable.slot(0).visible) {
+        Core().GridChannel = 1;
+        slotTable.setSlotVisible(0, true);
+        slotTable.setSlotCaption(0, ChannelWindowCaption(1, Core().LanguageChinese));
+        slotTable.setSlotChecked(0, false);
+    }
+}
+
+void MDIForm1::ConnectCoreDialogs()
+{
+    windows_->RegisterTreeView([this] { return new TreeViewForm(*windows_); });
+    CoreWindowHooks& hooks = coreHooks_;
+    hooks.closeEditorWindows = [this] { windows_->CloseEditorWindows(); };
+    hooks.restoreChannelWindow = [this] { windows_->RestoreChannelWindow(); };
+    AttachCoreDialogCommands(*this);
+}
+
+void MDIForm1::ConnectRadioLink()
+{
+    TransferHooks& hooks = transferHooks_;
+    hooks.RemakeMainCaption = [this] { RefreshCaption(); };
+    hooks.CloseEditorWindows = [this] { windows_->CloseEditorWindows(); };
+    hooks.RestoreChannelWindow = [this] { windows_->RestoreChannelWindow(); };
+    hooks.RestoreChannelSlot = [this] { RestoreChannelSlot(); };
+    hooks.SetMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
+    hooks.ShowHelpTopic = [this](const QString& page) { ShowHelpTopic(this, page); };
+    setCommand(QStringLiteral("MnuProgramRead"), [this] { MnuProgramRead_Click(transferHooks_, this); });
+    setCommand(QStringLiteral("MnuProgramWrite"), [this] { MnuProgramWrite_Click(transferHooks_, this); });
 }
 
 bool MDIForm1::MDIForm_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos)

@@ -8,7 +8,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "core/CoreWindowHooks.h"
+#include "core/DocumentCommands.h"
 #include "core/ui/AboutForm.h"
+#include "core/ui/EditorWindowRegistry.h"
+#include "link/TransferHooks.h"
 
 class QAction;
 class QLabel;
@@ -45,9 +49,6 @@ public:
     // nothing until its window registers a handler.
     using Command = std::function<void()>;
     void setCommand(const QString& actionName, Command command);
-    // Asked at exit after the user confirmed it: offers to save a changed
-    // image; false cancels the exit.
-    void setExitSaveOffer(std::function<bool()> offer) { exitSaveOffer_ = std::move(offer); }
 
     // The hidden gesture on the client area (button, modifiers and position in
     // pixels of the client area); true when it opened the memory map.
@@ -56,6 +57,15 @@ public:
     // Shows the about box, not modal; a second call brings the same box forward.
     void MnuHelpAbout_Click();
     AboutForm* aboutForm() const { return about_; }
+
+    EditorWindowRegistry& windows() { return *windows_; }
+    DocumentCommands& documents() { return documents_; }
+    TransferHooks& transferHooks() { return transferHooks_; }
+    CoreWindowHooks& coreHooks() { return coreHooks_; }
+
+    // Shows the Window menu and, when it is hidden, slot 0 for channel 1,
+    // unchecked.
+    void RestoreChannelSlot();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +76,9 @@ private:
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();
+    void ConnectWindowsAndDocuments();
+    void ConnectRadioLink();
+    void ConnectCoreDialogs();
     void MDIForm_Load();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
@@ -81,7 +94,10 @@ private:
     std::map<QString, QAction*> actions_;
     std::map<QString, int> captionIds_;
     std::map<QString, Command> commands_;
-    std::function<bool()> exitSaveOffer_;
+    std::unique_ptr<EditorWindowRegistry> windows_;
+    DocumentCommands documents_;
+    TransferHooks transferHooks_;
+    CoreWindowHooks coreHooks_;
 };
 
 }  // namespace zx

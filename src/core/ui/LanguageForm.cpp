@@ -1,0 +1,146 @@
+#include "core/ui/LanguageForm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/AppCore.h"
+#include "core/LanguageSwitchRules.h"
+#include "core/MainCaption.h"
+#include "core/StringTable.h"
+#include "core/ui/AppIcons.h"
+#include "core/ui/MDIForm1.h"
+#include "platform/ui/ScreenTwips.h"
+
+namespace zx {
+
+namespace {
+constexpr int kHelpId = 7200;
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height)};
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, int left)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setProperty("helpContextId", kHelpId);
+    button->setGeometry(TwipsRect(left, 840, 948, 408));
+    return button;
+}
+}  // namespace
+
+QString HelpFileOfLanguage(bool chinese)
+{
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(chinese ? QStringLiteral("ZX-4100_c.chm") : QStringLiteral("ZX-4100_e.chm"));
+}
+
+LanguageForm::LanguageForm(CoreWindowHooks hooks, QWidget* parent) : QDialog(parent), hooks_(std::move(hooks))
+{
+    setObjectName(QStringLiteral("LanguageForm"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(TwipsToPixelsX(3855), TwipsToPixelsY(1500));
+
+    labLanguage_ = new QLabel(this);
+    labLanguage_->setObjectName(QStringLiteral("labLanguage"));
+    labLanguage_->setGeometry(TwipsRect(75, 330, 1485, 225));
+    ComLanguage_ = new QComboBox(this);
+    ComLanguage_->setObjectName(QStringLiteral("ComLanguage"));
+    ComLanguage_->setEditable(false);
+    ComLanguage_->setProperty("helpContextId", kHelpId);
+    ComLanguage_->setGeometry(QRect(TwipsToPixelsX(1836), TwipsToPixelsY(288), TwipsToPixelsX(1452),
+                                    ComLanguage_->sizeHint().height()));
+    cmdOK_ = MakeButton(this, "cmdOK", 360);
+    cmdHelp_ = MakeButton(this, "cmdHelp", 1440);
+    cmdCancel_ = MakeButton(this, "cmdCancel", 2520);
+
+    connect(cmdOK_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    Form_Load();
+}
+
+void LanguageForm::Form_Load()
+{
+    setWindowIcon(WindowIcon());
+    setWindowTitle(LoadLangString(1128));
+    labLanguage_->setText(LoadLangString(1129));
+    cmdOK_->setText(LoadLangString(1096));
+    cmdCancel_->setText(LoadLangString(1097));
+    cmdHelp_->setVisible(false);
+    cmdHelp_->setText(LoadLangString(1076));
+    ComLanguage_->addItem(LoadLangString(1121));
+    ComLanguage_->addItem(LoadLangString(1122));
+    const bool chinese = Core().LanguageChinese;
+    ComLanguage_->setCurrentIndex(chinese ? 1 : 0);
+    LanguageAtOpen_ = chinese;
+}
+
+void LanguageForm::cmdOK_Click()
+{
+    AppCore& core = Core();
+    // Both words are looked up in the language in force at opening, like the
+    // entries themselves.
+    const QString chosen = ComLanguage_->currentText();
+    if (chosen == LoadLangString(1121)) {
+        core.LanguageChinese = false;
+        CallHook(hooks_.setHelpFile, HelpFileOfLanguage(false));
+    } else if (chosen == LoadLangString(1122)) {
+        core.LanguageChinese = true;
+        CallHook(hooks_.setHelpFile, HelpFileOfLanguage(true));
+    }
+    core.LanguageChanged = LanguageAtOpen_ != core.LanguageChinese;
+    accept();
+}
+
+void LanguageForm::cmdCancel_Click()
+{
+    AppCore& core = Core();
+    core.LanguageChinese = LanguageAtOpen_;
+    core.LanguageChanged = false;
+    reject();
+}
+
+void MnuSetupLanguageFileSetup_Click(MDIForm1& main, const CoreWindowHooks& hooks)
+{
+    {
+        LanguageForm form(hooks, &main);
+        form.exec();
+    }
+    AppCore& core = Core();
+    if (!core.LanguageChanged)
+        return;
+    const bool zh = core.LanguageChinese;
+
+    CallHook(hooks.closeEditorWindows);
+    CallHook(hooks.restoreChannelWindow);
+    main.RefreshCaption();
+    main.SetMenuCaptions();
+
+    const int gridWidth = hooks.channelGridWidth ? hooks.channelGridWidth() : 0;
+    CallHook(hooks.setChannelGridHeader, ChannelGridHeaderTitles(zh), ChannelGridColumnWidths(gridWidth));
+
+    // Names channel 1 whatever channel is current; the next cell entry
+    // captions the window by the current channel again.
+    const QString caption = ChannelWindowFixedCaption(zh);
+    CallHook(hooks.setChannelWindowCaption, caption);
+    core.windowSlots.setSlotCaption(0, caption);
+
+    CallHook(hooks.setChannelWindowControlTexts, ChannelWindowControlCaptions(zh));
+
+    if (hooks.channelGridText && hooks.setChannelGridText)
+        RetranslateChannelGrid(core.image, core.ChannelCount(), zh, hooks.channelGridText, hooks.setChannelGridText);
+
+    CallHook(hooks.rebuildToneLists);
+    emit core.languageChanged();
+}
+
+}  // namespace zx

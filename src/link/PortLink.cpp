@@ -1,0 +1,102 @@
+#include "link/PortLink.h"
+
+#include "core/AppCore.h"
+#include "platform/PortSettings.h"
+
+namespace zx {
+
+PortLink::PortLink(QObject* parent) : QObject(parent)
+{
+    for (QTimer* t : {&sendTimer_, &replyTimer_}) {
+        t->setSingleShot(true);
+        t->setTimerType(Qt::PreciseTimer);
+    }
+    connect(&sendTimer_, &QTimer::timeout, this, [this] {
+        if (onSendTimer)
+            onSendTimer();
+    });
+    connect(&replyTimer_, &QTimer::timeout, this, [this] {
+        if (onReplyTimeout)
+            onReplyTimeout();
+    });
+    connect(&port_, &CommPort::received, this, &PortLink::OnReceived);
+}
+
+bool PortLink::PortSetup()
+{
+    if (!port_.isOpen()) {
+        port_.setCommPort(Core().link.ComPortNumber);
+        port_.setSettings(kProgrammingPortSettings);
+        if (!port_.open())
+            return false;
+    }
+    port_.clearBuffers();
+    return true;
+}
+
+void PortLink::Send(const QByteArray& bytes, int replyLength)
+{
+    if (!port_.isOpen())
+        port_.open();
+    expected_ = replyLength;
+    port_.setRThreshold(replyLength > 0 ? replyLength : 1);
+    port_.output(bytes);
+}
+
+void PortLink::OnReceived()
+{
+    const int count = expected_ > 0 ? expected_ : port_.inBufferCount();
+    const QByteArray reply = port_.input(count);
+    if (onBytes)
+        onBytes(reply);
+}
+
+void PortLink::ArmSendTimer(int milliseconds)
+{
+    sendTimer_.start(milliseconds);
+}
+
+void PortLink::StopSendTimer()
+{
+    sendTimer_.stop();
+}
+
+void PortLink::ArmReplyTimer(int milliseconds)
+{
+    replyTimer_.start(milliseconds);
+}
+
+void PortLink::StopReplyTimer()
+{
+    replyTimer_.stop();
+}
+
+void PortLink::ClearBuffers()
+{
+    port_.clearBuffers();
+}
+
+void PortLink::DiscardInput()
+{
+    port_.input(port_.inBufferCount());
+}
+
+void PortLink::ClosePort()
+{
+    port_.close();
+}
+
+void PortLink::Progress(int value)
+{
+    if (onProgress)
+        onProgress(value);
+}
+
+void PortLink::Shutdown()
+{
+    sendTimer_.stop();
+    replyTimer_.stop();
+    port_.close();
+}
+
+}  // namespace zx

@@ -1,0 +1,59 @@
+#pragma once
+// Drives an exchange's state machine from the real port: owns the serial
+// port and the two one-shot timers (send and reply), and hands received
+// replies, once complete, and timer ticks to the machine's inputs.
+#include <functional>
+
+#include <QObject>
+#include <QTimer>
+
+#include "link/LinkIo.h"
+#include "platform/CommPort.h"
+
+namespace zx {
+
+class PortLink : public QObject, public LinkIo {
+    Q_OBJECT
+public:
+    explicit PortLink(QObject* parent = nullptr);
+
+    // The machine's inputs.
+    std::function<void(const QByteArray&)> onBytes;
+    std::function<void()> onSendTimer;
+    std::function<void()> onReplyTimeout;
+    std::function<void(int)> onProgress;
+
+    // Opens the port ComPortNumber names at "9600,N,8,2" (if closed) and
+    // empties both buffers. False, with the port closed, when it cannot be
+    // opened; openErrorText() then holds the message for the user.
+    bool PortSetup();
+    QString openErrorText() const { return port_.openErrorText(); }
+
+    CommPort& port() { return port_; }
+    bool sendTimerActive() const { return sendTimer_.isActive(); }
+    bool replyTimerActive() const { return replyTimer_.isActive(); }
+
+    // LinkIo
+    void Send(const QByteArray& bytes, int replyLength) override;
+    void ArmSendTimer(int milliseconds) override;
+    void StopSendTimer() override;
+    void ArmReplyTimer(int milliseconds) override;
+    void StopReplyTimer() override;
+    void ClearBuffers() override;
+    void DiscardInput() override;
+    void ClosePort() override;
+    void Progress(int value) override;
+
+    // Stops both timers and closes the port.
+    void Shutdown();
+
+private:
+    void OnReceived();
+
+    CommPort port_;
+    QTimer sendTimer_;
+    QTimer replyTimer_;
+    int expected_ = 0;
+};
+
+}  // namespace zx

@@ -1,0 +1,211 @@
+#include "link/ui/ConnectForm.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "core/AppCore.h"
+#include "core/StringTable.h"
+#include "link/ExchangeLock.h"
+#include "link/LinkMessages.h"
+#include "platform/ui/ScreenTwips.h"
+
+namespace zx {
+
+namespace {
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return QRect(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height));
+}
+
+QPushButton* MakeButton(QWidget* parent, int left)
+{
+    auto* button = new QPushButton(parent);
+    button->setGeometry(TwipsRect(left, 1200, 1056, 408));
+    // Neither button answers Enter: the dialog has no default button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+ConnectForm::ConnectForm(TransferHooks hooks, QWidget* parent) : QDialog(parent), hooks_(std::move(hooks))
+{
+    setFixedSize(TwipsToPixelsX(4305), TwipsToPixelsY(1890));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    Picture1 = new QFrame(this);
+    Picture1->setGeometry(rect());
+    Picture1->setFrameShape(QFrame::NoFrame);
+
+    PrgValue = new QProgressBar(this);
+    PrgValue->setGeometry(TwipsRect(144, 540, 3936, 372));
+    PrgValue->setTextVisible(false);
+    PrgValue->setRange(0, 16);
+    PrgValue->setValue(0);
+
+    cmdOK = MakeButton(this, 240);
+    cmdHelp = MakeButton(this, 1560);
+    cmdCancel = MakeButton(this, 2880);
+    setTabOrder(cmdOK, cmdCancel);
+    setTabOrder(cmdCancel, cmdHelp);
+
+    cmdOK->setText(LoadLangString(1096));
+    cmdCancel->setText(LoadLangString(1097));
+    cmdHelp->setText(LoadLangString(1076));
+    cmdHelp->hide();
+
+    connect(cmdOK, &QPushButton::clicked, this, &ConnectForm::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &ConnectForm::cmdCancel_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &ConnectForm::cmdHelp_Click);
+    link_.onProgress = [this](int value) {
+        if (value <= PrgValue->maximum())
+            PrgValue->setValue(value);
+    };
+}
+
+ConnectForm::~ConnectForm()
+{
+    if (loaded_ && !unloaded_) {
+        link_.Shutdown();
+        EndExchange();
+    }
+}
+
+bool ConnectForm::Load()
+{
+    if (!TryBeginExchange())
+        return false;
+    helpContextId_ = Core().link.TransferMode == 1 ? 5200 : 5100;
+    if (!link_.PortSetup()) {
+        ShowPortOpenError(link_.openErrorText());
+        EndExchange();
+        if (hooks_.SetMainWindowEnabled)
+            hooks_.SetMainWindowEnabled(true);
+        return false;
+    }
+    link_.ClosePort();
+    link_.StopSendTimer();
+    link_.StopReplyTimer();
+    TransferFinished = false;
+    TransferRunning = false;
+    loaded_ = true;
+    return true;
+}
+
+void ConnectForm::cmdOK_Click()
+{
+    const auto direction =
+        Core().link.TransferMode == 1 ? RadioTransfer::Direction::Write : RadioTransfer::Direction::Read;
+    if (!link_.PortSetup()) {
+        // Nothing was sent: leave as if cancelled before the start.
+        ShowPortOpenError(link_.openErrorText());
+        TransferCancelled = true;
+        done(QDialog::Rejected);
+        return;
+    }
+    transfer_ = std::make_unique<RadioTransfer>(link_, direction);
+    link_.onBytes = [this](const QByteArray& reply) { transfer_->OnBytes(reply); };
+    link_.onSendTimer = [this] { transfer_->OnSendTimer(); };
+    link_.onReplyTimeout = [this] { transfer_->OnReplyTimeout(); };
+    transfer_->onReadCompleted = [this] {
+        if (hooks_.DecodeAllChannels)
+            hooks_.DecodeAllChannels();
+        if (hooks_.RemakeMainCaption)
+            hooks_.RemakeMainCaption();
+    };
+    transfer_->onFinished = [this](RadioTransfer::Outcome outcome) {
+        if (outcome == RadioTransfer::Outcome::Cancelled) {
+            cmdOK->setEnabled(true);
+            cmdCancel->setEnabled(true);
+            cmdHelp->setEnabled(true);
+        }
+        TransferFinished = true;
+        done(outcome == RadioTransfer::Outcome::Completed ? QDialog::Accepted : QDialog::Rejected);
+    };
+    transfer_->Start();
+    cmdOK->setEnabled(false);
+    cmdCancel->setEnabled(false);
+    cmdHelp->setEnabled(false);
+    TransferRunning = true;
+    TransferFinished = false;
+}
+
+void ConnectForm::cmdCancel_Click()
+{
+    TransferCancelled = true;
+    done(QDialog::Rejected);
+}
+
+void ConnectForm::cmdHelp_Click()
+{
+    if (!hooks_.ShowHelpTopic)
+        return;
+    hooks_.ShowHelpTopic(windowTitle() == LoadLangString(1186) ? QStringLiteral("readradio.htm")
+                                                                : QStringLiteral("writeradio.htm"));
+}
+
+void ConnectForm::closeEvent(QCloseEvent* event)
+{
+    if (TransferRunning && !TransferFinished) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void ConnectForm::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();  // neither button is the default or the cancel button
+        return;
+    case Qt::Key_F1:
+        cmdHelp_Click();
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void ConnectForm::done(int result)
+{
+    if (!unloaded_)
+        Unload();
+    QDialog::done(result);
+}
+
+void ConnectForm::Unload()
+{
+    unloaded_ = true;
+    link_.Shutdown();
+    if (hooks_.SetMainWindowEnabled)
+        hooks_.SetMainWindowEnabled(true);
+    if (TransferCancelled) {
+        TransferCancelled = false;
+    } else {
+        if (hooks_.CloseEditorWindows)
+            hooks_.CloseEditorWindows();
+        if (hooks_.RestoreChannelWindow)
+            hooks_.RestoreChannelWindow();
+    }
+    AppCore& core = Core();
+    core.ApplyEightChannelRule();
+    if (hooks_.LayoutChannelGrid)
+        hooks_.LayoutChannelGrid();
+    core.windowSlots.setOpen(ChannelFormOpen, true);
+    if (hooks_.RestoreChannelSlot)
+        hooks_.RestoreChannelSlot();
+    if (loaded_)
+        EndExchange();
+    emit unloaded();
+}
+
+}  // namespace zx

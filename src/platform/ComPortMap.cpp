@@ -1,0 +1,32 @@
+#include "platform/ComPortMap.h"
+
+#include "platform/SettingsStore.h"
+
+namespace zx {
+
+QString DefaultComDevice(int comPort)
+{
+    if (comPort >= 1 && comPort <= 8)
+        return QStringLiteral("/dev/ttyUSB%1").arg(comPort - 1);
+    if (comPort >= 9 && comPort <= 12)
+        return QStringLiteral("/dev/ttyACM%1").arg(comPort - 9);
+    if (comPort >= 13 && comPort <= 20)
+        return QStringLiteral("/dev/ttyS%1").arg(comPort - 13);
+    return {};
+}
+
+QString ComPortDevice(int comPort)
+{
+    const QByteArray variable = QByteArrayLiteral("ZX4100_COM") + QByteArray::number(comPort);
+    const QString fromEnvironment = qEnvironmentVariable(variable.constData());
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    const auto settings = OpenSettings();
+    const QString fromSettings =
+        settings->value(QStringLiteral("Ports/COM%1").arg(comPort)).toString().trimmed();
+    if (!fromSettings.isEmpty())
+        return fromSettings;
+    return DefaultComDevice(comPort);
+}
+
+}  // namespace zx

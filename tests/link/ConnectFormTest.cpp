@@ -1,0 +1,286 @@
+// The transfer dialog and the Read and Write commands, against the radio
+// simulator on a pseudo-terminal. The dialog runs non-modally.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "common/ScriptedPrompts.h"
+#include "core/AppCore.h"
+#include "link/ExchangeLock.h"
+#include "link/ui/ConnectForm.h"
+#include "link/ui/TransferCommands.h"
+#include "sim/PtyRadio.h"
+
+namespace zx::test {
+namespace {
+
+constexpr int kComPort = 9;
+
+class TransferDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(sim.ok());
+        sim.MapComPort(kComPort);
+        core.link.ComPortNumber = kComPort;
+        sim.radio.FillPattern();
+        hooks.DecodeAllChannels = [this] { calls.push_back("DecodeAllChannels"); };
+        hooks.RemakeMainCaption = [this] {
+            calls.push_back("RemakeMainCaption:" + core.document.DataFilePath.toStdString());
+        };
+        hooks.CloseEditorWindows = [this] { calls.push_back("CloseEditorWindows"); };
+        hooks.RestoreChannelWindow = [this] { calls.push_back("RestoreChannelWindow"); };
+        hooks.LayoutChannelGrid = [this] {
+            calls.push_back(std::string("LayoutChannelGrid:") + (core.EightChannelModel ? "8" : "16"));
+        };
+        hooks.RestoreChannelSlot = [this] { calls.push_back("RestoreChannelSlot"); };
+        hooks.ShowChannelForm = [this] { calls.push_back("ShowChannelForm"); };
+        hooks.SetMainWindowEnabled = [this](bool on) { calls.push_back(on ? "Enable" : "Disable"); };
+        hooks.ShowHelpTopic = [this](const QString& page) { calls.push_back("Help:" + page.toStdString()); };
+    }
+    void TearDown() override { qunsetenv("ZX4100_COM9"); }
+
+    // A loaded dialog for TransferMode `mode`, shown non-modally.
+    std::unique_ptr<ConnectForm> Open(int mode)
+    {
+        core.link.TransferMode = mode;
+        auto form = std::make_unique<ConnectForm>(hooks);
+        form->setWindowTitle(mode == 0 ? "Read data from radio" : "Write data to radio");
+        form->PrgValue->setMaximum(mode == 0 ? 16 : 49);
+        EXPECT_TRUE(form->Load());
+        QObject::connect(form.get(), &ConnectForm::unloaded, [this] { unloaded = true; });
+        form->show();
+        return form;
+    }
+
+    AppCore core;
+    ScriptedPrompts prompts;
+    PtyRadio sim;
+    TransferHooks hooks;
+    std::vector<std::string> calls;
+    bool unloaded = false;
+};
+
+TEST_F(TransferDialog, ReadThroughTheDialog)
+{
+    auto form = Open(0);
+    EXPECT_EQ(form->cmdOK->text(), "&OK");
+    EXPECT_EQ(form->cmdCancel->text(), "&Cancel");
+    EXPECT_FALSE(form->cmdHelp->isVisibleTo(form.get()));
+    EXPECT_TRUE(sim.radio.received.isEmpty());  // the load opens and closes the port only
+    EXPECT_TRUE(ExchangeRunning());
+
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(form->cmdOK->isEnabled());
+    EXPECT_FALSE(form->cmdCancel->isEnabled());
+    // While the transfer runs the dialog refuses to close.
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
+    EXPECT_FALSE(form->isVisible());
+    for (int a = 0; a < 1024; ++a)
+        ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
+    EXPECT_EQ(form->PrgValue->value(), 16);
+    EXPECT_EQ(core.link.TransferMode, 55);
+    const std::vector<std::string> expected = {"DecodeAllChannels",  "RemakeMainCaption:ZX-4100.dat",
+                                               "Enable",             "CloseEditorWindows",
+                                               "RestoreChannelWindow", std::string("LayoutChannelGrid:") +
+                                                                           (core.EightChannelModel ? "8" : "16"),
+                                               "RestoreChannelSlot"};
+    EXPECT_EQ(calls, expected);
+    EXPECT_FALSE(ExchangeRunning());
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text, "Reading Completed");
+}
+
+TEST_F(TransferDialog, CancelBeforeOkClosesNoEditor)
+{
+    auto form = Open(0);
+    QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
+    ASSERT_TRUE(unloaded);
+    EXPECT_FALSE(form->isVisible());
+    const std::vector<std::string> expected = {"Enable", "LayoutChannelGrid:16", "RestoreChannelSlot"};
+    EXPECT_EQ(calls, expected);
+    EXPECT_TRUE(sim.radio.received.isEmpty());
+    EXPECT_FALSE(ExchangeRunning());
+    EXPECT_TRUE(core.windowSlots.isOpen(ChannelFormOpen));
+}
+
+TEST_F(TransferDialog, CloseBoxBeforeOkClosesTheEditors)
+{
+    auto form = Open(1);
+    form->close();
+    ASSERT_TRUE(unloaded);
+    EXPECT_EQ(calls[1], "CloseEditorWindows");
+    EXPECT_EQ(calls[2], "RestoreChannelWindow");
+}
+
+TEST_F(TransferDialog, EscapeAndEnterClickNeitherButton)
+{
+    auto form = Open(0);
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    QTest::keyClick(form.get(), Qt::Key_Return);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(unloaded);
+    EXPECT_TRUE(sim.radio.received.isEmpty());
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(calls.back(), "Help:readradio.htm");
+    EXPECT_EQ(form->helpContextId(), 5100);
+    QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
+}
+
+TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)
+{
+    core.image.fill(0xA5);
+    core.image.setModelBandCode(0x21);
+    sim.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == RadioModel::Command::Read && c.occurrence == 9 ? QByteArray() : normal;
+    };
+    prompts.answer(MsgResult::Cancel);
+    auto form = Open(0);
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
+    for (int a = 0; a < 8 * 64; ++a)
+        ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
+    for (int a = 8 * 64; a < 1024; ++a)
+        ASSERT_EQ(core.image.at(a), 0xA5) << a;
+    EXPECT_EQ(sim.radio.received.count('E'), 1);
+    EXPECT_TRUE(sim.radio.received.endsWith('E'));
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "DecodeAllChannels"), 0);
+    EXPECT_EQ(calls[1], "CloseEditorWindows");  // a started transfer closes the editors
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].buttons, MsgButtons::RetryCancel);
+}
+
+TEST_F(TransferDialog, PortThatCannotOpenLeavesNothingRunning)
+{
+    qputenv("ZX4100_COM9", "/dev/zx4100-missing");
+    core.link.TransferMode = 0;
+    ConnectForm form(hooks);
+    EXPECT_FALSE(form.Load());
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text,
+              "COM9 (/dev/zx4100-missing) cannot be opened: the device does not exist.\r\n"
+              "Check that the cable is plugged in, or map COM9 to another device.");
+    EXPECT_EQ(prompts.messages()[0].icon, MsgIcon::Critical);
+    EXPECT_FALSE(ExchangeRunning());
+    EXPECT_FALSE(form.link().port().isOpen());
+    EXPECT_EQ(calls, std::vector<std::string>{"Enable"});
+}
+
+TEST_F(TransferDialog, PortLostBeforeOkEndsLikeCancel)
+{
+    auto form = Open(0);
+    qputenv("ZX4100_COM9", "/dev/zx4100-missing");
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+    ASSERT_TRUE(unloaded);
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages()[0].text.startsWith("COM9 (/dev/zx4100-missing) cannot be opened"));
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "CloseEditorWindows"), 0);
+    EXPECT_EQ(calls.front(), "Enable");
+    EXPECT_FALSE(ExchangeRunning());
+    EXPECT_FALSE(form->link().port().isOpen());
+}
+
+// --- the commands -------------------------------------------------------------
+
+class TransferCommand : public TransferDialog {
+protected:
+    void SetUp() override
+    {
+        TransferDialog::SetUp();
+        previous = SetConnectFormRunner([this](ConnectForm& form) {
+            ++dialogs;
+            title = form.windowTitle();
+            progressMax = form.PrgValue->maximum();
+            progressValue = form.PrgValue->value();
+            bool closed = false;
+            QObject::connect(&form, &ConnectForm::unloaded, [&] { closed = true; });
+            form.show();
+            QTest::mouseClick(form.cmdOK, Qt::LeftButton);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 15000));
+        });
+    }
+    void TearDown() override
+    {
+        SetConnectFormRunner(previous);
+        TransferDialog::TearDown();
+    }
+    ConnectFormRunner previous;
+    int dialogs = 0;
+    QString title;
+    int progressMax = -1;
+    int progressValue = -1;
+};
+
+TEST_F(TransferCommand, ReadShowsTheDialogThenTheChannelList)
+{
+    core.link.TransferMode = 55;
+    MnuProgramRead_Click(hooks, nullptr);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(title, "Read data from radio");
+    EXPECT_EQ(progressMax, 16);
+    EXPECT_EQ(progressValue, 0);
+    EXPECT_EQ(calls.back(), "ShowChannelForm");
+    EXPECT_EQ(sim.radio.count(RadioModel::Command::Read), 17);
+}
+
+TEST_F(TransferCommand, WriteRunsWhenTheChecksPass)
+{
+    core.InitAllFrameData();
+    sim.radio.identBand = core.image.modelBandCode();
+    sim.radio.identVariant = core.image.modelVariant();
+    core.checks.PttCodeCheck = true;  // no channel uses PTT ID: the recount clears it
+    core.checks.PttCodeMissing = 3;
+    MnuProgramWrite_Click(hooks, nullptr);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(title, "Write data to radio");
+    EXPECT_EQ(progressMax, 49);
+    EXPECT_EQ(sim.radio.count(RadioModel::Command::Write), 49);
+    EXPECT_FALSE(core.checks.PttCodeCheck);
+    EXPECT_EQ(calls.back(), "ShowChannelForm");
+}
+
+TEST_F(TransferCommand, FailedCheckShowsOnlyTheFirstMessage)
+{
+    core.checks.PriorityChannelError = true;
+    core.checks.PttCodeCheck = true;
+    core.checks.PttCodeMissing = 3;
+    core.image.set(layout::ChannelPttIdCode(2), 0xB1);
+    core.link.TransferMode = 55;
+    MnuProgramWrite_Click(hooks, nullptr);
+    EXPECT_EQ(dialogs, 0);
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text, "The following setting is incorrect.\r\n\r\n\"Priority Channel\"");
+    EXPECT_TRUE(sim.radio.received.isEmpty());
+    EXPECT_EQ(core.link.TransferMode, 55);
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(TransferCommand, NothingStartsWhileAnotherExchangeRuns)
+{
+    ASSERT_TRUE(TryBeginExchange());
+    MnuProgramRead_Click(hooks, nullptr);
+    MnuProgramWrite_Click(hooks, nullptr);
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(prompts.messages().empty());
+    EXPECT_TRUE(sim.radio.received.isEmpty());
+    EndExchange();
+}
+
+TEST_F(TransferCommand, SecondDialogCannotLoadWhileOneHoldsThePort)
+{
+    auto first = Open(0);
+    core.link.TransferMode = 0;
+    ConnectForm second(hooks);
+    EXPECT_FALSE(second.Load());
+    QTest::mouseClick(first->cmdCancel, Qt::LeftButton);
+    EXPECT_FALSE(ExchangeRunning());
+}
+
+}  // namespace
+}  // namespace zx::test

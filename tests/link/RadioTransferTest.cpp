@@ -1,0 +1,498 @@
+// The read and write exchanges against a scripted radio, with no real time.
+#include <gtest/gtest.h>
+
+#include "link/LinkMessages.h"
+#include "link/TransferPackets.h"
+#include "link/TransferRig.h"
+
+namespace zx::test {
+namespace {
+
+using Direction = RadioTransfer::Direction;
+using Outcome = RadioTransfer::Outcome;
+
+const QByteArray kAckByte(1, '\x06');
+const QByteArray kEnd(1, 'E');
+
+QByteArray RadioBytes(const RadioModel& radio, int from, int size)
+{
+    return QByteArray(reinterpret_cast<const char*>(radio.memory.data()) + from, size);
+}
+
+class ReadTransfer : public ::testing::Test {
+protected:
+    void SetUp() override { rig.radio.FillPattern(); }
+    TransferRig rig;
+};
+
+TEST_F(ReadTransfer, FillsTheImageWithTheRadiosMemory)
+{
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.outcome, Outcome::Completed);
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), RadioBytes(rig.radio, 0, 1024));
+    EXPECT_EQ(rig.core.link.TransferMode, 55);
+    EXPECT_EQ(rig.readCompletedCalls, 1);
+}
+
+TEST_F(ReadTransfer, SendsTheProtocolCommandsInOrder)
+{
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    std::vector<QByteArray> expected = {QByteArrayLiteral("PROGRAM"), Bytes({0x02}), kAckByte};
+    for (int k = 1; k <= 17; ++k) {
+        const int address = std::min(k - 1, 15) * 0x40;
+        expected.push_back(Bytes({0x52, address >> 8, address & 0xFF, 0x40}));
+        expected.push_back(kAckByte);
+    }
+    expected.push_back(kEnd);
+    EXPECT_EQ(rig.Outputs(), expected);
+    ASSERT_EQ(rig.radio.count(RadioModel::Command::Read), 17);
+    const auto& log = rig.radio.log;
+    std::vector<QByteArray> reads;
+    for (const auto& c : log)
+        if (c.kind == RadioModel::Command::Read)
+            reads.push_back(c.raw);
+    EXPECT_EQ(reads[15], Bytes({0x52, 0x03, 0xC0, 0x40}));
+    EXPECT_EQ(reads[16], Bytes({0x52, 0x03, 0xC0, 0x40}));
+}
+
+TEST_F(ReadTransfer, DropsTheSeventeenthBlock)
+{
+    // The 17th reply carries other bytes; the image keeps the 16th block.
+    int reads = 0;
+    rig.radio.replyFilter = [&](const RadioModel::Command& c, const QByteArray& normal) {
+        if (c.kind == RadioModel::Command::Read && ++reads == 17)
+            return QByteArray(1, '\x57') + QByteArray(67, '\x11');
+        return normal;
+    };
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.core.image.toByteArray(0x3C0, 64), RadioBytes(rig.radio, 0x3C0, 64));
+}
+
+TEST_F(ReadTransfer, ProgressCountsSixteenBlocks)
+{
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    std::vector<int> expected;
+    for (int i = 1; i <= 16; ++i)
+        expected.push_back(i);
+    EXPECT_EQ(rig.link.progress, expected);
+}
+
+TEST_F(ReadTransfer, ReportsCompletionAndResetsTheDocument)
+{
+    rig.core.document.DataFilePath = "/home/user/radio.dat";
+    rig.core.document.hasFile = true;
+    rig.core.checks.PriorityChannelError = true;
+    rig.core.checks.PttCodeCheck = true;
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    ASSERT_EQ(rig.prompts.messages().size(), 1u);
+    const MessageRequest& box = rig.prompts.messages()[0];
+    EXPECT_EQ(box.text, "Reading Completed");
+    EXPECT_EQ(box.title, "");
+    EXPECT_EQ(box.icon, MsgIcon::Information);
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(rig.core.document.DataFilePath, "ZX-4100.dat");
+    EXPECT_FALSE(rig.core.document.hasFile);
+    EXPECT_FALSE(rig.core.checks.PriorityChannelError);
+    EXPECT_TRUE(rig.core.checks.PttCodeCheck);  // a read clears only the priority flag
+}
+
+TEST_F(ReadTransfer, TakesExactlyItsOwnWaits)
+{
+    // 10 start, 2 + 1 + 10 opening, 16 x (40 + 15), 40 + 250 for the 17th,
+    // 50 + 20 + 2 closing.
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.link.now(), 1265);
+}
+
+TEST_F(ReadTransfer, ReplyInPiecesIsTakenOnceComplete)
+{
+    rig.link.splitChunk = 3;
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), RadioBytes(rig.radio, 0, 1024));
+    EXPECT_EQ(rig.radio.count(RadioModel::Command::Read), 17);
+    EXPECT_EQ(rig.prompts.messages().size(), 1u);
+}
+
+TEST_F(ReadTransfer, AcknowledgementAfterTheEndIsDrainedBeforeClosing)
+{
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.link.closes, 1);
+    EXPECT_GE(rig.link.discards, 1);
+    EXPECT_TRUE(rig.link.inputBuffer().isEmpty());
+}
+
+TEST_F(ReadTransfer, IdentificationGoesIntoTheImageAtOnce)
+{
+    rig.radio.identBand = 0x43;
+    rig.radio.identVariant = 0xF9;
+    // Stop before block 7 re-stores the radio's own bytes.
+    rig.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == RadioModel::Command::Read ? QByteArray() : normal;
+    };
+    rig.prompts.answer(MsgResult::Cancel);
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.core.image.modelBandCode(), 0x43);
+    EXPECT_EQ(rig.core.image.modelVariant(), 0xF9);
+}
+
+// --- time-outs, bad replies, Retry and Cancel -------------------------------
+
+TEST_F(ReadTransfer, SilenceAfterWakeUpShowsTheBoxAndRetryWakesAgain)
+{
+    rig.radio.muteWakeUps = 1;
+    rig.prompts.answer(MsgResult::Retry);
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    ASSERT_GE(rig.prompts.messages().size(), 1u);
+    const MessageRequest& box = rig.prompts.messages()[0];
+    EXPECT_EQ(box.text, "please check all connections and communication port settings.");
+    EXPECT_EQ(box.title, "Error");
+    EXPECT_EQ(box.icon, MsgIcon::Critical);
+    EXPECT_EQ(box.buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(box.defaultButton, MsgResult::Retry);
+    const auto out = rig.Outputs();
+    ASSERT_GE(out.size(), 3u);
+    EXPECT_EQ(out[0], "PROGRAM");
+    EXPECT_EQ(out[1], "PROGRAM");
+    EXPECT_EQ(out[2], Bytes({0x02}));
+    // The second wake-up leaves 10 + 300 + 100 + 30 ms after the start.
+    EXPECT_EQ(rig.link.sent[1].at, 440);
+    EXPECT_EQ(rig.outcome, Outcome::Completed);
+    EXPECT_EQ(rig.link.clears, 1);
+}
+
+TEST_F(ReadTransfer, RetryAfterAcknowledgedWakeUpRestartsAtIdentification)
+{
+    int idents = 0;
+    rig.radio.replyFilter = [&](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == RadioModel::Command::Ident && ++idents == 1 ? QByteArray() : normal;
+    };
+    rig.prompts.answer(MsgResult::Retry);
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    const auto out = rig.Outputs();
+    EXPECT_EQ(out[0], "PROGRAM");
+    EXPECT_EQ(out[1], Bytes({0x02}));
+    EXPECT_EQ(out[2], Bytes({0x02}));
+    EXPECT_EQ(rig.radio.count(RadioModel::Command::WakeUp), 1);
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), RadioBytes(rig.radio, 0, 1024));
+}
+
+TEST_F(ReadTransfer, RetryInTheMiddleReadsEveryBlockAgain)
+{
+    int reads = 0;
+    rig.radio.replyFilter = [&](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == RadioModel::Command::Read && ++reads == 6 ? QByteArray() : normal;
+    };
+    rig.prompts.answer(MsgResult::Retry);
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.radio.count(RadioModel::Command::Read), 6 + 17);
+    EXPECT_EQ(rig.link.progress[5], 0);  // the progress bar went back to 0
+    EXPECT_EQ(rig.link.progress.back(), 16);
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), RadioBytes(rig.radio, 0, 1024));
+}
+
+TEST_F(ReadTransfer, BadBlockMarkerLeavesTheBlockAndBoxComesAtOnce)
+{
+    rig.core.image.fill(0xA5);
+    rig.radio.badMarkerOnRead = 5;
+    rig.prompts.answer(MsgResult::Cancel);
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.core.image.toByteArray(0x100, 64), QByteArray(64, '\xA5'));
+    EXPECT_EQ(rig.core.image.toByteArray(0, 0x100), RadioBytes(rig.radio, 0, 0x100));
+    // The fifth request went out at this time; the box 3 + 100 ms later and
+    // the end command right after it.
+    qint64 fifthAt = -1;
+    int reads = 0;
+    for (const auto& s : rig.link.sent)
+        if (s.bytes.startsWith('R') && ++reads == 5)
+            fifthAt = s.at;
+    ASSERT_GE(fifthAt, 0);
+    EXPECT_EQ(rig.link.sent.back().at, fifthAt + 103);
+    EXPECT_EQ(rig.link.sent.back().bytes, kEnd);
+    EXPECT_EQ(rig.outcome, Outcome::Cancelled);
+}
+
+TEST_F(ReadTransfer, CancelAtBlockNineKeepsBlocksOneToEight)
+{
+    rig.core.image.fill(0xA5);
+    rig.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == RadioModel::Command::Read && c.occurrence == 9 ? QByteArray() : normal;
+    };
+    rig.prompts.answer(MsgResult::Cancel);
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    EXPECT_EQ(rig.core.image.toByteArray(0, 8 * 64), RadioBytes(rig.radio, 0, 8 * 64));
+    EXPECT_EQ(rig.core.image.toByteArray(8 * 64, 8 * 64), QByteArray(8 * 64, '\xA5'));
+    EXPECT_EQ(rig.AllSent().count('E'), 1);
+    EXPECT_EQ(rig.link.sent.back().bytes, kEnd);
+    EXPECT_EQ(rig.readCompletedCalls, 0);  // the channel list keeps its texts
+    EXPECT_NE(rig.core.link.TransferMode, 55);
+    EXPECT_EQ(rig.outcome, Outcome::Cancelled);
+    EXPECT_EQ(rig.prompts.messages().size(), 1u);  // no completion box
+}
+
+struct BadReplyCase {
+    const char* name;
+    RadioModel::Command::Kind kind;
+    int occurrence;
+    qint64 boxDelay;  // from the send to the box (the following 'E')
+};
+
+void PrintTo(const BadReplyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class BadReplyTiming : public ::testing::TestWithParam<BadReplyCase> {};
+
+TEST_P(BadReplyTiming, WrongByteBringsTheBoxAtTheRightTime)
+{
+    const BadReplyCase c = GetParam();
+    TransferRig rig;
+    rig.radio.FillPattern();
+    rig.radio.replyFilter = [&](const RadioModel::Command& cmd, const QByteArray& normal) {
+        if (cmd.kind == c.kind && cmd.occurrence == c.occurrence)
+            return QByteArray(normal.size(), '\x15');
+        return normal;
+    };
+    rig.prompts.answer(MsgResult::Cancel);
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    // The bad reply's command is the one before the last (the end command).
+    ASSERT_GE(rig.link.sent.size(), 2u);
+    const auto& bad = rig.link.sent[rig.link.sent.size() - 2];
+    EXPECT_EQ(rig.link.sent.back().at - bad.at, c.boxDelay);
+    EXPECT_EQ(rig.prompts.messages().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, BadReplyTiming,
+                         ::testing::Values(BadReplyCase{"WakeUp", RadioModel::Command::WakeUp, 1, 400},
+                                           BadReplyCase{"Confirm", RadioModel::Command::Ack, 1, 400},
+                                           BadReplyCase{"Block", RadioModel::Command::Read, 3, 103},
+                                           BadReplyCase{"BlockAck", RadioModel::Command::Ack, 4, 103}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReadTransfer, WhileTheBoxIsUpNothingAdvances)
+{
+    rig.radio.muteWakeUps = 1;
+    int boxes = 0;
+    const MessageHandler previous = SetMessageHandler([&](const MessageRequest& r) {
+        ++boxes;
+        if (r.buttons != MsgButtons::RetryCancel)
+            return MsgResult::Ok;
+        if (boxes == 1) {
+            // A late acknowledgement and stray timer ticks while the box is up.
+            const int state = rig.transfer->TransferState();
+            const size_t sent = rig.link.sent.size();
+            rig.transfer->OnBytes(kAckByte);
+            rig.transfer->OnSendTimer();
+            rig.transfer->OnReplyTimeout();
+            EXPECT_EQ(rig.transfer->TransferState(), state);
+            EXPECT_EQ(rig.link.sent.size(), sent);
+            EXPECT_EQ(boxes, 1);
+        }
+        return MsgResult::Retry;
+    });
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    SetMessageHandler(previous);
+    EXPECT_EQ(boxes, 2);  // the time-out box once, then "Reading Completed"
+    EXPECT_EQ(rig.outcome, Outcome::Completed);
+}
+
+// --- write -----------------------------------------------------------------
+
+class WriteTransfer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        rig.core.InitAllFrameData();
+        rig.radio.FillPattern();
+        // The radio reports the image's own model.
+        rig.radio.identBand = rig.core.image.modelBandCode();
+        rig.radio.identVariant = rig.core.image.modelVariant();
+        before = rig.radio.memory;
+    }
+    TransferRig rig;
+    std::array<std::uint8_t, 1024> before{};
+};
+
+TEST_F(WriteTransfer, SendsTheFortyNinePacketsThenTheEnd)
+{
+    const RadioImage image = rig.core.image;
+    rig.core.checks.PriorityChannelError = true;
+    rig.core.checks.OwnFleetIdError = true;
+    rig.core.checks.PttCodeCheck = true;
+    ASSERT_TRUE(rig.Run(Direction::Write));
+    QByteArray expected = QByteArrayLiteral("PROGRAM") + Bytes({0x02, 0x06});
+    for (int k = 1; k <= 49; ++k)
+        expected += MakeWritePacket(k, image);
+    expected += kEnd;
+    EXPECT_EQ(rig.radio.received, expected);
+    EXPECT_EQ(rig.core.image, image);
+    EXPECT_FALSE(rig.core.checks.PriorityChannelError);
+    EXPECT_FALSE(rig.core.checks.OwnFleetIdError);
+    EXPECT_FALSE(rig.core.checks.PttCodeCheck);
+    EXPECT_EQ(rig.core.link.TransferMode, 55);
+    ASSERT_EQ(rig.prompts.messages().size(), 1u);
+    EXPECT_EQ(rig.prompts.messages()[0].text, "Writing Completed");
+    EXPECT_EQ(rig.link.progress.size(), 49u);
+    EXPECT_EQ(rig.link.progress.back(), 49);
+}
+
+TEST_F(WriteTransfer, NeverTouchesTuningDataOrTheTail)
+{
+    ASSERT_TRUE(rig.Run(Direction::Write));
+    for (int a = 0x180; a <= 0x1B7; ++a)
+        ASSERT_EQ(rig.radio.memory[a], before[a]) << a;
+    for (int a = 0x340; a <= 0x3FF; ++a)
+        ASSERT_EQ(rig.radio.memory[a], before[a]) << a;
+    for (int a = 0x010; a < 0x180; ++a)
+        ASSERT_EQ(rig.radio.memory[a], rig.core.image.at(a)) << a;
+    for (int a = 0x1B8; a < 0x340; ++a)
+        ASSERT_EQ(rig.radio.memory[a], rig.core.image.at(a)) << a;
+}
+
+TEST_F(WriteTransfer, PacketAddressesAndLengthsFollowTheTable)
+{
+    rig.core.image.write(0, QByteArray(16, '\x12'));  // never sent
+    ASSERT_TRUE(rig.Run(Direction::Write));
+    std::vector<std::pair<int, int>> got;
+    for (const auto& c : rig.radio.log)
+        if (c.kind == RadioModel::Command::Write)
+            got.emplace_back(c.address, static_cast<int>(c.raw.size()));
+    std::vector<std::pair<int, int>> expected;
+    for (int a = 0x000; a <= 0x170; a += 0x10)
+        expected.emplace_back(a, 20);
+    for (int a : {0x1B8, 0x1C8, 0x1D8, 0x1E8})
+        expected.emplace_back(a, 20);
+    expected.emplace_back(0x1F8, 12);
+    for (int a = 0x200; a <= 0x330; a += 0x10)
+        expected.emplace_back(a, 20);
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(rig.radio.log[3].raw.mid(4), Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                  0xFF, 0x00, 0xFF, 0xFF, 0x03, 0xFF}));
+}
+
+TEST_F(WriteTransfer, TakesExactlyItsOwnWaits)
+{
+    // 10 start, 2 + 1 + 10 opening, 48 x 5 between packets, 10 before the
+    // end, 50 + 20 + 2 closing.
+    ASSERT_TRUE(rig.Run(Direction::Write));
+    EXPECT_EQ(rig.link.now(), 345);
+}
+
+TEST_F(WriteTransfer, MissingAcknowledgementShowsTheBoxAtOnce)
+{
+    rig.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == RadioModel::Command::Write && c.occurrence == 10 ? QByteArray(1, '\x15') : normal;
+    };
+    rig.prompts.answer(MsgResult::Cancel);
+    const RadioImage image = rig.core.image;
+    rig.core.checks.PttCodeCheck = true;
+    ASSERT_TRUE(rig.Run(Direction::Write));
+    EXPECT_EQ(rig.link.sent.back().bytes, kEnd);
+    EXPECT_EQ(rig.link.sent.back().at - rig.link.sent[rig.link.sent.size() - 2].at, 103);
+    EXPECT_EQ(rig.core.image, image);
+    EXPECT_TRUE(rig.core.checks.PttCodeCheck);
+    EXPECT_EQ(rig.outcome, Outcome::Cancelled);
+}
+
+struct ModelCase {
+    const char* name;
+    int bandDelta;  // added to the image's band code
+    int variant;    // -1: the image's own
+    bool asks;
+};
+
+void PrintTo(const ModelCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ModelCheck : public ::testing::TestWithParam<ModelCase> {};
+
+TEST_P(ModelCheck, AsksOnlyForAnotherModel)
+{
+    const ModelCase c = GetParam();
+    TransferRig rig;
+    rig.core.InitAllFrameData();
+    rig.radio.FillPattern();
+    const auto before = rig.radio.memory;
+    rig.radio.identBand = static_cast<std::uint8_t>(rig.core.image.modelBandCode() + c.bandDelta);
+    rig.radio.identVariant = static_cast<std::uint8_t>(c.variant < 0 ? rig.core.image.modelVariant() : c.variant);
+    rig.prompts.answer(MsgResult::Cancel);
+    ASSERT_TRUE(rig.Run(Direction::Write));
+    const QByteArray opening = QByteArrayLiteral("PROGRAM") + Bytes({0x02, 0x06});
+    if (!c.asks) {
+        EXPECT_EQ(rig.radio.count(RadioModel::Command::Write), 49);
+        ASSERT_EQ(rig.prompts.messages().size(), 1u);
+        EXPECT_EQ(rig.prompts.messages()[0].text, "Writing Completed");
+        return;
+    }
+    ASSERT_EQ(rig.prompts.messages().size(), 1u);
+    const MessageRequest& box = rig.prompts.messages()[0];
+    EXPECT_EQ(box.text, "Model type is wrong.Overwrite?");
+    EXPECT_EQ(box.title, "Warning");
+    EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(box.buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(box.defaultButton, MsgResult::Cancel);
+    EXPECT_EQ(rig.radio.received, opening + kEnd);
+    EXPECT_EQ(rig.radio.memory, before);
+    EXPECT_EQ(rig.outcome, Outcome::Refused);
+    EXPECT_EQ(rig.core.link.TransferMode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Idents, ModelCheck,
+                         ::testing::Values(ModelCase{"SameModel", 0, -1, false},
+                                           ModelCase{"Variant33SameBand", 0, 0x33, false},
+                                           ModelCase{"OtherVariant", 0, 0x12, true},
+                                           ModelCase{"OtherBand", 1, -1, true},
+                                           ModelCase{"OtherBandVariant33", 1, 0x33, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WriteTransfer, OverwriteAnswerOkWritesAnyway)
+{
+    rig.radio.identBand = static_cast<std::uint8_t>(rig.core.image.modelBandCode() + 1);
+    rig.prompts.answer(MsgResult::Ok);
+    ASSERT_TRUE(rig.Run(Direction::Write));
+    EXPECT_EQ(rig.radio.count(RadioModel::Command::Write), 49);
+    EXPECT_EQ(rig.outcome, Outcome::Completed);
+}
+
+// --- packets -----------------------------------------------------------------
+
+TEST(TransferPackets, FirstPacketCarriesTheFixedHeaderWhateverTheImageHolds)
+{
+    RadioImage image;
+    image.write(0, QByteArray(16, '\x00'));
+    EXPECT_EQ(MakeWritePacket(1, image),
+              Bytes({0x57, 0x00, 0x00, 0x10, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00,
+                     0xFF, 0xFF, 0x03, 0xFF}));
+}
+
+TEST(TransferPackets, PacketTwentyNineIsEightBytesFrom0x1F8)
+{
+    RadioImage image;
+    for (int a = 0; a < 1024; ++a)
+        image.set(a, static_cast<std::uint8_t>(a));
+    EXPECT_EQ(MakeWritePacket(29, image), Bytes({0x57, 0x01, 0xF8, 0x08, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF}));
+    EXPECT_EQ(MakeWritePacket(25, image).mid(0, 6), Bytes({0x57, 0x01, 0xB8, 0x10, 0xB8, 0xB9}));
+    EXPECT_EQ(MakeWritePacket(49, image).mid(0, 5), Bytes({0x57, 0x03, 0x30, 0x10, 0x30}));
+}
+
+TEST(TransferPackets, ReadBlockIsStoredOnlyWithItsMarker)
+{
+    RadioImage image;
+    QByteArray reply = Bytes({0x57, 1, 2, 3}) + QByteArray(64, '\x42');
+    EXPECT_TRUE(StoreReadBlock(reply, 2, image));
+    EXPECT_EQ(image.toByteArray(0x40, 64), QByteArray(64, '\x42'));
+    EXPECT_EQ(image.at(0x3F), 0xFF);
+    EXPECT_EQ(image.at(0x80), 0xFF);
+    reply[0] = 0x58;
+    reply.fill('\x43', 0);
+    RadioImage untouched;
+    EXPECT_FALSE(StoreReadBlock(Bytes({0x58}) + QByteArray(67, '\x43'), 3, untouched));
+    EXPECT_EQ(untouched, RadioImage());
+    EXPECT_TRUE(StoreReadBlock(Bytes({0x57, 0, 0, 0}) + QByteArray(64, '\x44'), 17, untouched));
+    EXPECT_EQ(untouched, RadioImage());
+}
+
+}  // namespace
+}  // namespace zx::test

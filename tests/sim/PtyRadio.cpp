@@ -1,0 +1,78 @@
+#include "sim/PtyRadio.h"
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QDeadlineTimer>
+#include <QTimer>
+
+namespace zx::test {
+
+PtyRadio::PtyRadio(QObject* parent) : QObject(parent)
+{
+    char name[256] = {};
+    termios raw {};
+    cfmakeraw(&raw);
+    if (::openpty(&master_, &slave_, name, &raw, nullptr) != 0) {
+        master_ = slave_ = -1;
+        return;
+    }
+    slavePath_ = QString::fromLocal8Bit(name);
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    notifier_ = new QSocketNotifier(master_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &PtyRadio::OnReadable);
+}
+
+PtyRadio::~PtyRadio()
+{
+    delete notifier_;
+    if (master_ >= 0)
+        ::close(master_);
+    if (slave_ >= 0)
+        ::close(slave_);
+}
+
+void PtyRadio::MapComPort(int comPort) const
+{
+    qputenv(QByteArray("ZX4100_COM" + QByteArray::number(comPort)).constData(), slavePath_.toLocal8Bit());
+}
+
+void PtyRadio::OnReadable()
+{
+    char buffer[512];
+    QByteArray in;
+    for (;;) {
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        in.append(buffer, n);
+    }
+    if (in.isEmpty())
+        return;
+    for (const QByteArray& reply : radio.Feed(in))
+        WriteOut(reply);
+    emit bytesReceived();
+}
+
+void PtyRadio::WriteOut(const QByteArray& bytes)
+{
+    if (splitChunk <= 0 || bytes.size() <= splitChunk) {
+        (void)::write(master_, bytes.constData(), static_cast<size_t>(bytes.size()));
+        return;
+    }
+    int delay = 0;
+    for (qsizetype at = 0; at < bytes.size(); at += splitChunk) {
+        const QByteArray piece = bytes.mid(at, splitChunk);
+        if (delay == 0)
+            (void)::write(master_, piece.constData(), static_cast<size_t>(piece.size()));
+        else
+            QTimer::singleShot(delay, Qt::PreciseTimer, this, [this, piece] {
+                (void)::write(master_, piece.constData(), static_cast<size_t>(piece.size()));
+            });
+        delay += pieceGapMs;
+    }
+}
+
+}  // namespace zx::test

@@ -1,0 +1,43 @@
+#pragma once
+// The radio simulator on a pseudo-terminal: the program opens slavePath()
+// as its serial port (through ZX4100_COM<n>), the simulator answers on the
+// master side from a RadioModel. Replies can be cut into pieces sent a few
+// milliseconds apart.
+#include <QObject>
+#include <QSocketNotifier>
+#include <QString>
+
+#include "sim/RadioModel.h"
+
+namespace zx::test {
+
+class PtyRadio : public QObject {
+    Q_OBJECT
+public:
+    explicit PtyRadio(QObject* parent = nullptr);
+    ~PtyRadio() override;
+
+    bool ok() const { return master_ >= 0; }
+    QString slavePath() const { return slavePath_; }
+    // Points ZX4100_COM<comPort> at this simulator.
+    void MapComPort(int comPort) const;
+
+    RadioModel radio;
+    int splitChunk = 0;   // > 0: replies longer than this go out in pieces
+    int pieceGapMs = 3;
+
+signals:
+    void bytesReceived();
+
+private:
+    void OnReadable();
+    void WriteOut(const QByteArray& bytes);
+
+    int master_ = -1;
+    int slave_ = -1;
+    QString slavePath_;
+    QSocketNotifier* notifier_ = nullptr;
+    qint64 nextPieceAt_ = 0;
+};
+
+}  // namespace zx::test
