@@ -713,6 +713,32 @@ TEST_F(ChannelFormTest, FewerRowsKeepTheCursorOnAChannel)
     EXPECT_EQ(form->LastChannel(), 8);
 }
 
+TEST_F(ChannelFormTest, LanguageSwitchRetitlesTheHeaderAndTheToneLists)
+{
+    Program(2, kRxTx);
+    core.LanguageChinese = true;
+    form->ApplyGridHeader(GridHeaderCaller::Decoder);
+    EXPECT_EQ(Cell(0, 0), QString::fromUtf8("信道编号"));
+    EXPECT_EQ(Cell(0, 5), QString::fromUtf8("发射功率"));
+    EXPECT_EQ(Cell(7, 0), QStringLiteral("7"));  // row labels stay
+    EXPECT_EQ(Grid()->rowCount(), 17);
+
+    std::array<QString, 10> titles;
+    titles.fill(QStringLiteral("t"));
+    form->SetGridHeader(titles, {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000});
+    EXPECT_EQ(Cell(0, 9), QStringLiteral("t"));
+    EXPECT_EQ(form->ColumnWidthTwips(3), 400);
+    EXPECT_EQ(Grid()->columnWidth(3), TwipsToPixelsX(400));
+
+    form->SetControlCaptions();
+    EXPECT_EQ(form->cmdChannelEdit()->text(), QString::fromUtf8("信道编辑(&E)"));
+    form->RebuildToneLists();
+    Focus(2, 3);
+    GridKey(Qt::Key_Return);
+    ASSERT_TRUE(ListOpen());
+    EXPECT_EQ(List()->itemText(0), QString::fromUtf8("无"));
+}
+
 // --- Data operations -----------------------------------------------------------
 
 TEST_F(ChannelFormTest, ClearChannelDataEmptiesRowAndRecordButNotTheScanAddBit)

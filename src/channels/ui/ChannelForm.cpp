@@ -113,8 +113,7 @@ ChannelForm::ChannelForm(ChannelFormHooks hooks, QWidget* parent)
         grid_->setCurrentCell(1, 1);
     }
 
-    QtDqtList_ = BuildToneList(core.LanguageChinese);
-    QtDqtList2_ = BuildToneList(core.LanguageChinese);
+    RebuildToneLists();
     ResetChannelList();
     core.CurrentChannel = 1;
 
@@ -213,11 +212,24 @@ void ChannelForm::LayoutChannelGrid(GridHeaderCaller caller)
 void ChannelForm::ApplyGridHeader(GridHeaderCaller caller)
 {
     const GridHeader header = ParseGridHeader(GridHeaderFormat(caller, Core().LanguageChinese));
+    SetGridHeader(header.cells, GridColumnWidths(kChannelGridWidthTwips));
+}
+
+void ChannelForm::SetGridHeader(const std::array<QString, kChannelGridColumns>& titles,
+                                const std::array<int, kChannelGridColumns>& widthsTwips)
+{
     for (int c = 0; c < kChannelGridColumns; ++c)
-        grid_->item(0, c)->setText(header.cells[static_cast<std::size_t>(c)]);
-    columnWidthsTwips_ = GridColumnWidths(kChannelGridWidthTwips);
+        grid_->item(0, c)->setText(titles[static_cast<std::size_t>(c)]);
+    columnWidthsTwips_ = widthsTwips;
     for (int c = 0; c < kChannelGridColumns; ++c)
         grid_->setColumnWidth(c, TwipsToPixelsX(columnWidthsTwips_[static_cast<std::size_t>(c)]));
+}
+
+void ChannelForm::RebuildToneLists()
+{
+    const bool chinese = Core().LanguageChinese;
+    QtDqtList_ = BuildToneList(chinese);
+    QtDqtList2_ = BuildToneList(chinese);
 }
 
 QString ChannelForm::CellText(int row, int column) const

@@ -43,6 +43,15 @@ public:
     void LayoutChannelGrid(GridHeaderCaller caller);
     // The language switch: the header texts and the column widths only.
     void ApplyGridHeader(GridHeaderCaller caller);
+    // The same with given texts of header cells (0, 0)..(0, 9) and column
+    // widths in twips; the row labels, row count and grid size stay.
+    void SetGridHeader(const std::array<QString, kChannelGridColumns>& titles,
+                       const std::array<int, kChannelGridColumns>& widthsTwips);
+    // The grid's width in twips (the base of the column widths).
+    int GridWidthTwips() const { return kChannelGridWidthTwips; }
+    // The tone lists of the decode and encode cells, built again so that
+    // their None entry is the word of the language now in force.
+    void RebuildToneLists();
     // Fills rows 1..8 or 1..16 and the free area from the image (and lays the
     // grid out again after a completed transfer). Nothing else of the window
     // changes.
