@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -16,6 +17,7 @@
 #include "core/MainCaption.h"
 #include "core/StoredSettings.h"
 #include "core/ui/AboutForm.h"
+#include "channels/ui/ChannelForm.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/ScreenTwips.h"
@@ -62,7 +64,11 @@ TEST_F(MainWindowTest, FirstRunStoresTheDefaultModelAndTitlesTheWindow)
     EXPECT_EQ(w.statusPanel(1)->text(), "COM1");
     EXPECT_TRUE(w.windowSlotAction(0)->isVisible());
     EXPECT_EQ(w.windowSlotAction(0)->text(), " Channel Information [ Channel - 1 ]");
-    EXPECT_FALSE(w.windowSlotAction(0)->isChecked());
+    // Start-up leaves slot 0 unchecked; the channel list, shown and active,
+    // checks it.
+    EXPECT_TRUE(w.windowSlotAction(0)->isChecked());
+    EXPECT_TRUE(w.channelForm()->isVisibleTo(&w));
+    EXPECT_EQ(w.channelForm()->ChannelGrid()->rowCount(), 17);
     for (int k = 1; k < 9; ++k)
         EXPECT_FALSE(w.windowSlotAction(k)->isVisible()) << k;
 }

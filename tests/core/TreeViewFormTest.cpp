@@ -15,6 +15,7 @@
 #include "HookRecorder.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
+#include "channels/ui/ChannelForm.h"
 #include "core/ui/EditorWindowFrame.h"
 #include "core/ui/MDIForm1.h"
 #include "core/ui/TreeViewForm.h"
@@ -207,17 +208,17 @@ TEST_F(TreeViewFormTest, EnterOnAnOpenWindowLeavesTheWindowMenuAlone)
 
 TEST_F(TreeViewFormTest, ChannelNodeCaptionsSlotZeroWithTheGridChannel)
 {
-    AddEditorWindow(0);
+    // The channel list, closed by the user: hidden, flag and slot cleared.
+    main_->channelForm()->cmdClose()->click();
+    ASSERT_FALSE(main_->channelForm()->isVisible());
     core_.GridChannel = 12;
-    core_.windowSlots.setOpen(ChannelFormOpen, false);
-    core_.windowSlots.setSlotVisible(0, false);
     TreeViewForm& form = Open();
     Select(form, 0);
     QTest::keyClick(form.treView(), Qt::Key_Return);
     EXPECT_TRUE(Slot(0).visible);
     EXPECT_EQ(Slot(0).caption, " Channel Information [ Channel - 12 ]");
     EXPECT_TRUE(core_.windowSlots.isOpen(ChannelFormOpen));
-    EXPECT_TRUE(calls_.contains("load editor0"));
+    EXPECT_TRUE(main_->channelForm()->isVisible());
 }
 
 TEST_F(TreeViewFormTest, EnterOnTheRootOpensNothingButShowsTheWindowMenu)

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 
@@ -19,6 +20,7 @@
 #include "core/ui/AppIcons.h"
 #include "core/ui/CoreDialogCommands.h"
 #include "core/ui/TreeViewForm.h"
+#include "channels/ui/ChannelForm.h"
 #include "core/ui/HelpWindow.h"
 #include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
@@ -49,6 +51,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     ConnectWindowsAndDocuments();
     ConnectRadioLink();
     ConnectCoreDialogs();
+    ConnectChannelList();
     MDIForm_Load();
 }
 
@@ -317,6 +320,8 @@ void MDIForm1::MDIForm_Load()
     core.document.DataFilePath = kDefaultDataFileName;
     core.document.hasFile = false;
     RefreshCaption();
+    ShowChannelWindow();
+    channelForm()->DecodeAllChannels();
 }
 
 bool MDIForm1::MDIForm_QueryUnload()
@@ -408,6 +413,54 @@ void MDIForm1::ConnectCoreDialogs()
     hooks.closeEditorWindows = [this] { windows_->CloseEditorWindows(); };
     hooks.restoreChannelWindow = [this] { windows_->RestoreChannelWindow(); };
     AttachCoreDialogCommands(*this);
+}
+
+ChannelForm* MDIForm1::channelForm()
+{
+    return qobject_cast<ChannelForm*>(windows_->Load(0));
+}
+
+void MDIForm1::ShowChannelWindow()
+{
+    if (ChannelForm* form = channelForm()) {
+        form->show();
+        mdiArea_->setActiveSubWindow(form);
+    }
+}
+
+void MDIForm1::ConnectChannelList()
+{
+    windows_->RegisterWindow(0, [] { return new ChannelForm(); });
+
+    DocumentHooks& documents = documents_.hooks();
+    documents.prepareChannelWindow = [this] {
+        ShowChannelWindow();
+        channelForm()->HideCellEditors();
+        windows_->RestoreChannelWindow();
+    };
+    documents.layoutChannelGrid = [this] { channelForm()->LayoutChannelGrid(GridHeaderCaller::FileOpen); };
+    documents.decodeAllChannels = [this] { channelForm()->DecodeAllChannels(); };
+    documents.resetGridCursor = [this] { channelForm()->ChannelGrid()->setCurrentCell(1, 1); };
+
+    transferHooks_.DecodeAllChannels = [this] { channelForm()->DecodeAllChannels(); };
+    transferHooks_.LayoutChannelGrid = [this] { channelForm()->LayoutChannelGrid(GridHeaderCaller::FileOpen); };
+    transferHooks_.ShowChannelForm = [this] { ShowChannelWindow(); };
+
+    CoreWindowHooks& core = coreHooks_;
+    core.showChannelWindow = [this] { ShowChannelWindow(); };
+    core.layoutChannelGrid = [this](bool) { channelForm()->LayoutChannelGrid(GridHeaderCaller::ModelChange); };
+    core.decodeAllChannels = [this] { channelForm()->DecodeAllChannels(); };
+    core.channelGridWidth = [this] { return channelForm()->GridWidthTwips(); };
+    core.setChannelGridHeader = [this](const ChannelGridTitles& titles, const ChannelGridWidths& widths) {
+        channelForm()->SetGridHeader(titles, widths);
+    };
+    core.setChannelWindowCaption = [this](const QString& caption) { channelForm()->setWindowTitle(caption); };
+    core.setChannelWindowControlTexts = [this](const ChannelWindowControlTexts&) { channelForm()->SetControlCaptions(); };
+    core.channelGridText = [this](int row, int column) { return channelForm()->CellText(row, column); };
+    core.setChannelGridText = [this](int row, int column, const QString& text) {
+        channelForm()->SetCellText(row, column, text);
+    };
+    core.rebuildToneLists = [this] { channelForm()->RebuildToneLists(); };
 }
 
 void MDIForm1::ConnectRadioLink()

@@ -23,6 +23,8 @@ class QToolBar;
 
 namespace zx {
 
+class ChannelForm;
+
 
 
 class MDIForm1 : public QMainWindow {
@@ -63,6 +65,11 @@ public:
     TransferHooks& transferHooks() { return transferHooks_; }
     CoreWindowHooks& coreHooks() { return coreHooks_; }
 
+    // The channel list window, loaded on first use; it lives for the run.
+    ChannelForm* channelForm();
+    // Makes the channel list visible without touching its slot.
+    void ShowChannelWindow();
+
     // Shows the Window menu and, when it is hidden, slot 0 for channel 1,
     // unchecked.
     void RestoreChannelSlot();
@@ -79,6 +86,7 @@ private:
     void ConnectWindowsAndDocuments();
     void ConnectRadioLink();
     void ConnectCoreDialogs();
+    void ConnectChannelList();
     void MDIForm_Load();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
