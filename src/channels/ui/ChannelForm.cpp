@@ -78,6 +78,8 @@ ChannelForm::ChannelForm(ChannelFormHooks hooks, QWidget* parent)
     QFont gridFont = grid_->font();
     if (gridFont.pointSizeF() > kGridFontPoints)
         gridFont.setPointSizeF(kGridFontPoints);
+    // A condensed face where the system has one.
+    gridFont.setStretch(QFont::SemiCondensed);
     grid_->setFont(gridFont);
     grid_->setColumnCount(kChannelGridColumns);
     grid_->setKeyDownHandler([this](QKeyEvent* event) { return ChannelGrid_KeyDown(event); });
