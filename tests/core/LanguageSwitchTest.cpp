@@ -11,7 +11,7 @@
 #include <QToolBar>
 
 #include "HookRecorder.h"
-#include "ModalDriver.h"
+#include "common/ModalDriver.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/StringTable.h"

@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "HookRecorder.h"
-#include "ModalDriver.h"
+#include "common/ModalDriver.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ModelRules.h"
