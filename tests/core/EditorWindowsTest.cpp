@@ -30,7 +30,7 @@ using namespace zx;
 
 namespace {
 
-EditorWindowSpec SpecOf(int slot)
+EditorWindowSetup SpecOf(int slot)
 {
     switch (slot) {
     case 0: return {0, -1, 4000, 9000, 1040, "chinfo", 4100};
@@ -49,12 +49,12 @@ EditorWindowSpec SpecOf(int slot)
 // An editor window with one field, as later windows build theirs.
 class TestEditorWindow : public EditorWindowFrame {
 public:
-    explicit TestEditorWindow(const EditorWindowSpec& spec) : EditorWindowFrame(spec)
+    explicit TestEditorWindow(const EditorWindowSetup& setup) : EditorWindowFrame(setup)
     {
         field = new QLineEdit(panel());
         field->setObjectName("field");
         field->setGeometry(10, 10, 120, 24);
-        field->setProperty(kHelpContextIdProperty, spec.helpContextId + 1);
+        field->setProperty(kHelpContextIdProperty, setup.helpContextId + 1);
         cmdClose()->setGeometry(10, 40, 80, 24);
     }
     QLineEdit* field;

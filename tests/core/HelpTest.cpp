@@ -133,9 +133,9 @@ protected:
         QApplication::setActiveWindow(&main);
     }
 
-    EditorWindowFrame* AddWindow(const EditorWindowSpec& spec)
+    EditorWindowFrame* AddWindow(const EditorWindowSetup& setup)
     {
-        auto* w = new EditorWindowFrame(spec);
+        auto* w = new EditorWindowFrame(setup);
         area->addSubWindow(w);
         w->show();
         return w;

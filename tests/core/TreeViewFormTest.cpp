@@ -58,7 +58,7 @@ protected:
         windowEvents_.calls = &calls_;
         main_->windows().RegisterWindow(slot, [this, slot] {
             calls_ << QStringLiteral("load editor%1").arg(slot);
-            auto* w = new EditorWindowFrame(EditorWindowSpec{slot, -1, 1500, 2500, 1040 + slot, QStringLiteral("x"), 0});
+            auto* w = new EditorWindowFrame(EditorWindowSetup{slot, -1, 1500, 2500, 1040 + slot, QStringLiteral("x"), 0});
             w->setObjectName(QStringLiteral("editor%1").arg(slot));
             w->installEventFilter(&windowEvents_);
             return w;

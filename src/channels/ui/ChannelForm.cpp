@@ -45,20 +45,20 @@ bool Shown(const QWidget* w) { return !w->isHidden(); }
 
 }  // namespace
 
-EditorWindowSpec ChannelForm::Spec()
+EditorWindowSetup ChannelForm::Setup()
 {
-    EditorWindowSpec spec;
-    spec.slot = 0;
-    spec.heightTwips = 6500;
-    spec.widthTwips = 12000;
-    spec.captionId = 1040;
-    spec.helpPage = QStringLiteral("chinfo");
-    spec.helpContextId = 4100;
-    return spec;
+    EditorWindowSetup setup;
+    setup.slot = 0;
+    setup.heightTwips = 6500;
+    setup.widthTwips = 12000;
+    setup.captionId = 1040;
+    setup.helpPage = QStringLiteral("chinfo");
+    setup.helpContextId = 4100;
+    return setup;
 }
 
 ChannelForm::ChannelForm(ChannelFormHooks hooks, QWidget* parent)
-    : EditorWindowFrame(Spec(), parent), hooks_(std::move(hooks))
+    : EditorWindowFrame(Setup(), parent), hooks_(std::move(hooks))
 {
     setObjectName(QStringLiteral("ChannelForm"));
     AppCore& core = Core();

@@ -33,7 +33,7 @@ class ChannelForm : public EditorWindowFrame {
     Q_OBJECT
 public:
     // Slot 0, 6500 x 12000 twips, help page "chinfo", help id 4100.
-    static EditorWindowSpec Spec();
+    static EditorWindowSetup Setup();
 
     explicit ChannelForm(ChannelFormHooks hooks = {}, QWidget* parent = nullptr);
     void setHooks(ChannelFormHooks hooks) { hooks_ = std::move(hooks); }

@@ -15,8 +15,8 @@
 
 namespace zx {
 
-EditorWindowFrame::EditorWindowFrame(const EditorWindowSpec& spec, QWidget* parent)
-    : QMdiSubWindow(parent), spec_(spec)
+EditorWindowFrame::EditorWindowFrame(const EditorWindowSetup& setup, QWidget* parent)
+    : QMdiSubWindow(parent), setup_(setup)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     client_ = new QWidget;
@@ -29,10 +29,10 @@ EditorWindowFrame::EditorWindowFrame(const EditorWindowSpec& spec, QWidget* pare
     panel_->setFrameShadow(QFrame::Plain);
     panel_->setLineWidth(1);
 
-    resize(TwipsToPixelsX(spec_.widthTwips), TwipsToPixelsY(spec_.heightTwips));
+    resize(TwipsToPixelsX(setup_.widthTwips), TwipsToPixelsY(setup_.heightTwips));
     setWindowIcon(WindowIcon());
-    if (spec_.captionId != 0)
-        setWindowTitle(LoadLangString(spec_.captionId));
+    if (setup_.captionId != 0)
+        setWindowTitle(LoadLangString(setup_.captionId));
 
     cmdClose_ = new QPushButton(LoadLangString(1075), panel_);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
@@ -40,10 +40,10 @@ EditorWindowFrame::EditorWindowFrame(const EditorWindowSpec& spec, QWidget* pare
     cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
     cmdHelp_->hide();
 
-    setProperty(kHelpContextIdProperty, spec_.helpContextId);
-    setProperty(kHelpPageProperty, spec_.helpPage);
-    cmdClose_->setProperty(kHelpContextIdProperty, spec_.helpContextId);
-    cmdHelp_->setProperty(kHelpContextIdProperty, spec_.helpContextId);
+    setProperty(kHelpContextIdProperty, setup_.helpContextId);
+    setProperty(kHelpPageProperty, setup_.helpPage);
+    cmdClose_->setProperty(kHelpContextIdProperty, setup_.helpContextId);
+    cmdHelp_->setProperty(kHelpContextIdProperty, setup_.helpContextId);
 
     connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
@@ -57,10 +57,10 @@ EditorWindowFrame::EditorWindowFrame(const EditorWindowSpec& spec, QWidget* pare
 void EditorWindowFrame::FreeSlot()
 {
     WindowSlotTable& table = Core().windowSlots;
-    if (spec_.slot >= 0) {
-        table.FreeWindowSlot(spec_.slot);
+    if (setup_.slot >= 0) {
+        table.FreeWindowSlot(setup_.slot);
     } else {
-        table.setOpen(spec_.flag(), false);
+        table.setOpen(setup_.flag(), false);
         table.HideWindowMenuIfNoEditor();
     }
 }
@@ -71,12 +71,12 @@ void EditorWindowFrame::cmdClose_Click()
     close();  // unloads (Form_Unload) and, through WA_DeleteOnClose, discards the instance
 }
 
-void EditorWindowFrame::cmdHelp_Click() { ShowHelpTopic(this, spec_.helpPage); }
+void EditorWindowFrame::cmdHelp_Click() { ShowHelpTopic(this, setup_.helpPage); }
 
 void EditorWindowFrame::Form_Activate()
 {
-    if (spec_.checksSlotOnActivate && spec_.slot >= 0)
-        Core().windowSlots.CheckWindowSlot(spec_.slot);
+    if (setup_.checksSlotOnActivate && setup_.slot >= 0)
+        Core().windowSlots.CheckWindowSlot(setup_.slot);
 }
 
 void EditorWindowFrame::Form_Resize()

@@ -6,7 +6,7 @@
 // destroys the instance, so the next opening loads a fresh window from the
 // image.
 //
-// A window derives from it, passes its EditorWindowSpec and builds its
+// A window derives from it, passes its EditorWindowSetup and builds its
 // fields on panel().
 #include <QMdiSubWindow>
 #include <QString>
@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace zx {
 
-struct EditorWindowSpec {
+struct EditorWindowSetup {
     int slot = -1;         // Window-menu slot 0-8; -1 for the tree view (no slot)
     int openFlag = -1;     // EditorFlag; -1 means the flag of the slot
     int heightTwips = 0;   // outer size at load
@@ -33,10 +33,10 @@ struct EditorWindowSpec {
 class EditorWindowFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    explicit EditorWindowFrame(const EditorWindowSpec& spec, QWidget* parent = nullptr);
+    explicit EditorWindowFrame(const EditorWindowSetup& setup, QWidget* parent = nullptr);
 
-    const EditorWindowSpec& spec() const { return spec_; }
-    int slot() const { return spec_.slot; }
+    const EditorWindowSetup& setup() const { return setup_; }
+    int slot() const { return setup_.slot; }
     // The backing panel (picture box): every control of the window lies on it.
     QFrame* panel() const { return panel_; }
     QWidget* client() const { return client_; }
@@ -67,7 +67,7 @@ protected:
 private:
     void FreeSlot();
 
-    EditorWindowSpec spec_;
+    EditorWindowSetup setup_;
     QWidget* client_ = nullptr;
     QFrame* panel_ = nullptr;
     QPushButton* cmdClose_ = nullptr;

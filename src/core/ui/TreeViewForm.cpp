@@ -65,7 +65,7 @@ QIcon SheetPicture()
 }  // namespace
 
 TreeViewForm::TreeViewForm(EditorWindowRegistry& windows, QWidget* parent)
-    : EditorWindowFrame(EditorWindowSpec{-1, TreeViewFormOpen, 3795, 4755, 1194, QStringLiteral("treeview"), kHelpId},
+    : EditorWindowFrame(EditorWindowSetup{-1, TreeViewFormOpen, 3795, 4755, 1194, QStringLiteral("treeview"), kHelpId},
                         parent),
       windows_(windows)
 {
