@@ -8,7 +8,9 @@
 #include <QSaveFile>
 
 #include "core/AppCore.h"
+#include "core/ErrorBox.h"
 #include "core/DataFile.h"
+#include "core/StringTable.h"
 #include "platform/Prompt.h"
 
 namespace zx {
@@ -16,11 +18,6 @@ namespace zx {
 namespace {
 
 const QString kProgramTitle = QStringLiteral("ZX-4100");
-
-QString Lang(const char* english, const char* chinese)
-{
-    return Core().LanguageChinese ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
-}
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
@@ -30,7 +27,7 @@ DocumentCommands::DocumentCommands(DocumentHooks hooks) : hooks_(std::move(hooks
 
 QString DocumentCommands::FileFilter()
 {
-    return Lang("QDF Data Files(*.dat)", "QDF 数据文件 (*.dat)");
+    return LangText("QDF 数据文件 (*.dat)", "QDF Data Files(*.dat)");
 }
 
 QString DocumentCommands::ChannelSlotCaptionAfterReplace()
@@ -54,14 +51,7 @@ QString DocumentCommands::InitialDirectory() const
 
 void DocumentCommands::ShowOpenError(const QString& text) const
 {
-    MessageRequest box;
-    box.text = text;
-    box.title = Lang("Error", "错误");
-    box.icon = MsgIcon::Critical;
-    box.buttons = MsgButtons::Ok;
-    box.defaultButton = MsgResult::Ok;
-    box.parent = hooks_.dialogParent;
-    Ask(box);
+    ShowErrorBox(text, hooks_.dialogParent);
 }
 
 void DocumentCommands::ShowChannelSlot()
@@ -75,8 +65,8 @@ void DocumentCommands::ShowChannelSlot()
 void DocumentCommands::NewDocument()
 {
     MessageRequest box;
-    box.text = Lang("All data will be cleared.", "所有数据将被清除.");
-    box.title = Lang("Warning", "警告");
+    box.text = LangText("所有数据将被清除.", "All data will be cleared.");
+    box.title = LangText("警告", "Warning");
     box.icon = MsgIcon::Exclamation;
     box.buttons = MsgButtons::OkCancel;
     box.defaultButton = MsgResult::Cancel;
@@ -126,7 +116,7 @@ bool DocumentCommands::OpenDocument()
         return false;
     }
     if (file.size() != kDataFileSize) {
-        ShowOpenError(Lang("Incorrect File Type.", "文件类型不正确。"));
+        ShowOpenError(LangText("文件类型不正确。", "Incorrect File Type."));
         return false;
     }
     const QByteArray bytes = file.read(kDataFileSize + 1);
@@ -137,7 +127,7 @@ bool DocumentCommands::OpenDocument()
     file.close();
     const DataFileContents contents = ParseDataFile(bytes);
     if (!contents.ok()) {
-        ShowOpenError(Lang("Incorrect File Type.", "文件类型不正确。"));
+        ShowOpenError(LangText("文件类型不正确。", "Incorrect File Type."));
         return false;
     }
 
@@ -181,9 +171,9 @@ SaveResult DocumentCommands::MnuFileSave_Click()
         doc.hasFile = true;
     } else {
         MessageRequest box;
-        box.text = Lang("Overwrite Warning!\r\nSave File Name:", "改写警告!\r\n保存文件名:")
+        box.text = LangText("改写警告!\r\n保存文件名:", "Overwrite Warning!\r\nSave File Name:")
                    + FileNameOf(doc.DataFilePath);
-        box.title = Lang("Warning", "警告");
+        box.title = LangText("警告", "Warning");
         box.icon = MsgIcon::Exclamation;
         box.buttons = MsgButtons::OkCancel;
         box.defaultButton = MsgResult::Cancel;
@@ -276,7 +266,7 @@ bool DocumentCommands::OfferSaveAtExit()
     if (!DocumentChanged())
         return true;
     MessageRequest box;
-    box.text = Lang("Do you wish to save the changes in \"ZX-4100.DAT\" ?", "文件已更改,是否保存?");
+    box.text = LangText("文件已更改,是否保存?", "Do you wish to save the changes in \"ZX-4100.DAT\" ?");
     box.title = Core().LanguageChinese ? QString::fromUtf8("警告") : kProgramTitle;
     box.icon = MsgIcon::Exclamation;
     box.buttons = MsgButtons::YesNoCancel;

@@ -29,4 +29,9 @@ QString LoadLangString(int n)
     return LoadLangString(n, Core().LanguageChinese);
 }
 
+QString LangText(const char* chinese, const char* english)
+{
+    return QString::fromUtf8(Core().LanguageChinese ? chinese : english);
+}
+
 }  // namespace zx

@@ -29,4 +29,7 @@ QString LoadLangString(int n, bool chinese);
 // The same in the language in force (the core's LanguageChinese).
 QString LoadLangString(int n);
 
+// One of two inline texts (UTF-8), chosen by the language in force.
+QString LangText(const char* chinese, const char* english);
+
 }  // namespace zx

@@ -1,22 +1,17 @@
 #include "link/LinkMessages.h"
 
 #include "core/AppCore.h"
+#include "core/ErrorBox.h"
+#include "core/StringTable.h"
 
 namespace zx {
-
-namespace {
-QString Lang(const char* chinese, const char* english)
-{
-    return Core().LanguageChinese ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
-}
-}  // namespace
 
 MsgResult ReplyTimeoutBox()
 {
     MessageRequest r;
-    r.text = Lang("检查所有连接及通信端口设置。",
+    r.text = LangText("检查所有连接及通信端口设置。",
                   "please check all connections and communication port settings.");
-    r.title = Lang("错误", "Error");
+    r.title = LangText("错误", "Error");
     r.icon = MsgIcon::Critical;
     r.buttons = MsgButtons::RetryCancel;
     r.defaultButton = MsgResult::Retry;
@@ -26,8 +21,8 @@ MsgResult ReplyTimeoutBox()
 bool AskOverwriteOtherModel()
 {
     MessageRequest r;
-    r.text = Lang("机型类型错误。是否改写？", "Model type is wrong.Overwrite?");
-    r.title = Lang("警告", "Warning");
+    r.text = LangText("机型类型错误。是否改写？", "Model type is wrong.Overwrite?");
+    r.title = LangText("警告", "Warning");
     r.icon = MsgIcon::Exclamation;
     r.buttons = MsgButtons::OkCancel;
     r.defaultButton = MsgResult::Cancel;
@@ -37,7 +32,7 @@ bool AskOverwriteOtherModel()
 void ShowTransferCompleted(bool read)
 {
     MessageRequest r;
-    r.text = read ? Lang("读取完毕", "Reading Completed") : Lang("写入完毕", "Writing Completed");
+    r.text = read ? LangText("读取完毕", "Reading Completed") : LangText("写入完毕", "Writing Completed");
     r.title = QString();
     r.icon = MsgIcon::Information;
     r.buttons = MsgButtons::Ok;
@@ -47,13 +42,7 @@ void ShowTransferCompleted(bool read)
 
 void ShowPortOpenError(const QString& reason)
 {
-    MessageRequest r;
-    r.text = reason;
-    r.title = Lang("错误", "Error");
-    r.icon = MsgIcon::Critical;
-    r.buttons = MsgButtons::Ok;
-    r.defaultButton = MsgResult::Ok;
-    Ask(r);
+    ShowErrorBox(reason);
 }
 
 }  // namespace zx

@@ -1,16 +1,13 @@
 #include "link/PreWriteCheck.h"
 
 #include "core/AppCore.h"
+#include "core/ErrorBox.h"
+#include "core/StringTable.h"
 #include "platform/Prompt.h"
 
 namespace zx {
 
 namespace {
-
-QString Lang(const char* chinese, const char* english)
-{
-    return Core().LanguageChinese ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
-}
 
 QString Quoted(const QString& name)
 {
@@ -20,7 +17,7 @@ QString Quoted(const QString& name)
 QString CheckMessage(const QStringList& lines)
 {
     const QString crlf = QStringLiteral("\r\n");
-    return Lang("以下设置错误。", "The following setting is incorrect.") + crlf + lines.join(crlf);
+    return LangText("以下设置错误。", "The following setting is incorrect.") + crlf + lines.join(crlf);
 }
 
 }  // namespace
@@ -41,12 +38,12 @@ QString PreWriteCheckMessage()
 {
     AppCore& core = Core();
     PreWriteChecks& checks = core.checks;
-    const QString begin = Quoted(Lang("发射开始代码", "Begin of TX code"));
-    const QString end = Quoted(Lang("发射结束代码", "End of TX code"));
+    const QString begin = Quoted(LangText("发射开始代码", "Begin of TX code"));
+    const QString end = Quoted(LangText("发射结束代码", "End of TX code"));
     if (checks.PriorityChannelError)
-        return CheckMessage({QString(), Quoted(Lang("优先信道", "Priority Channel"))});
+        return CheckMessage({QString(), Quoted(LangText("优先信道", "Priority Channel"))});
     if (checks.OwnFleetIdError)
-        return CheckMessage({QString(), Quoted(Lang("队列（自身）", "Fleet(Own)")), Quoted(Lang("ID（自身）", "ID(Own)"))});
+        return CheckMessage({QString(), Quoted(LangText("队列（自身）", "Fleet(Own)")), Quoted(LangText("ID（自身）", "ID(Own)"))});
     if (checks.PttCodeCheck) {
         if (!SomeChannelHasPttId(core.image, core.EightChannelModel ? 8 : 16)) {
             checks.PttCodeCheck = false;
@@ -67,13 +64,7 @@ bool RunPreWriteChecks()
     const QString message = PreWriteCheckMessage();
     if (message.isEmpty())
         return true;
-    MessageRequest r;
-    r.text = message;
-    r.title = Lang("错误", "Error");
-    r.icon = MsgIcon::Critical;
-    r.buttons = MsgButtons::Ok;
-    r.defaultButton = MsgResult::Ok;
-    Ask(r);
+    ShowErrorBox(message);
     return false;
 }
 
