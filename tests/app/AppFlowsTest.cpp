@@ -29,20 +29,12 @@
 #include "link/ui/TransferCommands.h"
 #include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
+#include "common/ImageFixtures.h"
 
 namespace zx::test {
 namespace {
 
 constexpr int kComPort = 5;
-
-RadioImage DefaultFor(std::uint8_t band, std::uint8_t variant)
-{
-    RadioImage image;
-    image.setModelBandCode(band);
-    image.setModelVariant(variant);
-    InitAllFrameData(image);
-    return image;
-}
 
 void SetRecord(RadioImage& image, int channel, const char* hex)
 {

@@ -22,19 +22,12 @@
 #include "core/ui/MDIForm1.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/ScreenTwips.h"
+#include "common/ImageFixtures.h"
 
 using namespace zx;
+using zx::test::DefaultFor;
 
 namespace {
-
-RadioImage DefaultFor(std::uint8_t band, std::uint8_t variant)
-{
-    RadioImage image;
-    image.setModelBandCode(band);
-    image.setModelVariant(variant);
-    InitAllFrameData(image);
-    return image;
-}
 
 class CPUFormTest : public ::testing::Test {
 protected:

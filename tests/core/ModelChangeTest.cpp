@@ -5,19 +5,12 @@
 #include "core/AppCore.h"
 #include "core/ModelChange.h"
 #include "core/ModelRules.h"
+#include "common/ImageFixtures.h"
 
 using namespace zx;
+using zx::test::DefaultFor;
 
 namespace {
-
-RadioImage DefaultFor(std::uint8_t band, std::uint8_t variant)
-{
-    RadioImage image;
-    image.setModelBandCode(band);
-    image.setModelVariant(variant);
-    InitAllFrameData(image);
-    return image;
-}
 
 class ModelChangeTest : public ::testing::Test {
 protected:

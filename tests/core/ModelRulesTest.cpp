@@ -3,19 +3,12 @@
 #include "core/AppCore.h"
 #include "core/BcdFrequency.h"
 #include "core/ModelRules.h"
+#include "common/ImageFixtures.h"
 
 using namespace zx;
+using zx::test::DefaultFor;
 
 namespace {
-
-RadioImage DefaultFor(std::uint8_t band, std::uint8_t variant)
-{
-    RadioImage image;
-    image.setModelBandCode(band);
-    image.setModelVariant(variant);
-    InitAllFrameData(image);
-    return image;
-}
 
 QByteArray Hex(const RadioImage& image, int address, int size)
 {

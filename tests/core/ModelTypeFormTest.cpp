@@ -17,19 +17,12 @@
 #include "core/ui/MDIForm1.h"
 #include "core/ui/ModelTypeForm.h"
 #include "platform/SettingsStore.h"
+#include "common/ImageFixtures.h"
 
 using namespace zx;
+using zx::test::DefaultFor;
 
 namespace {
-
-RadioImage DefaultFor(std::uint8_t band, std::uint8_t variant)
-{
-    RadioImage image;
-    image.setModelBandCode(band);
-    image.setModelVariant(variant);
-    InitAllFrameData(image);
-    return image;
-}
 
 class ModelTypeFormTest : public ::testing::Test {
 protected:
