@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -137,18 +138,54 @@ TEST_F(MainWindowTest, ExitAsksEveryTimeAndNoKeepsTheProgramRunning)
 
 TEST_F(MainWindowTest, ExitCancelledAtTheSaveOfferLeavesNothingHalfExited)
 {
+    struct Case {
+        const char* name;
+        bool saveDialogCancelled;  // else Cancel at the save offer itself
+    };
+    for (const Case c : {Case{"cancel at the offer", false}, Case{"cancel in the save dialog", true}}) {
+        OpenSettings()->clear();
+        prompts_.clear();
+        AppCore core;
+        MDIForm1 w;
+        w.show();
+        core.image.set(0x134, 0x07);  // a change the save offer sees
+        const RadioImage image = core.image;
+        prompts_.answer(MsgResult::Yes);  // exit
+        if (c.saveDialogCancelled) {
+            prompts_.answer(MsgResult::Yes);  // save the changes
+            prompts_.chooseFile(QString());   // then cancel the dialog
+        } else {
+            prompts_.answer(MsgResult::Cancel);
+        }
+        EXPECT_FALSE(w.close()) << c.name;
+        ASSERT_EQ(prompts_.messages().size(), 2u) << c.name;
+        EXPECT_EQ(prompts_.messages()[1].title, "ZX-4100") << c.name;
+        EXPECT_EQ(prompts_.fileRequests().size(), c.saveDialogCancelled ? 1u : 0u) << c.name;
+        EXPECT_FALSE(core.life.AppExiting) << c.name;
+        EXPECT_TRUE(w.isVisible()) << c.name;
+        EXPECT_TRUE(w.channelForm()->isVisible()) << c.name;
+        EXPECT_EQ(core.image, image) << c.name;
+        EXPECT_EQ(StoredSetting("Language"), "") << c.name << ": nothing written on the way out";
+        // The next exit asks the question again.
+        prompts_.answer(MsgResult::No);
+        EXPECT_FALSE(w.close()) << c.name;
+        EXPECT_EQ(prompts_.messages().size(), 3u) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, ExitGoesOnAfterASaveWhoseWriteFailed)
+{
     MDIForm1& w = Start();
-    core_.image.set(0x134, 0x07);  // a change the save offer sees
-    prompts_.answer(MsgResult::Yes);     // exit
-    prompts_.answer(MsgResult::Cancel);  // save offer
-    EXPECT_FALSE(w.close());
-    ASSERT_EQ(prompts_.messages().size(), 2u);
-    EXPECT_EQ(prompts_.messages()[1].title, "ZX-4100");
-    EXPECT_FALSE(core_.life.AppExiting);
-    // The next exit asks the question again.
-    prompts_.answer(MsgResult::No);
-    EXPECT_FALSE(w.close());
-    EXPECT_EQ(prompts_.messages().size(), 3u);
+    w.show();
+    core_.image.set(0x134, 0x07);
+    QTemporaryDir dir;
+    prompts_.answer(MsgResult::Yes);  // exit
+    prompts_.answer(MsgResult::Yes);  // save the changes
+    prompts_.chooseFile(dir.filePath("missing-folder/exit.dat"));
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(prompts_.messages().size(), 3u) << "exit, save offer, the write failure";
+    EXPECT_EQ(StoredSetting("LastModel"), "4B:33:31:36:37:21:F8:FF");
+    EXPECT_EQ(StoredSetting("Language"), "0");
 }
 
 TEST_F(MainWindowTest, ExitWritesTheModelOfTheImageAtThatMoment)
