@@ -346,8 +346,13 @@ TEST_F(MainWindowTest, HiddenGestureNeedsMiddleButtonExactlyShiftCtrlInsideTheRe
         w.MDIForm_MouseUp(c.button, c.modifiers, c.pos);
         EXPECT_EQ(opened, c.opens ? 1 : 0) << c.pos.x() << "," << c.pos.y() << " button " << c.button;
     }
-    // x = 9400 twips exactly lies on the edge: strict comparison.
     EXPECT_FALSE(w.MDIForm_MouseUp(Qt::MiddleButton, shiftCtrl, QPoint(0, 0)));
+    // The hidden item's own key does nothing.
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(opened, 0);
     // And through a real mouse event on the client area.
     w.resize(900, 600);
     w.show();
@@ -356,11 +361,42 @@ TEST_F(MainWindowTest, HiddenGestureNeedsMiddleButtonExactlyShiftCtrlInsideTheRe
     EXPECT_EQ(opened, 1);
 }
 
+TEST_F(MainWindowTest, HiddenGestureEdgesAreStrictAtNinetySixDpi)
+{
+    if (ScreenLogicalDpiX() != 96.0 || ScreenLogicalDpiY() != 96.0)
+        GTEST_SKIP() << "edge pixels below are worked out for 96 dpi";
+    MDIForm1& w = Start();
+    int opened = 0;
+    w.setCommand("MnuProgramMemoryMap", [&] { ++opened; });
+    // 15 twips a pixel: y = 3 px is 45 twips exactly, on the edge.
+    struct Case {
+        QPoint pos;
+        bool opens;
+    };
+    const Case cases[] = {
+        {{626, 10}, false},  // 9390 twips
+        {{627, 10}, true},   // 9405
+        {{643, 10}, true},   // 9645
+        {{644, 10}, false},  // 9660
+        {{635, 3}, false},   // 45, on the edge
+        {{635, 4}, true},    // 60
+        {{635, 17}, true},   // 255
+        {{635, 18}, false},  // 270
+    };
+    for (const Case& c : cases) {
+        opened = 0;
+        EXPECT_EQ(w.MDIForm_MouseUp(Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, c.pos), c.opens)
+            << c.pos.x() << "," << c.pos.y();
+        EXPECT_EQ(opened, c.opens ? 1 : 0) << c.pos.x() << "," << c.pos.y();
+    }
+}
+
 TEST(ClockTexts, TwelveHourDialWithNoonAsPm)
 {
     EXPECT_EQ(StatusTimeText(QTime(0, 5, 0)), "00:05:00 AM");
     EXPECT_EQ(StatusTimeText(QTime(0, 0, 0)), "00:00:00 AM");
     EXPECT_EQ(StatusTimeText(QTime(11, 59, 59)), "11:59:59 AM");
+    EXPECT_EQ(StatusTimeText(QTime(12, 0, 0)), "12:00:00 PM");
     EXPECT_EQ(StatusTimeText(QTime(12, 30, 0)), "12:30:00 PM");
     EXPECT_EQ(StatusTimeText(QTime(13, 0, 0)), "01:00:00 PM");
     EXPECT_EQ(StatusTimeText(QTime(23, 59, 1)), "11:59:01 PM");
