@@ -136,6 +136,23 @@ TEST_F(MainWindowTest, ExitAsksEveryTimeAndNoKeepsTheProgramRunning)
     EXPECT_EQ(StoredSetting("Language"), "");
 }
 
+TEST_F(MainWindowTest, ExitQuestionsInChinese)
+{
+    MDIForm1& w = Start();
+    core_.LanguageChinese = true;
+    core_.image.set(0x134, 0x07);
+    prompts_.answer(MsgResult::Yes);     // exit
+    prompts_.answer(MsgResult::Cancel);  // save offer
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(prompts_.messages().size(), 2u);
+    EXPECT_EQ(prompts_.messages()[0].text, QString::fromUtf8("是否要退出ZX-4100程序\xEF\xBC\x9F"));
+    EXPECT_EQ(prompts_.messages()[0].title, QString::fromUtf8("确认"));
+    EXPECT_EQ(prompts_.messages()[1].text, QString::fromUtf8("文件已更改,是否保存?"));
+    EXPECT_EQ(prompts_.messages()[1].title, QString::fromUtf8("警告"));
+    EXPECT_EQ(prompts_.messages()[1].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(prompts_.messages()[1].icon, MsgIcon::Exclamation);
+}
+
 TEST_F(MainWindowTest, ExitCancelledAtTheSaveOfferLeavesNothingHalfExited)
 {
     struct Case {
