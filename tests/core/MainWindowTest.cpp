@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -202,6 +203,21 @@ TEST_F(MainWindowTest, ExitGoesOnAfterASaveWhoseWriteFailed)
     EXPECT_TRUE(w.close());
     ASSERT_EQ(prompts_.messages().size(), 3u) << "exit, save offer, the write failure";
     EXPECT_EQ(StoredSetting("LastModel"), "4B:33:31:36:37:21:F8:FF");
+    EXPECT_EQ(StoredSetting("Language"), "0");
+}
+
+TEST_F(MainWindowTest, ConfirmedExitEndsTheProgramEvenWithAnotherWindowOpen)
+{
+    MDIForm1& w = Start();
+    w.show();
+    QWidget other(nullptr, Qt::Window);  // e.g. the help window, which has no owner
+    other.show();
+    prompts_.answer(MsgResult::Yes);
+    QTimer::singleShot(0, &w, [&w] { w.close(); });
+    // Should the program not end, this ends the loop with another code.
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(StoredSetting("Language"), "0");
 }
 
