@@ -452,16 +452,35 @@ TEST_F(DocumentCommandsTest, ExitOfferYesSavesThenExits)
     EXPECT_EQ(ReadFile(Path("exit.dat")), BuildDataFile(core.image));
 }
 
-TEST_F(DocumentCommandsTest, AFailedWriteAtExitKeepsTheProgramRunning)
+TEST_F(DocumentCommandsTest, AFailedWriteAtExitIsReportedAndTheExitGoesOn)
 {
     core.image.set(0x134, 0x55);
     const RadioImage image = core.image;
     prompts.answer(MsgResult::Yes);
     prompts.chooseFile(Path("missing-folder/exit.dat"));
-    EXPECT_FALSE(commands.OfferSaveAtExit());
-    EXPECT_EQ(prompts.messages().size(), 2u) << "the offer, then the write failure";
+    EXPECT_TRUE(commands.OfferSaveAtExit());
+    ASSERT_EQ(prompts.messages().size(), 2u) << "the offer, then the write failure";
+    EXPECT_EQ(prompts.messages()[1].title, "ZX-4100");
+    EXPECT_FALSE(prompts.messages()[1].text.isEmpty());
+    EXPECT_FALSE(commands.SaveCancelled);
     EXPECT_EQ(core.image, image);
-    EXPECT_TRUE(commands.DocumentChanged()) << "still offered next time";
+    EXPECT_FALSE(QFile::exists(Path("missing-folder/exit.dat")));
+}
+
+TEST_F(DocumentCommandsTest, ExitOfferOverwriteQuestionDecidesForASavedFile)
+{
+    core.document.DataFilePath = Path("kept.dat");
+    core.document.hasFile = true;
+    core.image.set(0x134, 0x55);
+    prompts.answer(MsgResult::Yes);     // save the changes
+    prompts.answer(MsgResult::Cancel);  // overwrite question
+    EXPECT_FALSE(commands.OfferSaveAtExit());
+    EXPECT_TRUE(commands.SaveCancelled);
+    EXPECT_FALSE(QFile::exists(Path("kept.dat")));
+    prompts.answer(MsgResult::Yes);
+    prompts.answer(MsgResult::Ok);
+    EXPECT_TRUE(commands.OfferSaveAtExit());
+    EXPECT_EQ(ReadFile(Path("kept.dat")), BuildDataFile(core.image));
 }
 
 TEST_F(DocumentCommandsTest, CancelledSaveAtExitKeepsTheProgramRunning)

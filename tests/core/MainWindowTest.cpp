@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -135,20 +137,88 @@ TEST_F(MainWindowTest, ExitAsksEveryTimeAndNoKeepsTheProgramRunning)
     EXPECT_EQ(StoredSetting("Language"), "");
 }
 
-TEST_F(MainWindowTest, ExitCancelledAtTheSaveOfferLeavesNothingHalfExited)
+TEST_F(MainWindowTest, ExitQuestionsInChinese)
 {
     MDIForm1& w = Start();
-    core_.image.set(0x134, 0x07);  // a change the save offer sees
+    core_.LanguageChinese = true;
+    core_.image.set(0x134, 0x07);
     prompts_.answer(MsgResult::Yes);     // exit
     prompts_.answer(MsgResult::Cancel);  // save offer
     EXPECT_FALSE(w.close());
     ASSERT_EQ(prompts_.messages().size(), 2u);
-    EXPECT_EQ(prompts_.messages()[1].title, "ZX-4100");
-    EXPECT_FALSE(core_.life.AppExiting);
-    // The next exit asks the question again.
-    prompts_.answer(MsgResult::No);
-    EXPECT_FALSE(w.close());
-    EXPECT_EQ(prompts_.messages().size(), 3u);
+    EXPECT_EQ(prompts_.messages()[0].text, QString::fromUtf8("是否要退出ZX-4100程序\xEF\xBC\x9F"));
+    EXPECT_EQ(prompts_.messages()[0].title, QString::fromUtf8("确认"));
+    EXPECT_EQ(prompts_.messages()[1].text, QString::fromUtf8("文件已更改,是否保存?"));
+    EXPECT_EQ(prompts_.messages()[1].title, QString::fromUtf8("警告"));
+    EXPECT_EQ(prompts_.messages()[1].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(prompts_.messages()[1].icon, MsgIcon::Exclamation);
+}
+
+TEST_F(MainWindowTest, ExitCancelledAtTheSaveOfferLeavesNothingHalfExited)
+{
+    struct Case {
+        const char* name;
+        bool saveDialogCancelled;  // else Cancel at the save offer itself
+    };
+    for (const Case c : {Case{"cancel at the offer", false}, Case{"cancel in the save dialog", true}}) {
+        OpenSettings()->clear();
+        prompts_.clear();
+        AppCore core;
+        MDIForm1 w;
+        w.show();
+        core.image.set(0x134, 0x07);  // a change the save offer sees
+        const RadioImage image = core.image;
+        prompts_.answer(MsgResult::Yes);  // exit
+        if (c.saveDialogCancelled) {
+            prompts_.answer(MsgResult::Yes);  // save the changes
+            prompts_.chooseFile(QString());   // then cancel the dialog
+        } else {
+            prompts_.answer(MsgResult::Cancel);
+        }
+        EXPECT_FALSE(w.close()) << c.name;
+        ASSERT_EQ(prompts_.messages().size(), 2u) << c.name;
+        EXPECT_EQ(prompts_.messages()[1].title, "ZX-4100") << c.name;
+        EXPECT_EQ(prompts_.fileRequests().size(), c.saveDialogCancelled ? 1u : 0u) << c.name;
+        EXPECT_FALSE(core.life.AppExiting) << c.name;
+        EXPECT_TRUE(w.isVisible()) << c.name;
+        EXPECT_TRUE(w.channelForm()->isVisible()) << c.name;
+        EXPECT_EQ(core.image, image) << c.name;
+        EXPECT_EQ(StoredSetting("Language"), "") << c.name << ": nothing written on the way out";
+        // The next exit asks the question again.
+        prompts_.answer(MsgResult::No);
+        EXPECT_FALSE(w.close()) << c.name;
+        EXPECT_EQ(prompts_.messages().size(), 3u) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, ExitGoesOnAfterASaveWhoseWriteFailed)
+{
+    MDIForm1& w = Start();
+    w.show();
+    core_.image.set(0x134, 0x07);
+    QTemporaryDir dir;
+    prompts_.answer(MsgResult::Yes);  // exit
+    prompts_.answer(MsgResult::Yes);  // save the changes
+    prompts_.chooseFile(dir.filePath("missing-folder/exit.dat"));
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(prompts_.messages().size(), 3u) << "exit, save offer, the write failure";
+    EXPECT_EQ(StoredSetting("LastModel"), "4B:33:31:36:37:21:F8:FF");
+    EXPECT_EQ(StoredSetting("Language"), "0");
+}
+
+TEST_F(MainWindowTest, ConfirmedExitEndsTheProgramEvenWithAnotherWindowOpen)
+{
+    MDIForm1& w = Start();
+    w.show();
+    QWidget other(nullptr, Qt::Window);  // e.g. the help window, which has no owner
+    other.show();
+    prompts_.answer(MsgResult::Yes);
+    QTimer::singleShot(0, &w, [&w] { w.close(); });
+    // Should the program not end, this ends the loop with another code.
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(StoredSetting("Language"), "0");
 }
 
 TEST_F(MainWindowTest, ExitWritesTheModelOfTheImageAtThatMoment)
@@ -309,8 +379,13 @@ TEST_F(MainWindowTest, HiddenGestureNeedsMiddleButtonExactlyShiftCtrlInsideTheRe
         w.MDIForm_MouseUp(c.button, c.modifiers, c.pos);
         EXPECT_EQ(opened, c.opens ? 1 : 0) << c.pos.x() << "," << c.pos.y() << " button " << c.button;
     }
-    // x = 9400 twips exactly lies on the edge: strict comparison.
     EXPECT_FALSE(w.MDIForm_MouseUp(Qt::MiddleButton, shiftCtrl, QPoint(0, 0)));
+    // The hidden item's own key does nothing.
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(opened, 0);
     // And through a real mouse event on the client area.
     w.resize(900, 600);
     w.show();
@@ -319,11 +394,42 @@ TEST_F(MainWindowTest, HiddenGestureNeedsMiddleButtonExactlyShiftCtrlInsideTheRe
     EXPECT_EQ(opened, 1);
 }
 
+TEST_F(MainWindowTest, HiddenGestureEdgesAreStrictAtNinetySixDpi)
+{
+    if (ScreenLogicalDpiX() != 96.0 || ScreenLogicalDpiY() != 96.0)
+        GTEST_SKIP() << "edge pixels below are worked out for 96 dpi";
+    MDIForm1& w = Start();
+    int opened = 0;
+    w.setCommand("MnuProgramMemoryMap", [&] { ++opened; });
+    // 15 twips a pixel: y = 3 px is 45 twips exactly, on the edge.
+    struct Case {
+        QPoint pos;
+        bool opens;
+    };
+    const Case cases[] = {
+        {{626, 10}, false},  // 9390 twips
+        {{627, 10}, true},   // 9405
+        {{643, 10}, true},   // 9645
+        {{644, 10}, false},  // 9660
+        {{635, 3}, false},   // 45, on the edge
+        {{635, 4}, true},    // 60
+        {{635, 17}, true},   // 255
+        {{635, 18}, false},  // 270
+    };
+    for (const Case& c : cases) {
+        opened = 0;
+        EXPECT_EQ(w.MDIForm_MouseUp(Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, c.pos), c.opens)
+            << c.pos.x() << "," << c.pos.y();
+        EXPECT_EQ(opened, c.opens ? 1 : 0) << c.pos.x() << "," << c.pos.y();
+    }
+}
+
 TEST(ClockTexts, TwelveHourDialWithNoonAsPm)
 {
     EXPECT_EQ(StatusTimeText(QTime(0, 5, 0)), "00:05:00 AM");
     EXPECT_EQ(StatusTimeText(QTime(0, 0, 0)), "00:00:00 AM");
     EXPECT_EQ(StatusTimeText(QTime(11, 59, 59)), "11:59:59 AM");
+    EXPECT_EQ(StatusTimeText(QTime(12, 0, 0)), "12:00:00 PM");
     EXPECT_EQ(StatusTimeText(QTime(12, 30, 0)), "12:30:00 PM");
     EXPECT_EQ(StatusTimeText(QTime(13, 0, 0)), "01:00:00 PM");
     EXPECT_EQ(StatusTimeText(QTime(23, 59, 1)), "11:59:01 PM");

@@ -1,6 +1,7 @@
 #include "core/ui/MDIForm1.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QMdiArea>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 
@@ -347,6 +349,11 @@ void MDIForm1::MDIForm_Unload()
     AppCore& core = Core();
     StoreSettingsAtExit(core.image, core.LanguageChinese);
     core.life.ChannelFormUnloaded = false;
+    // The program ends here, whatever other window (the help window has no
+    // owner) is still open. Without a running event loop there is nothing to
+    // end, and exit() would make the next loop return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event)

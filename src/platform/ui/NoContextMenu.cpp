@@ -2,11 +2,15 @@
 
 #include <QWidget>
 
+#include "platform/ui/NoContextMenuFilter.h"
+
 namespace zx {
 
 void NoContextMenu(QWidget* textBox)
 {
-    textBox->setContextMenuPolicy(Qt::NoContextMenu);
+    if (textBox->findChild<NoContextMenuFilter*>(QString(), Qt::FindDirectChildrenOnly))
+        return;  // one filter per box
+    textBox->installEventFilter(new NoContextMenuFilter(textBox));
 }
 
 }  // namespace zx
