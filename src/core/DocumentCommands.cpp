@@ -274,10 +274,8 @@ bool DocumentCommands::OfferSaveAtExit()
     box.parent = hooks_.dialogParent;
     switch (Ask(box)) {
     case MsgResult::Yes:
-        // Only a Save given up before writing keeps the program running; a
-        // write that failed has shown its reason and the exit goes on.
-        MnuFileSave_Click();
-        return !SaveCancelled;
+        // A failed write keeps the program running, so nothing unsaved is lost.
+        return MnuFileSave_Click() == SaveResult::Written;
     case MsgResult::No:
         return true;
     default:

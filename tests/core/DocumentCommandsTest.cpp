@@ -452,19 +452,19 @@ TEST_F(DocumentCommandsTest, ExitOfferYesSavesThenExits)
     EXPECT_EQ(ReadFile(Path("exit.dat")), BuildDataFile(core.image));
 }
 
-TEST_F(DocumentCommandsTest, AFailedWriteAtExitIsReportedAndTheExitGoesOn)
+TEST_F(DocumentCommandsTest, AFailedWriteAtExitKeepsTheProgramRunning)
 {
     core.image.set(0x134, 0x55);
     const RadioImage image = core.image;
     prompts.answer(MsgResult::Yes);
     prompts.chooseFile(Path("missing-folder/exit.dat"));
-    EXPECT_TRUE(commands.OfferSaveAtExit());
+    EXPECT_FALSE(commands.OfferSaveAtExit());
     ASSERT_EQ(prompts.messages().size(), 2u) << "the offer, then the write failure";
     EXPECT_EQ(prompts.messages()[1].title, "ZX-4100");
     EXPECT_FALSE(prompts.messages()[1].text.isEmpty());
-    EXPECT_FALSE(commands.SaveCancelled);
     EXPECT_EQ(core.image, image);
     EXPECT_FALSE(QFile::exists(Path("missing-folder/exit.dat")));
+    EXPECT_TRUE(commands.DocumentChanged()) << "still offered next time";
 }
 
 TEST_F(DocumentCommandsTest, ExitOfferOverwriteQuestionDecidesForASavedFile)
