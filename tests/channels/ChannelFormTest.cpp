@@ -620,6 +620,25 @@ TEST_F(ChannelFormTest, EnterInDecodeWithoutTxPassesOverEncode)
     EXPECT_EQ(Cursor(), std::make_pair(4, 4));
 }
 
+TEST_F(ChannelFormTest, WalkingThroughOddBytesWithEnterLeavesThem)
+{
+    // A digit above 9 in RX and TX, decode 25.6 Hz, encode bit 7 without bit 5:
+    // bytes this program never writes stay as long as their cells are not edited.
+    const char* const odd = "0A 00 00 14 0A 00 00 14 00 01 00 80 00 BF B0 F8";
+    Program(2, odd);
+    ASSERT_EQ(Row(2).mid(0, 4), (QStringList{"140.00010", "140.00010", "25.6", "3276.8"}));
+    Focus(2, 1);
+    for (int column = 1; column <= 4; ++column) {
+        GridKey(Qt::Key_Return);
+        ASSERT_TRUE(TextBoxOpen() || ListOpen()) << column;
+        Key(column == 4 ? Qt::Key_Escape : Qt::Key_Return);
+    }
+    EXPECT_EQ(Cursor(), std::make_pair(2, 5));
+    EXPECT_TRUE(prompts.messages().empty());
+    EXPECT_EQ(Row(2).mid(0, 4), (QStringList{"140.00010", "140.00010", "25.6", "3276.8"}));
+    EXPECT_EQ(RecordHex(2), QByteArray(odd));
+}
+
 TEST_F(ChannelFormTest, EscInTheListCommitsATypedTone)
 {
     Program(3, kRxTx);
