@@ -9,7 +9,27 @@
 
 namespace zx {
 
-FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, const QString& text)
+namespace {
+
+// True when the four frequency bytes at `offset` of the channel's stored
+// record hold a digit above 9, which this program never writes.
+bool StoredFrequencyIsOdd(const AppCore& core, int channel, int offset)
+{
+    if (!IsValidChannelNumber(channel))
+        return false;
+    const ChannelRecordBytes stored = ReadChannelRecord(core.image, channel);
+    for (int i = 0; i < 4; ++i) {
+        const std::uint8_t b = stored[static_cast<std::size_t>(offset + i)];
+        if ((b >> 4) > 9 || (b & 0x0F) > 9)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, const QString& text,
+                                    const QString& textBefore)
 {
     FrequencyCommit result;
     if (column != 1 && column != 2)
@@ -23,15 +43,22 @@ FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, cons
             result.cleared = true;
             return result;
         }
-        const SnappedFrequency snapped = SnapFrequency(text, core.BandLowerMHz, core.BandUpperMHz);
-        result.outOfRange = snapped.outOfRange;
-        result.inBand = !snapped.outOfRange;
-        regs.ChRxFreq = snapped.text;
+        if (text == textBefore && StoredFrequencyIsOdd(core, channel, record::kRxFreq)) {
+            regs.ChRxFreq = text;  // left as it was: the stored bytes stay
+        } else {
+            const SnappedFrequency snapped = SnapFrequency(text, core.BandLowerMHz, core.BandUpperMHz);
+            result.outOfRange = snapped.outOfRange;
+            result.inBand = !snapped.outOfRange;
+            regs.ChRxFreq = snapped.text;
+        }
         ApplyChannelDefaults(regs, regs.ChRxFreq, core.image.at(layout::PttIdType), chinese);
         result.committed = regs.ChRxFreq;
     } else if (text.isEmpty()) {
         regs.ChTxFreq.clear();
         regs.ChEncode = words::Word(words::kNone, chinese);
+    } else if (text == textBefore && StoredFrequencyIsOdd(core, channel, record::kTxFreq)) {
+        regs.ChTxFreq = text;
+        result.committed = regs.ChTxFreq;
     } else {
         const SnappedFrequency snapped = SnapFrequency(text, core.BandLowerMHz, core.BandUpperMHz);
         result.outOfRange = snapped.outOfRange;
@@ -43,11 +70,12 @@ FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, cons
     return result;
 }
 
-QString CommitGridTone(AppCore& core, int channel, int column, const QString& text)
+QString CommitGridTone(AppCore& core, int channel, int column, const QString& text, const QString& textBefore)
 {
     if (column != 3 && column != 4)
         return text;
-    const QString tone = NormaliseToneText(text, core.LanguageChinese);
+    const bool leftAsItWas = !text.isEmpty() && text == textBefore;
+    const QString tone = leftAsItWas ? text : NormaliseToneText(text, core.LanguageChinese);
     core.channelRegisters.Column(column) = tone;
     EncodeChannel(core, channel);
     core.CopyChannelRecords();

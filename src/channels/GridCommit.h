@@ -23,12 +23,18 @@ struct FrequencyCommit {
 // RX value is snapped and the channel defaults applied; an emptied TX also
 // sets the encode tone to None; a TX value is snapped. Then EncodeChannel and
 // CopyChannelRecords. Any other column changes nothing.
-FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, const QString& text);
+// `textBefore` is the cell's text when the edit began: a frequency whose
+// stored bytes are no plain BCD (digits above 9) and whose text the user has
+// left as it was is not snapped, so its bytes are written back unchanged.
+FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, const QString& text,
+                                    const QString& textBefore);
 
 // The tone commit of column 3 (decode) or 4 (encode): the normalised text
 // goes into the register, then EncodeChannel and CopyChannelRecords. Returns
 // the text for the combo and the cell; any other column changes nothing and
-// returns `text`.
-QString CommitGridTone(AppCore& core, int channel, int column, const QString& text);
+// returns `text`. A tone the user has left as the cell showed it
+// (`textBefore`) is not normalised again: a code this program never writes
+// (a QT value outside 67.0-254.1) then keeps its bytes.
+QString CommitGridTone(AppCore& core, int channel, int column, const QString& text, const QString& textBefore);
 
 }  // namespace zx

@@ -486,6 +486,41 @@ TEST_F(ChannelFormTest, ScrollingPutsTheCellTextBack)
     EXPECT_EQ(RecordHex(2), QByteArray(kRxOnly));
 }
 
+TEST_F(ChannelFormTest, ScrollingCommitsWhatTheListShowsAndMovesOn)
+{
+    Program(2, kRxOnly);
+    for (int r = 0; r < Grid()->rowCount(); ++r)
+        Grid()->setRowHeight(r, 60);
+    QCoreApplication::processEvents();
+    ASSERT_GT(Grid()->verticalScrollBar()->maximum(), 0);
+    Focus(2, 3);
+    GridKey(Qt::Key_D);
+    Type("23");
+    Grid()->verticalScrollBar()->setValue(1);
+    EXPECT_FALSE(ListOpen());
+    EXPECT_EQ(Cell(2, 3), QStringLiteral("D023N"));
+    EXPECT_EQ(RecordHex(2).mid(24, 5), QByteArray("13 28"));
+    EXPECT_EQ(Cursor(), std::make_pair(2, 5));  // no TX: the encode cell is passed over
+}
+
+TEST_F(ChannelFormTest, StoredFullFrequencyIsCommittedWhenItsEditorOpens)
+{
+    // 440.00625 lies outside band 0x01: opening its editor commits it at once.
+    Program(2, "25 06 00 44 FF FF FF FF FF FF FF FF 00 BF B0 F8");
+    Focus(2, 1);
+    GridKey(Qt::Key_Return);
+    ASSERT_TRUE(TextBoxOpen());
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text, QStringLiteral("Frequency is out of range."));
+    EXPECT_EQ(TextBox()->text(), QStringLiteral("440.00625"));  // the box keeps the text until it closes
+    EXPECT_EQ(RecordHex(2).left(11), QByteArray("00 00 40 17"));
+    // Out of band: CellTextBefore stays the old text, so Esc commits it again.
+    EXPECT_EQ(form->CellTextBefore(), QStringLiteral("440.00625"));
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(prompts.messages().size(), 2u);
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("174.00000"));
+}
+
 // --- List cells --------------------------------------------------------------
 
 TEST_F(ChannelFormTest, UpAndDownCommitAtOnceAndStopAtTheEnds)
@@ -583,6 +618,61 @@ TEST_F(ChannelFormTest, EnterInDecodeWithoutTxPassesOverEncode)
     GridKey(Qt::Key_Return);
     Key(Qt::Key_Escape);  // Esc in a list moves on as Enter does
     EXPECT_EQ(Cursor(), std::make_pair(4, 4));
+}
+
+TEST_F(ChannelFormTest, WalkingThroughOddBytesWithEnterLeavesThem)
+{
+    // A digit above 9 in RX and TX, decode 25.6 Hz, encode bit 7 without bit 5:
+    // bytes this program never writes stay as long as their cells are not edited.
+    const char* const odd = "0A 00 00 14 0A 00 00 14 00 01 00 80 00 BF B0 F8";
+    Program(2, odd);
+    ASSERT_EQ(Row(2).mid(0, 4), (QStringList{"140.00010", "140.00010", "25.6", "3276.8"}));
+    Focus(2, 1);
+    for (int column = 1; column <= 4; ++column) {
+        GridKey(Qt::Key_Return);
+        ASSERT_TRUE(TextBoxOpen() || ListOpen()) << column;
+        Key(column == 4 ? Qt::Key_Escape : Qt::Key_Return);
+    }
+    EXPECT_EQ(Cursor(), std::make_pair(2, 5));
+    EXPECT_TRUE(prompts.messages().empty());
+    EXPECT_EQ(Row(2).mid(0, 4), (QStringList{"140.00010", "140.00010", "25.6", "3276.8"}));
+    EXPECT_EQ(RecordHex(2), QByteArray(odd));
+}
+
+TEST_F(ChannelFormTest, EscInTheListCommitsATypedTone)
+{
+    Program(3, kRxTx);
+    Focus(3, 4);
+    GridKey(Qt::Key_Return);
+    ASSERT_TRUE(ListOpen());
+    Type("d754i");
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(ListOpen());
+    EXPECT_EQ(Cell(3, 4), QStringLiteral("D754I"));
+    EXPECT_EQ(RecordHex(3).mid(30, 5), QByteArray("EC A9"));
+    EXPECT_EQ(Cursor(), std::make_pair(3, 5));
+}
+
+class EightChannelFormTest : public ChannelFormTest {
+protected:
+    void SetUp() override { Start(0x01, 0xF9); }  // band 0x01 with F9: eight channels
+};
+
+TEST_F(EightChannelFormTest, EnterInThePttColumnStaysOnChannelEight)
+{
+    ASSERT_EQ(Grid()->rowCount(), 9);
+    ASSERT_TRUE(core.EightChannelModel);
+    Program(7, kRxTx);
+    Program(8, kRxTx);
+    Focus(8, 9);
+    GridKey(Qt::Key_Return);
+    ASSERT_TRUE(ListOpen());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cursor(), std::make_pair(8, 9));
+    Focus(7, 9);
+    GridKey(Qt::Key_Return);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cursor(), std::make_pair(8, 1));
 }
 
 TEST_F(ChannelFormTest, TypedTonesAreNormalisedAndCommitted)

@@ -137,7 +137,7 @@ protected:
 TEST_F(GridCommitTest, FirstRxOfAChannelCreatesItWithDefaults)
 {
     core.channelRegisters = ChannelRegisters{};  // an empty row, as loaded for the edit
-    const FrequencyCommit commit = CommitGridFrequency(core, 4, 1, QStringLiteral("146.1025"));
+    const FrequencyCommit commit = CommitGridFrequency(core, 4, 1, QStringLiteral("146.1025"), QString());
     EXPECT_FALSE(commit.outOfRange);
     EXPECT_TRUE(commit.inBand);
     EXPECT_EQ(commit.committed, QStringLiteral("146.10000"));
@@ -152,7 +152,7 @@ TEST_F(GridCommitTest, FirstRxOfAChannelCreatesItWithDefaults)
 TEST_F(GridCommitTest, OutOfBandRxTakesTheLimitAndAsksForTheMessage)
 {
     core.channelRegisters = ChannelRegisters{};
-    const FrequencyCommit commit = CommitGridFrequency(core, 1, 1, QStringLiteral("174.00001"));
+    const FrequencyCommit commit = CommitGridFrequency(core, 1, 1, QStringLiteral("174.00001"), QString());
     EXPECT_TRUE(commit.outOfRange);
     EXPECT_FALSE(commit.inBand);
     EXPECT_EQ(commit.committed, QStringLiteral("174.00000"));
@@ -162,17 +162,17 @@ TEST_F(GridCommitTest, OutOfBandRxTakesTheLimitAndAsksForTheMessage)
 TEST_F(GridCommitTest, EmptiedCellsClearTheChannelOrItsTx)
 {
     core.channelRegisters = ChannelRegisters{};
-    CommitGridFrequency(core, 2, 1, QStringLiteral("146.125"));
-    CommitGridFrequency(core, 2, 2, QStringLiteral("146.7"));
-    CommitGridTone(core, 2, 4, QStringLiteral("88.57"));
+    CommitGridFrequency(core, 2, 1, QStringLiteral("146.125"), QString());
+    CommitGridFrequency(core, 2, 2, QStringLiteral("146.7"), QString());
+    CommitGridTone(core, 2, 4, QStringLiteral("88.57"), QStringLiteral("None"));
     EXPECT_EQ(Hex(ReadChannelRecord(core.image, 2)).left(35), "00 25 61 14 00 00 67 14 FF FF 75 03");
 
-    const FrequencyCommit tx = CommitGridFrequency(core, 2, 2, QString());
+    const FrequencyCommit tx = CommitGridFrequency(core, 2, 2, QString(), QStringLiteral("146.70000"));
     EXPECT_FALSE(tx.cleared);
     EXPECT_EQ(core.channelRegisters.ChEncode, QStringLiteral("None"));
     EXPECT_EQ(Hex(ReadChannelRecord(core.image, 2)).left(35), "00 25 61 14 FF FF FF FF FF FF FF FF");
 
-    const FrequencyCommit rx = CommitGridFrequency(core, 2, 1, QString());
+    const FrequencyCommit rx = CommitGridFrequency(core, 2, 1, QString(), QStringLiteral("146.12500"));
     EXPECT_TRUE(rx.cleared);
     EXPECT_EQ(ReadChannelRecord(core.image, 2), EmptyChannelRecord());
     EXPECT_EQ(core.channelRegisters.Columns(), ChannelColumns{});
@@ -181,12 +181,45 @@ TEST_F(GridCommitTest, EmptiedCellsClearTheChannelOrItsTx)
 TEST_F(GridCommitTest, ToneCommitNormalisesAndEncodes)
 {
     core.channelRegisters = ChannelRegisters{};
-    CommitGridFrequency(core, 5, 1, QStringLiteral("150"));
-    EXPECT_EQ(CommitGridTone(core, 5, 3, QStringLiteral("D9999")), QStringLiteral("D777N"));
+    CommitGridFrequency(core, 5, 1, QStringLiteral("150"), QString());
+    EXPECT_EQ(CommitGridTone(core, 5, 3, QStringLiteral("D9999"), QStringLiteral("None")), QStringLiteral("D777N"));
     EXPECT_EQ(core.channelRegisters.ChDecode, QStringLiteral("D777N"));
     EXPECT_EQ(Hex(ReadChannelRecord(core.image, 5)).mid(24, 5), "FF 29");
-    EXPECT_EQ(CommitGridTone(core, 5, 5, QStringLiteral("D1")), QStringLiteral("D1"));
+    EXPECT_EQ(CommitGridTone(core, 5, 5, QStringLiteral("D1"), QStringLiteral("High")), QStringLiteral("D1"));
     EXPECT_EQ(core.channelRegisters.ChTxPower, QStringLiteral("High"));
+}
+
+TEST_F(GridCommitTest, FieldsLeftAsTheyWereKeepBytesThisProgramNeverWrites)
+{
+    // RX and TX with a digit above 9, decode 25.6 Hz, encode a QT reading of bit 7 without bit 5.
+    const char* const odd = "0A 00 00 14 0A 00 00 14 00 01 00 80 00 BF B0 F8";
+    WriteChannelRecord(core.image, 6, zx::test::Record(odd));
+    const auto reload = [&] {
+        core.channelRegisters = DecodeChannel(ReadChannelRecord(core.image, 6), true, 0, false);
+    };
+    reload();
+    ASSERT_EQ(core.channelRegisters.ChRxFreq, QStringLiteral("140.00010"));
+    ASSERT_EQ(core.channelRegisters.ChDecode, QStringLiteral("25.6"));
+    ASSERT_EQ(core.channelRegisters.ChEncode, QStringLiteral("3276.8"));
+    const QString rx = core.channelRegisters.ChRxFreq;
+    EXPECT_FALSE(CommitGridFrequency(core, 6, 1, rx, rx).outOfRange);
+    CommitGridFrequency(core, 6, 2, rx, rx);
+    EXPECT_EQ(CommitGridTone(core, 6, 3, QStringLiteral("25.6"), QStringLiteral("25.6")), QStringLiteral("25.6"));
+    EXPECT_EQ(CommitGridTone(core, 6, 4, QStringLiteral("3276.8"), QStringLiteral("3276.8")),
+              QStringLiteral("3276.8"));
+    EXPECT_EQ(Hex(ReadChannelRecord(core.image, 6)), QByteArray(odd));
+
+    // An edit of the field goes through the entry rules as usual.
+    reload();
+    CommitGridFrequency(core, 6, 1, QStringLiteral("140.0001"), rx);
+    EXPECT_EQ(Hex(ReadChannelRecord(core.image, 6)).left(11), "00 00 00 14");
+    EXPECT_EQ(CommitGridTone(core, 6, 3, QStringLiteral("25.6"), QStringLiteral("25.7")), QStringLiteral("67.0"));
+    // Plain BCD left as it was is still snapped (the commit as the editor opens).
+    WriteChannelRecord(core.image, 7, zx::test::Record("30 12 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8"));
+    core.channelRegisters = DecodeChannel(ReadChannelRecord(core.image, 7), true, 0, false);
+    const FrequencyCommit snapped = CommitGridFrequency(core, 7, 1, QStringLiteral("146.12300"),
+                                                        QStringLiteral("146.12300"));
+    EXPECT_EQ(snapped.committed, QStringLiteral("146.12500"));
 }
 
 }  // namespace

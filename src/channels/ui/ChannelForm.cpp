@@ -637,7 +637,7 @@ void ChannelForm::txtInputBox_Validate()
     if (column != 1 && column != 2)
         return;
     const bool optSignalHadText = !CellText(channel, 8).isEmpty();
-    const FrequencyCommit commit = CommitGridFrequency(core, channel, column, txtInputBox_->text());
+    const FrequencyCommit commit = CommitGridFrequency(core, channel, column, txtInputBox_->text(), cellTextBefore_);
     if (commit.cleared) {
         WriteCurrentRow();
         if (EditorOpen() && hooks_.ClearChannelEdit)
@@ -704,7 +704,7 @@ void ChannelForm::comInputStep_Validate()
     if (column != 3 && column != 4)
         return;
     AppCore& core = Core();
-    const QString tone = CommitGridTone(core, core.GridChannel, column, comInputStep_->currentText());
+    const QString tone = CommitGridTone(core, core.GridChannel, column, comInputStep_->currentText(), cellTextBefore_);
     {
         const QSignalBlocker blocker(comInputStep_);
         comInputStep_->setEditText(tone);
