@@ -99,6 +99,21 @@ TEST_F(LanguageFormTest, ClosingOtherwiseLeavesBothFlags)
     EXPECT_TRUE(core_.LanguageChanged);
 }
 
+TEST_F(LanguageFormTest, EscNeitherClosesNorAnswers)
+{
+    core_.LanguageChanged = true;
+    LanguageForm form(recorder_.hooks());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.ComLanguage()->setFocus();
+    QTest::keyClick(form.ComLanguage(), Qt::Key_Escape);
+    form.cmdOK()->setFocus();
+    QTest::keyClick(form.cmdOK(), Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(core_.LanguageChinese);
+    EXPECT_TRUE(core_.LanguageChanged);
+}
+
 // --- the switch --------------------------------------------------------------
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -107,6 +108,17 @@ void LanguageForm::cmdCancel_Click()
     core.LanguageChinese = LanguageAtOpen_;
     core.LanguageChanged = false;
     reject();
+}
+
+void LanguageForm::keyPressEvent(QKeyEvent* event)
+{
+    // Neither button answers Esc: the dialog closes by OK, Cancel or its
+    // close box only.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void MnuSetupLanguageFileSetup_Click(MDIForm1& main, const CoreWindowHooks& hooks)
