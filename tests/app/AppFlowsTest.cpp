@@ -364,5 +364,32 @@ TEST_F(AppFlows, LanguageOkWithTheSameLanguageClosesNoWindow)
     EXPECT_EQ(main_->action("MnuFile")->text(), "&File");
 }
 
+TEST_F(AppFlows, ReplacingTheImageDropsAnOpenCellEditorsTyping)
+{
+    // Typing left in the grid's frequency box must not reach the image that
+    // the model dialog or the memory map leaves behind.
+    auto typeInRxCell = [&] {
+        QTableWidget* grid = List().ChannelGrid();
+        const QRect r = grid->visualRect(grid->model()->index(1, 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+        ASSERT_TRUE(List().txtInputBox()->isVisible());
+        QTest::keyClicks(List().txtInputBox(), "146.1");
+    };
+
+    typeInRxCell();
+    ChooseModel(0, "136-150MHz", MsgResult::Ok);
+    EXPECT_FALSE(List().txtInputBox()->isVisible());
+    QTest::keyClick(List().txtInputBox(), Qt::Key_Return);
+    EXPECT_EQ(core_.image.bytes(), DefaultFor(0x02, 0xF8).bytes());
+    EXPECT_EQ(Cell(1, 1), "");
+
+    typeInRxCell();
+    EditInMemoryMap({{0x010, "00"}, {0x011, "25"}, {0x012, "61"}, {0x013, "14"}});
+    EXPECT_FALSE(List().txtInputBox()->isVisible());
+    QTest::keyClick(List().txtInputBox(), Qt::Key_Return);
+    EXPECT_EQ(core_.image.toByteArray(0x010, 4).toHex(' '), "00 25 61 14");
+    EXPECT_EQ(Cell(1, 1), "146.12500");
+}
+
 }  // namespace
 }  // namespace zx::test
