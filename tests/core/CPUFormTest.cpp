@@ -365,4 +365,15 @@ TEST_F(MemoryMapCommandTest, HiddenGestureOpensTheMemoryMapWhileTheItemStaysHidd
     EXPECT_TRUE(main_->MDIForm_MouseUp(Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, inside));
     EXPECT_TRUE(opened);
     EXPECT_EQ(recorder_.calls, QStringList({"closeEditorWindows", "restoreChannelWindow"}));
+
+    // The hidden item's Ctrl+M reaches nothing.
+    int runs = 0;
+    main_->setCommand(QStringLiteral("MnuProgramMemoryMap"), [&runs] { ++runs; });
+    main_->show();
+    main_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    QTest::keyClick(main_.get(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(runs, 0);
+    EXPECT_TRUE(main_->MDIForm_MouseUp(Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, inside));
+    EXPECT_EQ(runs, 1);
 }
