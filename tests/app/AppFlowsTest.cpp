@@ -391,5 +391,23 @@ TEST_F(AppFlows, ReplacingTheImageDropsAnOpenCellEditorsTyping)
     EXPECT_EQ(Cell(1, 1), "146.12500");
 }
 
+TEST_F(AppFlows, MemoryMapEditsOutsideThePttIdTypeAreOfferedForSavingAtExit)
+{
+    struct Case { int address; const char* digits; bool offersSave; };
+    // The run that offers to save is cancelled there and goes on to the next.
+    for (const Case& c : {Case{0x200, "12", true}, Case{0x133, "01", false}}) {
+        OpenImage(DefaultFor(0x21, 0xF8));  // an unchanged document
+        EditInMemoryMap({{c.address, c.digits}});
+        ASSERT_EQ(core_.image.toByteArray(c.address, 1).toHex().toUpper(), QByteArray(c.digits));
+        prompts_.clear();
+        prompts_.answer(MsgResult::Yes);     // "Do you wish to exit"
+        prompts_.answer(MsgResult::Cancel);  // the save offer, when it comes
+        EXPECT_EQ(main_->close(), !c.offersSave) << c.address;
+        ASSERT_EQ(prompts_.messages().size(), c.offersSave ? 2u : 1u) << c.address;
+        if (c.offersSave)
+            EXPECT_EQ(prompts_.messages().back().text, "Do you wish to save the changes in \"ZX-4100.DAT\" ?");
+    }
+}
+
 }  // namespace
 }  // namespace zx::test
