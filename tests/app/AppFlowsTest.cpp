@@ -203,6 +203,8 @@ TEST_F(AppFlows, NewModelFromTheModelDialogRebuildsTheDocument)
 {
     // A channel typed in the grid, then the model changed to VHF 136-150.
     core_.image.set(0x134, 0x09);
+    main_->action("MnuViewTreeView")->trigger();
+    ASSERT_NE(main_->windows().treeView(), nullptr);
     WhenModal<ModelTypeForm>([](ModelTypeForm& form) {
         form.cboModelType()->setCurrentIndex(0);  // VHF
         const int band = form.cboFreq()->findText("136-150MHz");
@@ -219,6 +221,8 @@ TEST_F(AppFlows, NewModelFromTheModelDialogRebuildsTheDocument)
     EXPECT_TRUE(main_->windowSlotAction(0)->isVisible());
     for (int k = 1; k < 9; ++k)
         EXPECT_FALSE(main_->windowSlotAction(k)->isVisible()) << k;
+    EXPECT_EQ(main_->windows().treeView(), nullptr);
+    EXPECT_FALSE(core_.windowSlots.isOpen(TreeViewFormOpen));
     // Nothing to save at exit: only the exit question is asked.
     prompts_.clear();
     prompts_.answer(MsgResult::Yes);
@@ -295,8 +299,10 @@ TEST_F(AppFlows, ModelChangeInTheMemoryMapRebuildsTitleAndList)
         SetRecord(file, 1, "00250644FFFFFFFFFFFFFFFF00BFB0F8");
         OpenImage(file);
         ASSERT_EQ(Cell(1, 1), "440.62500");
+        main_->action("MnuViewTreeView")->trigger();
 
         EditInMemoryMap(c.edits);
+        EXPECT_EQ(main_->windows().treeView(), nullptr);
         EXPECT_EQ(core_.image.bytes(), c.expected.bytes());
         EXPECT_EQ(core_.image.at(0x200), 0xFF);
         EXPECT_EQ(main_->windowTitle(), c.title);
