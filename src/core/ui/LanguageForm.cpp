@@ -13,6 +13,7 @@
 #include "core/MainCaption.h"
 #include "core/StringTable.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/HelpWindow.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/ui/ScreenTwips.h"
 
@@ -65,6 +66,8 @@ LanguageForm::LanguageForm(CoreWindowHooks hooks, QWidget* parent) : QDialog(par
 
     connect(cmdOK_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    // Hidden, so only code reaches it; F1 is the help a user gets here.
+    connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, QStringLiteral("language")); });
 
     Form_Load();
 }
