@@ -24,10 +24,13 @@
 #include "core/ui/LanguageForm.h"
 #include "core/ui/MDIForm1.h"
 #include "core/ui/ModelTypeForm.h"
+#include "core/ui/EditorWindowRegistry.h"
+#include "core/ui/TreeViewForm.h"
 #include "link/ExchangeLock.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
 #include "platform/SettingsStore.h"
+#include "platform/ui/ScreenTwips.h"
 #include "sim/PtyRadio.h"
 #include "common/ImageFixtures.h"
 
@@ -70,10 +73,75 @@ protected:
     }
     void RestoreRunner() { SetConnectFormRunner(previousRunner_); }
 
+    // File > Open of an image written to a data file.
+    void OpenImage(const RadioImage& image)
+    {
+        const QString path = dir_.filePath("open.dat");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(BuildDataFile(image));
+        f.close();
+        prompts_.chooseFile(path);
+        main_->action("MnuFileOpen")->trigger();
+    }
+    // Model > Model Information: picks a class and a band and clicks OK; the
+    // warning gets `answer`.
+    void ChooseModel(int modelIndex, const char* band, MsgResult answer)
+    {
+        WhenModal<ModelTypeForm>([modelIndex, band](ModelTypeForm& form) {
+            form.cboModelType()->setCurrentIndex(modelIndex);
+            const int position = form.cboFreq()->findText(QString::fromLatin1(band));
+            ASSERT_GE(position, 0) << band;
+            form.cboFreq()->setCurrentIndex(position);
+            QTest::mouseClick(form.cmdOK(), Qt::LeftButton);
+        });
+        prompts_.answer(answer);
+        main_->action("MnuModelInformation")->trigger();
+    }
+    // The memory map, reached by its hidden gesture: each edit types two
+    // digits at an address, then OK.
+    void EditInMemoryMap(std::vector<std::pair<int, const char*>> edits)
+    {
+        WhenModal<CPUForm>([edits](CPUForm& form) {
+            for (const auto& [address, digits] : edits) {
+                form.ShowCellEditor(address / 16 + 1, address % 16 + 1);
+                QTest::keyClicks(form.txtMemory(), QString::fromLatin1(digits));
+                QTest::keyClick(form.txtMemory(), Qt::Key_Return);
+            }
+            QTest::mouseClick(form.cmdOK(), Qt::LeftButton);
+        });
+        const QPoint gesture(TwipsToPixelsX(9525), TwipsToPixelsY(150));
+        ASSERT_TRUE(main_->MDIForm_MouseUp(Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, gesture));
+    }
+    void SwitchLanguage(int index)
+    {
+        WhenModal<LanguageForm>([index](LanguageForm& form) {
+            form.ComLanguage()->setCurrentIndex(index);
+            QTest::mouseClick(form.cmdOK(), Qt::LeftButton);
+        });
+        main_->action("MnuSetupLanguageFileSetup")->trigger();
+    }
+    QStringList RowTexts(int row)
+    {
+        QStringList texts;
+        for (int c = 0; c <= 9; ++c)
+            texts << Cell(row, c);
+        return texts;
+    }
+    // Opens the grid's cell editor of a list column with a click.
+    QComboBox* ClickListCell(int row, int column)
+    {
+        QTableWidget* grid = List().ChannelGrid();
+        const QRect r = grid->visualRect(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+        return List().comInputStep();
+    }
+
     AppCore core_;
     ScriptedPrompts prompts_;
     std::unique_ptr<MDIForm1> main_;
     ConnectFormRunner previousRunner_;
+    QTemporaryDir dir_;
 };
 
 TEST_F(AppFlows, ReadFromTheRadioFillsTheChannelListAndResetsTheTitle)
@@ -135,6 +203,8 @@ TEST_F(AppFlows, NewModelFromTheModelDialogRebuildsTheDocument)
 {
     // A channel typed in the grid, then the model changed to VHF 136-150.
     core_.image.set(0x134, 0x09);
+    main_->action("MnuViewTreeView")->trigger();
+    ASSERT_NE(main_->windows().treeView(), nullptr);
     WhenModal<ModelTypeForm>([](ModelTypeForm& form) {
         form.cboModelType()->setCurrentIndex(0);  // VHF
         const int band = form.cboFreq()->findText("136-150MHz");
@@ -151,6 +221,8 @@ TEST_F(AppFlows, NewModelFromTheModelDialogRebuildsTheDocument)
     EXPECT_TRUE(main_->windowSlotAction(0)->isVisible());
     for (int k = 1; k < 9; ++k)
         EXPECT_FALSE(main_->windowSlotAction(k)->isVisible()) << k;
+    EXPECT_EQ(main_->windows().treeView(), nullptr);
+    EXPECT_FALSE(core_.windowSlots.isOpen(TreeViewFormOpen));
     // Nothing to save at exit: only the exit question is asked.
     prompts_.clear();
     prompts_.answer(MsgResult::Yes);
@@ -175,35 +247,172 @@ TEST_F(AppFlows, MemoryMapOkWithoutModelChangeRefillsTheChannelList)
     EXPECT_EQ(Cell(1, 1), "146.12500");
 }
 
-TEST_F(AppFlows, LanguageSwitchTranslatesTheChannelListBothWays)
+TEST_F(AppFlows, ModelDialogLaysTheListOutByTheEightChannelRule)
+{
+    struct Case { const char* band; std::uint8_t code; int rows; };
+    for (const Case& c : {Case{"136-174MHz", 0x01, 9}, Case{"136-150MHz", 0x02, 17}}) {
+        // A 16-channel F9 model with a channel in the list.
+        RadioImage file = DefaultFor(0x33, 0xF9);
+        SetRecord(file, 1, "00250644FFFFFFFFFFFFFFFF00BFB0F8");
+        OpenImage(file);
+        ASSERT_EQ(Rows(), 17);
+        ASSERT_EQ(Cell(1, 1), "440.62500");
+
+        ChooseModel(0, c.band, MsgResult::Ok);
+        EXPECT_EQ(core_.image.bytes(), DefaultFor(c.code, 0xF9).bytes()) << c.band;
+        EXPECT_EQ(Rows(), c.rows) << c.band;
+        EXPECT_EQ(core_.EightChannelModel, c.rows == 9);
+        EXPECT_EQ(Cell(1, 1), "") << c.band;
+        EXPECT_EQ(main_->windowTitle(),
+                  QStringLiteral("ZX-4100  VHF: %1 MHz] [ File Name:ZX-4100.dat]").arg(QString(c.band).chopped(3)));
+    }
+}
+
+TEST_F(AppFlows, CancelAtTheModelWarningLeavesImageTitleAndList)
+{
+    RadioImage file = DefaultFor(0x21, 0xF9);
+    SetRecord(file, 1, "00250644FFFFFFFFFFFFFFFF00BFB0F8");
+    OpenImage(file);
+    ASSERT_EQ(Rows(), 9);
+    const RadioImage before = core_.image;
+    const QString title = main_->windowTitle();
+    const QStringList row1 = RowTexts(1);
+
+    ChooseModel(0, "136-150MHz", MsgResult::Cancel);
+    ASSERT_EQ(prompts_.messages().back().text, "Frequency will be cleared.");
+    EXPECT_EQ(core_.image.bytes(), before.bytes());
+    EXPECT_EQ(main_->windowTitle(), title);
+    EXPECT_EQ(Rows(), 9);
+    EXPECT_EQ(RowTexts(1), row1);
+    EXPECT_TRUE(core_.document.hasFile);
+}
+
+TEST_F(AppFlows, ModelChangeInTheMemoryMapRebuildsTitleAndList)
+{
+    struct Case { std::vector<std::pair<int, const char*>> edits; RadioImage expected; const char* title; int rows; };
+    const Case cases[] = {
+        {{{0x1BD, "02"}, {0x200, "00"}}, DefaultFor(0x02, 0xF8), "ZX-4100  VHF: 136-150 MHz] [ File Name:ZX-4100.dat]", 17},
+        {{{0x1BE, "F9"}, {0x010, "00"}}, DefaultFor(0x21, 0xF9), "ZX-4100  UHF: 400-480 MHz] [ File Name:ZX-4100.dat]", 9},
+    };
+    for (const Case& c : cases) {
+        RadioImage file = DefaultFor(0x21, 0xF8);
+        SetRecord(file, 1, "00250644FFFFFFFFFFFFFFFF00BFB0F8");
+        OpenImage(file);
+        ASSERT_EQ(Cell(1, 1), "440.62500");
+        main_->action("MnuViewTreeView")->trigger();
+
+        EditInMemoryMap(c.edits);
+        EXPECT_EQ(main_->windows().treeView(), nullptr);
+        EXPECT_EQ(core_.image.bytes(), c.expected.bytes());
+        EXPECT_EQ(core_.image.at(0x200), 0xFF);
+        EXPECT_EQ(main_->windowTitle(), c.title);
+        EXPECT_EQ(Rows(), c.rows);
+        EXPECT_EQ(Cell(1, 1), "");
+        EXPECT_EQ(core_.document.DataFilePath, "ZX-4100.dat");
+        EXPECT_EQ(core_.document.snapshot, core_.image);
+    }
+    // The default band limits of the new model (0x21).
+    EXPECT_EQ(core_.BandLowerMHz, 450);
+    EXPECT_EQ(core_.BandUpperMHz, 490);
+}
+
+TEST_F(AppFlows, LanguageSwitchRetranslatesHeaderCaptionsAndToneListsAndBack)
 {
     SetRecord(core_.image, 1, "00256114FFFFFFFFFFFFFFFF00BFB0F8");
-    core_.image.set(0x17E, 0x01);
+    core_.image.set(0x17E, 0x01);  // channel 1 in the scan list
     List().DecodeAllChannels();
-    ASSERT_EQ(Cell(1, 5), "High");
+    const QStringList header = RowTexts(0);
+    const QStringList row1 = RowTexts(1);
+    const QString title = main_->windowTitle();
+    ASSERT_EQ(ClickListCell(1, 3)->itemText(0), "None");
+    QTest::keyClick(List().comInputStep(), Qt::Key_Escape);
+    main_->action("MnuViewTreeView")->trigger();
+    ASSERT_NE(main_->windows().treeView(), nullptr);
 
-    auto switchTo = [&](int index) {
-        WhenModal<LanguageForm>([index](LanguageForm& form) {
-            form.ComLanguage()->setCurrentIndex(index);
-            QTest::mouseClick(form.cmdOK(), Qt::LeftButton);
-        });
-        main_->action("MnuSetupLanguageFileSetup")->trigger();
-    };
-    const int chinese = 1;
-    switchTo(chinese);
+    SwitchLanguage(1);
     ASSERT_TRUE(core_.LanguageChinese);
-    EXPECT_EQ(Cell(1, 5), "高");
-    EXPECT_EQ(Cell(1, 3), "无");
-    EXPECT_EQ(Cell(1, 7), "有");
+    EXPECT_EQ(main_->windows().treeView(), nullptr);
+    EXPECT_EQ(RowTexts(0), QStringList({"信道编号", "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码", "发射功率",
+                                        "宽/窄", "扫描添加", "可选信令", "PTT ID"}));
+    EXPECT_EQ(RowTexts(1), QStringList({"1", "146.12500", "", "无", "无", "高", "宽带", "有", "无", "关"}));
+    EXPECT_EQ(List().windowTitle(), " 信道信息 [ 信道 - 1 ]");
     EXPECT_EQ(main_->windowSlotAction(0)->text(), " 信道信息 [ 信道 - 1 ]");
+    EXPECT_EQ(List().cmdClose()->text(), "关闭(&C)");
+    EXPECT_EQ(List().cmdChannelEdit()->text(), "信道编辑(&E)");
+    EXPECT_EQ(List().LabFreeArea()->text(), "空位(Bytes):");
     EXPECT_EQ(main_->action("MnuFile")->text(), "文件(&F)");
+    EXPECT_EQ(main_->windowTitle(), "ZX-4100  UHF: 400-480 MHz] [ 文件名:ZX-4100.dat]");
+    EXPECT_EQ(ClickListCell(1, 3)->itemText(0), "无");
+    EXPECT_EQ(ClickListCell(1, 4)->itemText(0), "无");
+    QTest::keyClick(List().comInputStep(), Qt::Key_Escape);
 
-    switchTo(0);
+    SwitchLanguage(0);
     ASSERT_FALSE(core_.LanguageChinese);
-    EXPECT_EQ(Cell(1, 5), "High");
-    EXPECT_EQ(Cell(1, 3), "None");
-    EXPECT_EQ(Cell(1, 7), "Yes");
+    EXPECT_EQ(RowTexts(0), header);
+    EXPECT_EQ(RowTexts(1), row1);
+    EXPECT_EQ(main_->windowTitle(), title);
+    EXPECT_EQ(List().windowTitle(), " Channel Information [ Channel-1 ]");
+    EXPECT_EQ(List().cmdClose()->text(), "&Close");
+    EXPECT_EQ(List().cmdChannelEdit()->text(), "Channel &Edit");
     EXPECT_EQ(main_->action("MnuFile")->text(), "&File");
+    EXPECT_EQ(ClickListCell(1, 3)->itemText(0), "None");
+    QTest::keyClick(List().comInputStep(), Qt::Key_Escape);
+}
+
+TEST_F(AppFlows, LanguageOkWithTheSameLanguageClosesNoWindow)
+{
+    main_->action("MnuViewTreeView")->trigger();
+    EditorWindowFrame* tree = main_->windows().treeView();
+    ASSERT_NE(tree, nullptr);
+    SwitchLanguage(0);
+    EXPECT_FALSE(core_.LanguageChanged);
+    EXPECT_EQ(main_->windows().treeView(), tree);
+    EXPECT_EQ(main_->action("MnuFile")->text(), "&File");
+}
+
+TEST_F(AppFlows, ReplacingTheImageDropsAnOpenCellEditorsTyping)
+{
+    // Typing left in the grid's frequency box must not reach the image that
+    // the model dialog or the memory map leaves behind.
+    auto typeInRxCell = [&] {
+        QTableWidget* grid = List().ChannelGrid();
+        const QRect r = grid->visualRect(grid->model()->index(1, 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+        ASSERT_TRUE(List().txtInputBox()->isVisible());
+        QTest::keyClicks(List().txtInputBox(), "146.1");
+    };
+
+    typeInRxCell();
+    ChooseModel(0, "136-150MHz", MsgResult::Ok);
+    EXPECT_FALSE(List().txtInputBox()->isVisible());
+    QTest::keyClick(List().txtInputBox(), Qt::Key_Return);
+    EXPECT_EQ(core_.image.bytes(), DefaultFor(0x02, 0xF8).bytes());
+    EXPECT_EQ(Cell(1, 1), "");
+
+    typeInRxCell();
+    EditInMemoryMap({{0x010, "00"}, {0x011, "25"}, {0x012, "61"}, {0x013, "14"}});
+    EXPECT_FALSE(List().txtInputBox()->isVisible());
+    QTest::keyClick(List().txtInputBox(), Qt::Key_Return);
+    EXPECT_EQ(core_.image.toByteArray(0x010, 4).toHex(' '), "00 25 61 14");
+    EXPECT_EQ(Cell(1, 1), "146.12500");
+}
+
+TEST_F(AppFlows, MemoryMapEditsOutsideThePttIdTypeAreOfferedForSavingAtExit)
+{
+    struct Case { int address; const char* digits; bool offersSave; };
+    // The run that offers to save is cancelled there and goes on to the next.
+    for (const Case& c : {Case{0x200, "12", true}, Case{0x133, "01", false}}) {
+        OpenImage(DefaultFor(0x21, 0xF8));  // an unchanged document
+        EditInMemoryMap({{c.address, c.digits}});
+        ASSERT_EQ(core_.image.toByteArray(c.address, 1).toHex().toUpper(), QByteArray(c.digits));
+        prompts_.clear();
+        prompts_.answer(MsgResult::Yes);     // "Do you wish to exit"
+        prompts_.answer(MsgResult::Cancel);  // the save offer, when it comes
+        EXPECT_EQ(main_->close(), !c.offersSave) << c.address;
+        ASSERT_EQ(prompts_.messages().size(), c.offersSave ? 2u : 1u) << c.address;
+        if (c.offersSave)
+            EXPECT_EQ(prompts_.messages().back().text, "Do you wish to save the changes in \"ZX-4100.DAT\" ?");
+    }
 }
 
 }  // namespace

@@ -179,6 +179,20 @@ TEST_F(CPUFormTest, EscRestoresTheCellAndKeepsTheDialogOpen)
     EXPECT_EQ(form_->currentColumn(), 16);
 }
 
+TEST_F(CPUFormTest, EscOutsideTheEditorNeitherClosesNorDropsTheEdits)
+{
+    TypeOnGrid(1, 16, Qt::Key_5);
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    ASSERT_EQ(form_->cellText(1, 16), "05");
+    QTest::keyClick(Grid(), Qt::Key_Escape);
+    form_->cmdOK()->setFocus();
+    QTest::keyClick(form_->cmdOK(), Qt::Key_Escape);
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_EQ(form_->cellText(1, 16), "05");
+    QTest::mouseClick(form_->cmdOK(), Qt::LeftButton);
+    EXPECT_EQ(core_.image.at(0x00F), 0x05);
+}
+
 TEST_F(CPUFormTest, PastedOrDroppedTextMustBeHex)
 {
     TypeOnGrid(1, 16, Qt::Key_Return);
@@ -351,4 +365,15 @@ TEST_F(MemoryMapCommandTest, HiddenGestureOpensTheMemoryMapWhileTheItemStaysHidd
     EXPECT_TRUE(main_->MDIForm_MouseUp(Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, inside));
     EXPECT_TRUE(opened);
     EXPECT_EQ(recorder_.calls, QStringList({"closeEditorWindows", "restoreChannelWindow"}));
+
+    // The hidden item's Ctrl+M reaches nothing.
+    int runs = 0;
+    main_->setCommand(QStringLiteral("MnuProgramMemoryMap"), [&runs] { ++runs; });
+    main_->show();
+    main_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    QTest::keyClick(main_.get(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(runs, 0);
+    EXPECT_TRUE(main_->MDIForm_MouseUp(Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, inside));
+    EXPECT_EQ(runs, 1);
 }

@@ -15,6 +15,7 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/StringTable.h"
+#include "core/ui/HelpWindow.h"
 #include "core/ui/LanguageForm.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/SettingsStore.h"
@@ -95,6 +96,33 @@ TEST_F(LanguageFormTest, ClosingOtherwiseLeavesBothFlags)
     form.show();
     form.ComLanguage()->setCurrentIndex(1);
     form.close();
+    EXPECT_FALSE(core_.LanguageChinese);
+    EXPECT_TRUE(core_.LanguageChanged);
+}
+
+TEST_F(LanguageFormTest, HiddenHelpButtonWouldOpenTheLanguageTopic)
+{
+    LanguageForm form(recorder_.hooks());
+    form.cmdHelp()->click();
+    HelpWindow* help = HelpWindow::instance(false);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentPage(), "language");
+    EXPECT_FALSE(help->currentChinese());
+    EXPECT_FALSE(core_.LanguageChanged);
+    delete help;
+}
+
+TEST_F(LanguageFormTest, EscNeitherClosesNorAnswers)
+{
+    core_.LanguageChanged = true;
+    LanguageForm form(recorder_.hooks());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.ComLanguage()->setFocus();
+    QTest::keyClick(form.ComLanguage(), Qt::Key_Escape);
+    form.cmdOK()->setFocus();
+    QTest::keyClick(form.cmdOK(), Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(core_.LanguageChinese);
     EXPECT_TRUE(core_.LanguageChanged);
 }

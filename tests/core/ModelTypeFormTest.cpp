@@ -14,6 +14,7 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ModelRules.h"
+#include "core/ui/HelpWindow.h"
 #include "core/ui/MDIForm1.h"
 #include "core/ui/ModelTypeForm.h"
 #include "platform/SettingsStore.h"
@@ -57,6 +58,19 @@ TEST_F(ModelTypeFormTest, CaptionsAndListsOnLoad)
     EXPECT_EQ(form->cboFreq()->count(), 7);
     EXPECT_EQ(form->cboFreq()->currentText(), "400-480MHz");
     EXPECT_EQ(form->cboModelType()->property("helpContextId").toInt(), 3100);
+}
+
+TEST_F(ModelTypeFormTest, HiddenHelpButtonWouldOpenTheModelTopic)
+{
+    core_.LanguageChinese = true;
+    auto form = Open();
+    form->cmdHelp()->click();
+    HelpWindow* help = HelpWindow::instance(false);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentPage(), "modelinfo");
+    EXPECT_TRUE(help->currentChinese());
+    EXPECT_TRUE(form->isVisible());
+    delete help;
 }
 
 TEST_F(ModelTypeFormTest, OpensOnTheImagesBandOrOnUhf400To480)

@@ -265,6 +265,17 @@ bool CPUForm::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+void CPUForm::keyPressEvent(QKeyEvent* event)
+{
+    // Only Cancel and the close box drop the edits; Esc outside the cell
+    // editor does nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void CPUForm::cmdOK_Click()
 {
     if (txtMemory_->isVisible())

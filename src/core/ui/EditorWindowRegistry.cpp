@@ -56,6 +56,11 @@ EditorWindowFrame* EditorWindowRegistry::Load(int slot) { return LoadAt(slot); }
 
 EditorWindowFrame* EditorWindowRegistry::LoadTreeView() { return LoadAt(kTreeViewIndex); }
 
+bool EditorWindowRegistry::CanLoad(int slot) const
+{
+    return window(slot) || factories_.at(static_cast<std::size_t>(slot));
+}
+
 QString EditorWindowRegistry::SlotCaption(int k) const
 {
     if (k != 0)
@@ -71,7 +76,7 @@ void EditorWindowRegistry::OpenEditorWindow(int k)
 {
     // A window nobody has registered yet cannot be opened; its slot must not
     // list a window that does not exist.
-    if (!window(k) && !factories_.at(static_cast<std::size_t>(k)))
+    if (!CanLoad(k))
         return;
     WindowSlotTable& table = Core().windowSlots;
     if (k == 0)

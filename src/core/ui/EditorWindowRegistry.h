@@ -43,6 +43,8 @@ public:
     // Loads the window of a slot without showing it (nullptr without factory).
     EditorWindowFrame* Load(int slot);
     EditorWindowFrame* LoadTreeView();
+    // True when the window of a slot is loaded or can be loaded.
+    bool CanLoad(int slot) const;
 
     // Edit menu: opens the window of slot k into its slot and brings it to
     // the front.

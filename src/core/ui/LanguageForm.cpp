@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,6 +13,7 @@
 #include "core/MainCaption.h"
 #include "core/StringTable.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/HelpWindow.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/ui/ScreenTwips.h"
 
@@ -64,6 +66,8 @@ LanguageForm::LanguageForm(CoreWindowHooks hooks, QWidget* parent) : QDialog(par
 
     connect(cmdOK_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    // Hidden, so only code reaches it; F1 is the help a user gets here.
+    connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, QStringLiteral("language")); });
 
     Form_Load();
 }
@@ -107,6 +111,17 @@ void LanguageForm::cmdCancel_Click()
     core.LanguageChinese = LanguageAtOpen_;
     core.LanguageChanged = false;
     reject();
+}
+
+void LanguageForm::keyPressEvent(QKeyEvent* event)
+{
+    // Neither button answers Esc: the dialog closes by OK, Cancel or its
+    // close box only.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void MnuSetupLanguageFileSetup_Click(MDIForm1& main, const CoreWindowHooks& hooks)

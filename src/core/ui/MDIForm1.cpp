@@ -456,7 +456,12 @@ void MDIForm1::ConnectChannelList()
     CoreWindowHooks& core = coreHooks_;
     core.showChannelWindow = [this] { ShowChannelWindow(); };
     core.layoutChannelGrid = [this](bool) { channelForm()->LayoutChannelGrid(GridHeaderCaller::ModelChange); };
-    core.decodeAllChannels = [this] { channelForm()->DecodeAllChannels(); };
+    core.decodeAllChannels = [this] {
+        // The image under an open cell editor has been replaced: its typing
+        // must not be committed into the new one.
+        channelForm()->HideCellEditors();
+        channelForm()->DecodeAllChannels();
+    };
     core.channelGridWidth = [this] { return channelForm()->GridWidthTwips(); };
     core.setChannelGridHeader = [this](const ChannelGridTitles& titles, const ChannelGridWidths& widths) {
         channelForm()->SetGridHeader(titles, widths);

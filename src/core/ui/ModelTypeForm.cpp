@@ -15,6 +15,7 @@
 #include "core/ModelChange.h"
 #include "core/StringTable.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/HelpWindow.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/Prompt.h"
 
@@ -77,6 +78,8 @@ ModelTypeForm::ModelTypeForm(QWidget* parent) : QDialog(parent)
     connect(cmdOK_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     // Cancel, Esc and the close box all close without writing.
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+    // Hidden, so only code reaches it; F1 is the help a user gets here.
+    connect(cmdHelp_, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, QStringLiteral("modelinfo")); });
 
     Form_Load();
 }

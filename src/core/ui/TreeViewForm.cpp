@@ -153,7 +153,9 @@ void TreeViewForm::OpenSelectedNode()
     const QTreeWidgetItem* selected = treView_->currentItem();
     const std::optional<int> slot =
         selected ? TreeNodeSlotOfText(selected->text(0), core.LanguageChinese) : std::nullopt;
-    if (slot) {
+    // Like the Edit menu, a node never lists a window in the Window menu that
+    // cannot be loaded.
+    if (slot && windows_.CanLoad(*slot)) {
         const int k = *slot;
         slotTable.setOpen(k, true);
         slotTable.ShowSlotChecked(k, k == 0 ? ChannelWindowCaption(core.GridChannel, core.LanguageChinese)
