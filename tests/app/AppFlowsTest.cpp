@@ -410,8 +410,9 @@ TEST_F(AppFlows, MemoryMapEditsOutsideThePttIdTypeAreOfferedForSavingAtExit)
         prompts_.answer(MsgResult::Cancel);  // the save offer, when it comes
         EXPECT_EQ(main_->close(), !c.offersSave) << c.address;
         ASSERT_EQ(prompts_.messages().size(), c.offersSave ? 2u : 1u) << c.address;
-        if (c.offersSave)
+        if (c.offersSave) {
             EXPECT_EQ(prompts_.messages().back().text, "Do you wish to save the changes in \"ZX-4100.DAT\" ?");
+        }
     }
 }
 
