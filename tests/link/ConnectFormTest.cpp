@@ -9,6 +9,7 @@
 
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
+#include "core/ui/AppIcons.h"
 #include "link/ExchangeLock.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
@@ -70,6 +71,7 @@ TEST_F(TransferDialog, ReadThroughTheDialog)
     EXPECT_EQ(form->cmdOK->text(), "&OK");
     EXPECT_EQ(form->cmdCancel->text(), "&Cancel");
     EXPECT_FALSE(form->cmdHelp->isVisibleTo(form.get()));
+    EXPECT_EQ(form->windowIcon().cacheKey(), WindowIcon().cacheKey());
     EXPECT_TRUE(sim.radio.received.isEmpty());  // the load opens and closes the port only
     EXPECT_TRUE(ExchangeRunning());
 
@@ -152,6 +154,8 @@ TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)
     EXPECT_TRUE(sim.radio.received.endsWith('E'));
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "DecodeAllChannels"), 0);
     EXPECT_EQ(calls[1], "CloseEditorWindows");  // a started transfer closes the editors
+    EXPECT_FALSE(form->link().port().isOpen());
+    EXPECT_FALSE(ExchangeRunning());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].buttons, MsgButtons::RetryCancel);
 }
@@ -247,6 +251,8 @@ TEST_F(TransferCommand, WriteRunsWhenTheChecksPass)
 
 TEST_F(TransferCommand, FailedCheckShowsOnlyTheFirstMessage)
 {
+    // Any attempt to open the port would bring a second box.
+    qputenv("ZX4100_COM9", "/dev/zx4100-missing");
     core.checks.PriorityChannelError = true;
     core.checks.PttCodeCheck = true;
     core.checks.PttCodeMissing = 3;
@@ -259,6 +265,7 @@ TEST_F(TransferCommand, FailedCheckShowsOnlyTheFirstMessage)
     EXPECT_TRUE(sim.radio.received.isEmpty());
     EXPECT_EQ(core.link.TransferMode, 55);
     EXPECT_TRUE(calls.empty());
+    EXPECT_FALSE(ExchangeRunning());
 }
 
 TEST_F(TransferCommand, NothingStartsWhileAnotherExchangeRuns)

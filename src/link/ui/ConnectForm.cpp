@@ -8,6 +8,7 @@
 
 #include "core/AppCore.h"
 #include "core/StringTable.h"
+#include "core/ui/AppIcons.h"
 #include "link/ExchangeLock.h"
 #include "link/LinkMessages.h"
 #include "platform/ui/ScreenTwips.h"
@@ -37,6 +38,7 @@ ConnectForm::ConnectForm(TransferHooks hooks, QWidget* parent) : QDialog(parent)
 {
     setFixedSize(TwipsToPixelsX(4305), TwipsToPixelsY(1890));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowIcon(WindowIcon());
 
     Picture1 = new QFrame(this);
     Picture1->setGeometry(rect());
