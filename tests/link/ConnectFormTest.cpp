@@ -160,6 +160,34 @@ TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)
     EXPECT_EQ(prompts.messages()[0].buttons, MsgButtons::RetryCancel);
 }
 
+TEST_F(TransferDialog, RefusedWriteMayBeClosedOnceTheEndCommandIsOut)
+{
+    core.InitAllFrameData();
+    sim.radio.identBand = static_cast<std::uint8_t>(core.image.modelBandCode() + 1);
+    prompts.answer(MsgResult::Cancel);  // "Model type is wrong.Overwrite?"
+    auto form = Open(1);
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+    // Hold the dialog open right after the send step that ends the write.
+    bool refused = false;
+    const auto sendStep = form->link().onSendTimer;
+    form->link().onSendTimer = [&, sendStep] {
+        sendStep();
+        if (!refused && form->transfer()->TransferFinished()) {
+            refused = true;
+            form->link().StopReplyTimer();
+        }
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refused; }, 15000));
+    EXPECT_FALSE(unloaded);
+    form->close();
+    EXPECT_TRUE(unloaded);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sim.radio.received.endsWith('E'); }, 2000));
+    EXPECT_EQ(sim.radio.count(RadioModel::Command::Write), 0);
+    EXPECT_FALSE(ExchangeRunning());
+    EXPECT_FALSE(form->link().port().isOpen());
+}
+
 TEST_F(TransferDialog, PortThatCannotOpenLeavesNothingRunning)
 {
     qputenv("ZX4100_COM9", "/dev/zx4100-missing");

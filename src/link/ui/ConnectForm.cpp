@@ -153,7 +153,10 @@ void ConnectForm::cmdHelp_Click()
 
 void ConnectForm::closeEvent(QCloseEvent* event)
 {
-    if (TransferRunning && !TransferFinished) {
+    // The transfer counts as finished as soon as its last byte is out (a
+    // refused write closes the dialog only a little later).
+    const bool finished = TransferFinished || (transfer_ && transfer_->TransferFinished());
+    if (TransferRunning && !finished) {
         event->ignore();
         return;
     }
