@@ -126,7 +126,7 @@ protected:
                 return normal;
             // Past the 300 ms time-out and the 100 ms before the box.
             sim.Inject(normal, kLateMs);
-            QTimer::singleShot(kLateMs, [this] { lateSent = true; });
+            QTimer::singleShot(kLateMs, &sim, [this] { lateSent = true; });
             return QByteArray();
         };
     }
