@@ -115,6 +115,10 @@ TEST_F(TransferDialog, CancelBeforeOkClosesNoEditor)
 TEST_F(TransferDialog, CloseBoxBeforeOkClosesTheEditors)
 {
     auto form = Open(1);
+    EXPECT_EQ(form->helpContextId(), 5200);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    ASSERT_EQ(calls, std::vector<std::string>{"Help:writeradio.htm"});
+    calls.clear();
     form->close();
     ASSERT_TRUE(unloaded);
     EXPECT_EQ(calls[1], "CloseEditorWindows");
