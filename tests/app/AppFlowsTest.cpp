@@ -176,6 +176,46 @@ TEST_F(AppFlows, ReadFromTheRadioFillsTheChannelListAndResetsTheTitle)
     EXPECT_EQ(prompts_.messages().back().text, "Reading Completed");
 }
 
+TEST_F(AppFlows, ReadCancelledAtBlockNineKeepsTheChannelListTexts)
+{
+    PtyRadio sim;
+    ASSERT_TRUE(sim.ok());
+    sim.MapComPort(kComPort);
+    core_.link.ComPortNumber = kComPort;
+    sim.radio.FillPattern();
+    sim.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == RadioModel::Command::Read && c.occurrence == 9 ? QByteArray() : normal;
+    };
+    SetRecord(core_.image, 2, "00256114FFFFFFFF9E02132800BFB0F8");
+    core_.image.set(0x17E, 0x02);
+    List().DecodeAllChannels();
+    ASSERT_EQ(Cell(2, 1), "146.12500");
+    const QString title = main_->windowTitle();
+
+    prompts_.answer(MsgResult::Cancel);
+    ClickOkInTransferDialog();
+    main_->action("MnuProgramRead")->trigger();
+    RestoreRunner();
+
+    for (int a = 0; a < 8 * 64; ++a)
+        ASSERT_EQ(core_.image.at(a), sim.radio.memory[static_cast<std::size_t>(a)]) << a;
+    EXPECT_EQ(sim.radio.received.count('E'), 1);
+    EXPECT_TRUE(sim.radio.received.endsWith('E'));
+    // Nothing was decoded: the list shows what it showed before.
+    EXPECT_EQ(Rows(), 17);
+    EXPECT_EQ(Cell(2, 1), "146.12500");
+    EXPECT_EQ(Cell(2, 3), "67.0");
+    EXPECT_EQ(Cell(2, 4), "D023N");
+    EXPECT_EQ(Cell(1, 1), "");
+    EXPECT_EQ(main_->windowTitle(), title);
+    EXPECT_NE(core_.link.TransferMode, 55);
+    EXPECT_TRUE(List().isVisible());
+    EXPECT_TRUE(main_->isEnabled());
+    EXPECT_FALSE(ExchangeRunning());
+    ASSERT_EQ(prompts_.messages().size(), 1u);
+    EXPECT_EQ(prompts_.messages()[0].buttons, MsgButtons::RetryCancel);
+}
+
 TEST_F(AppFlows, OpeningAnEightChannelFileLaysTheGridOutForEightChannels)
 {
     ASSERT_EQ(Rows(), 17);

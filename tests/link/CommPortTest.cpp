@@ -50,13 +50,13 @@ TEST_F(CommPortOnPty, ReplyInPiecesRaisesOneEventWhenComplete)
     QSignalSpy received(&port, &CommPort::received);
     port.setRThreshold(8);
     RadioSends("ABC");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return port.inBufferCount() == 3; }, 2000));
     QTest::qWait(30);
     EXPECT_EQ(received.count(), 0);
-    EXPECT_EQ(port.inBufferCount(), 3);
     RadioSends("DEFGHxy");  // completes the reply and starts the next one
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() > 0; }, 2000));
     EXPECT_EQ(port.input(8), "ABCDEFGH");
-    EXPECT_EQ(port.inBufferCount(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return port.inBufferCount() == 2; }, 2000));
     QTest::qWait(30);
     EXPECT_EQ(received.count(), 1);
     // The next reply is two bytes long: what is already waiting answers it.

@@ -9,6 +9,7 @@
 
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
+#include "core/ui/AppIcons.h"
 #include "link/ExchangeLock.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
@@ -70,6 +71,7 @@ TEST_F(TransferDialog, ReadThroughTheDialog)
     EXPECT_EQ(form->cmdOK->text(), "&OK");
     EXPECT_EQ(form->cmdCancel->text(), "&Cancel");
     EXPECT_FALSE(form->cmdHelp->isVisibleTo(form.get()));
+    EXPECT_EQ(form->windowIcon().cacheKey(), WindowIcon().cacheKey());
     EXPECT_TRUE(sim.radio.received.isEmpty());  // the load opens and closes the port only
     EXPECT_TRUE(ExchangeRunning());
 
@@ -113,6 +115,10 @@ TEST_F(TransferDialog, CancelBeforeOkClosesNoEditor)
 TEST_F(TransferDialog, CloseBoxBeforeOkClosesTheEditors)
 {
     auto form = Open(1);
+    EXPECT_EQ(form->helpContextId(), 5200);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    ASSERT_EQ(calls, std::vector<std::string>{"Help:writeradio.htm"});
+    calls.clear();
     form->close();
     ASSERT_TRUE(unloaded);
     EXPECT_EQ(calls[1], "CloseEditorWindows");
@@ -152,8 +158,38 @@ TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)
     EXPECT_TRUE(sim.radio.received.endsWith('E'));
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "DecodeAllChannels"), 0);
     EXPECT_EQ(calls[1], "CloseEditorWindows");  // a started transfer closes the editors
+    EXPECT_FALSE(form->link().port().isOpen());
+    EXPECT_FALSE(ExchangeRunning());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].buttons, MsgButtons::RetryCancel);
+}
+
+TEST_F(TransferDialog, RefusedWriteMayBeClosedOnceTheEndCommandIsOut)
+{
+    core.InitAllFrameData();
+    sim.radio.identBand = static_cast<std::uint8_t>(core.image.modelBandCode() + 1);
+    prompts.answer(MsgResult::Cancel);  // "Model type is wrong.Overwrite?"
+    auto form = Open(1);
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+    // Hold the dialog open right after the send step that ends the write.
+    bool refused = false;
+    const auto sendStep = form->link().onSendTimer;
+    form->link().onSendTimer = [&, sendStep] {
+        sendStep();
+        if (!refused && form->transfer()->TransferFinished()) {
+            refused = true;
+            form->link().StopReplyTimer();
+        }
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refused; }, 15000));
+    EXPECT_FALSE(unloaded);
+    form->close();
+    EXPECT_TRUE(unloaded);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sim.radio.received.endsWith('E'); }, 2000));
+    EXPECT_EQ(sim.radio.count(RadioModel::Command::Write), 0);
+    EXPECT_FALSE(ExchangeRunning());
+    EXPECT_FALSE(form->link().port().isOpen());
 }
 
 TEST_F(TransferDialog, PortThatCannotOpenLeavesNothingRunning)
@@ -247,6 +283,8 @@ TEST_F(TransferCommand, WriteRunsWhenTheChecksPass)
 
 TEST_F(TransferCommand, FailedCheckShowsOnlyTheFirstMessage)
 {
+    // Any attempt to open the port would bring a second box.
+    qputenv("ZX4100_COM9", "/dev/zx4100-missing");
     core.checks.PriorityChannelError = true;
     core.checks.PttCodeCheck = true;
     core.checks.PttCodeMissing = 3;
@@ -259,6 +297,7 @@ TEST_F(TransferCommand, FailedCheckShowsOnlyTheFirstMessage)
     EXPECT_TRUE(sim.radio.received.isEmpty());
     EXPECT_EQ(core.link.TransferMode, 55);
     EXPECT_TRUE(calls.empty());
+    EXPECT_FALSE(ExchangeRunning());
 }
 
 TEST_F(TransferCommand, NothingStartsWhileAnotherExchangeRuns)

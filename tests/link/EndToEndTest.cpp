@@ -2,7 +2,9 @@
 // selected through ZX4100_COM<n>.
 #include <gtest/gtest.h>
 
+#include <QScopedValueRollback>
 #include <QTest>
+#include <QTimer>
 
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
@@ -108,6 +110,82 @@ TEST_F(EndToEnd, SilentRadioRetryWakesItAgain)
     EXPECT_TRUE(sim.radio.received.startsWith("PROGRAMPROGRAM\x02"));
     ASSERT_EQ(prompts.messages().size(), 2u);
     EXPECT_EQ(prompts.messages()[0].text, "please check all connections and communication port settings.");
+}
+
+// A reply that comes only while the time-out box is up: the box is held open
+// (a nested event loop, as a real modal box runs one) until the late block
+// has reached the port. It must neither advance the exchange nor bring a
+// second box, and the answer must act on a quiet link.
+class LateReplyUnderTheBox : public EndToEnd {
+protected:
+    void SetUp() override
+    {
+        EndToEnd::SetUp();
+        sim.radio.replyFilter = [this](const RadioModel::Command& c, const QByteArray& normal) {
+            if (c.kind != RadioModel::Command::Read || c.occurrence != 5)
+                return normal;
+            // Past the 300 ms time-out and the 100 ms before the box.
+            sim.Inject(normal, kLateMs);
+            QTimer::singleShot(kLateMs, &sim, [this] { lateSent = true; });
+            return QByteArray();
+        };
+    }
+    // Installs a box that stays up until the late block has come, then
+    // answers `answer`.
+    void HoldTheBoxThenAnswer(MsgResult answer)
+    {
+        previous = SetMessageHandler([this, answer](const MessageRequest& r) {
+            if (r.buttons != MsgButtons::RetryCancel)
+                return r.defaultButton;
+            EXPECT_FALSE(boxUp) << "a second box while the first is up";
+            const QScopedValueRollback up(boxUp, true);
+            ++timeoutBoxes;
+            EXPECT_TRUE(QTest::qWaitFor([this] { return lateSent; }, 5000));
+            QTest::qWait(100);  // the late block is taken in while the box is up
+            sentWhileUp = sim.radio.received.size();
+            return answer;
+        });
+    }
+    void TearDown() override
+    {
+        SetMessageHandler(previous);
+        EndToEnd::TearDown();
+    }
+    static constexpr int kLateMs = 450;
+    MessageHandler previous;
+    bool lateSent = false;
+    bool boxUp = false;
+    int timeoutBoxes = 0;
+    qsizetype sentWhileUp = -1;
+};
+
+TEST_F(LateReplyUnderTheBox, RetryStartsCleanAtTheIdentification)
+{
+    HoldTheBoxThenAnswer(MsgResult::Retry);
+    EXPECT_EQ(Run(RadioTransfer::Direction::Read), RadioTransfer::Outcome::Completed);
+    EXPECT_EQ(timeoutBoxes, 1);
+    for (int a = 0; a < 1024; ++a)
+        ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
+    EXPECT_EQ(sim.radio.count(RadioModel::Command::WakeUp), 1);
+    EXPECT_EQ(sim.radio.count(RadioModel::Command::Read), 5 + 17);
+    // Nothing went out while the box was up; the identification request
+    // was the first command after it.
+    ASSERT_GT(sentWhileUp, 0);
+    EXPECT_EQ(sim.radio.received.at(sentWhileUp), '\x02');
+}
+
+TEST_F(LateReplyUnderTheBox, CancelSendsOnlyTheEndCommand)
+{
+    core.image.fill(0xA5);
+    HoldTheBoxThenAnswer(MsgResult::Cancel);
+    EXPECT_EQ(Run(RadioTransfer::Direction::Read), RadioTransfer::Outcome::Cancelled);
+    EXPECT_EQ(timeoutBoxes, 1);
+    ASSERT_GT(sentWhileUp, 0);
+    EXPECT_EQ(sim.radio.received.mid(sentWhileUp), "E");
+    for (int a = 0; a < 4 * 64; ++a)
+        ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
+    for (int a = 0x100; a < 0x180; ++a)  // blocks 5 and 6, late or never read
+        ASSERT_EQ(core.image.at(a), 0xA5) << a;
 }
 
 TEST_F(EndToEnd, LateAcknowledgementIsNotLeftForTheNextExchange)

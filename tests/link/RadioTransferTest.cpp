@@ -231,8 +231,10 @@ TEST_F(ReadTransfer, CancelAtBlockNineKeepsBlocksOneToEight)
 
 struct BadReplyCase {
     const char* name;
+    Direction direction;
     RadioModel::Command::Kind kind;
     int occurrence;
+    bool shortReply;  // the reply loses its last byte; otherwise every byte is 0x15
     qint64 boxDelay;  // from the send to the box (the following 'E')
 };
 
@@ -243,31 +245,52 @@ void PrintTo(const BadReplyCase& c, std::ostream* os)
 
 class BadReplyTiming : public ::testing::TestWithParam<BadReplyCase> {};
 
-TEST_P(BadReplyTiming, WrongByteBringsTheBoxAtTheRightTime)
+TEST_P(BadReplyTiming, WrongOrShortReplyBringsTheBoxAtTheRightTime)
 {
     const BadReplyCase c = GetParam();
     TransferRig rig;
     rig.radio.FillPattern();
+    if (c.direction == Direction::Write) {
+        rig.core.InitAllFrameData();
+        rig.radio.identBand = rig.core.image.modelBandCode();
+        rig.radio.identVariant = rig.core.image.modelVariant();
+    }
     rig.radio.replyFilter = [&](const RadioModel::Command& cmd, const QByteArray& normal) {
         if (cmd.kind == c.kind && cmd.occurrence == c.occurrence)
-            return QByteArray(normal.size(), '\x15');
+            return c.shortReply ? normal.left(normal.size() - 1) : QByteArray(normal.size(), '\x15');
         return normal;
     };
     rig.prompts.answer(MsgResult::Cancel);
-    ASSERT_TRUE(rig.Run(Direction::Read));
+    const RadioImage before = rig.core.image;
+    ASSERT_TRUE(rig.Run(c.direction));
     // The bad reply's command is the one before the last (the end command).
     ASSERT_GE(rig.link.sent.size(), 2u);
     const auto& bad = rig.link.sent[rig.link.sent.size() - 2];
+    EXPECT_EQ(rig.link.sent.back().bytes, kEnd);
     EXPECT_EQ(rig.link.sent.back().at - bad.at, c.boxDelay);
-    EXPECT_EQ(rig.prompts.messages().size(), 1u);
+    ASSERT_EQ(rig.prompts.messages().size(), 1u);
+    EXPECT_EQ(rig.prompts.messages()[0].buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(rig.outcome, Outcome::Cancelled);
+    if (c.direction == Direction::Write) {
+        EXPECT_EQ(rig.core.image, before);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, BadReplyTiming,
-                         ::testing::Values(BadReplyCase{"WakeUp", RadioModel::Command::WakeUp, 1, 400},
-                                           BadReplyCase{"Confirm", RadioModel::Command::Ack, 1, 400},
-                                           BadReplyCase{"Block", RadioModel::Command::Read, 3, 103},
-                                           BadReplyCase{"BlockAck", RadioModel::Command::Ack, 4, 103}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// Steps 1 to 3 wait for the reply time-out (300 ms read, 200 ms write), the
+// block steps bring the box at once (3 ms); the box follows 100 ms later.
+INSTANTIATE_TEST_SUITE_P(
+    Steps, BadReplyTiming,
+    ::testing::Values(BadReplyCase{"ReadWakeUp", Direction::Read, RadioModel::Command::WakeUp, 1, false, 400},
+                      BadReplyCase{"ReadIdentShort", Direction::Read, RadioModel::Command::Ident, 1, true, 400},
+                      BadReplyCase{"ReadConfirm", Direction::Read, RadioModel::Command::Ack, 1, false, 400},
+                      BadReplyCase{"ReadBlock", Direction::Read, RadioModel::Command::Read, 3, false, 103},
+                      BadReplyCase{"ReadBlockShort", Direction::Read, RadioModel::Command::Read, 3, true, 400},
+                      BadReplyCase{"ReadBlockAck", Direction::Read, RadioModel::Command::Ack, 4, false, 103},
+                      BadReplyCase{"WriteWakeUp", Direction::Write, RadioModel::Command::WakeUp, 1, false, 300},
+                      BadReplyCase{"WriteIdentShort", Direction::Write, RadioModel::Command::Ident, 1, true, 300},
+                      BadReplyCase{"WriteConfirm", Direction::Write, RadioModel::Command::Ack, 1, false, 300},
+                      BadReplyCase{"WritePacket", Direction::Write, RadioModel::Command::Write, 7, false, 103}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReadTransfer, WhileTheBoxIsUpNothingAdvances)
 {

@@ -39,6 +39,17 @@ void PtyRadio::MapComPort(int comPort) const
     qputenv(QByteArray("ZX4100_COM" + QByteArray::number(comPort)).constData(), slavePath_.toLocal8Bit());
 }
 
+void PtyRadio::Inject(const QByteArray& bytes, int delayMs)
+{
+    if (delayMs <= 0) {
+        (void)::write(master_, bytes.constData(), static_cast<size_t>(bytes.size()));
+        return;
+    }
+    QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [this, bytes] {
+        (void)::write(master_, bytes.constData(), static_cast<size_t>(bytes.size()));
+    });
+}
+
 void PtyRadio::OnReadable()
 {
     char buffer[512];

@@ -21,6 +21,9 @@ public:
     QString slavePath() const { return slavePath_; }
     // Points ZX4100_COM<comPort> at this simulator.
     void MapComPort(int comPort) const;
+    // Sends bytes of the test's own choosing, now or after delayMs (a late
+    // reply, noise).
+    void Inject(const QByteArray& bytes, int delayMs = 0);
 
     RadioModel radio;
     int splitChunk = 0;   // > 0: replies longer than this go out in pieces

@@ -21,8 +21,9 @@ void VirtualLink::Send(const QByteArray& bytes, int replyLength)
             at += pieceGapMs;
         }
     }
-    // Bytes already waiting may complete the reply.
-    CheckThreshold();
+    // Bytes already waiting may complete the reply; like the port, look once
+    // the send step has returned, not inside it.
+    deliveries_.push_back({now_, {}});
 }
 
 void VirtualLink::Arrive(const QByteArray& bytes)

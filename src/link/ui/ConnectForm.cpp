@@ -8,6 +8,7 @@
 
 #include "core/AppCore.h"
 #include "core/StringTable.h"
+#include "core/ui/AppIcons.h"
 #include "link/ExchangeLock.h"
 #include "link/LinkMessages.h"
 #include "platform/ui/ScreenTwips.h"
@@ -37,6 +38,7 @@ ConnectForm::ConnectForm(TransferHooks hooks, QWidget* parent) : QDialog(parent)
 {
     setFixedSize(TwipsToPixelsX(4305), TwipsToPixelsY(1890));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowIcon(WindowIcon());
 
     Picture1 = new QFrame(this);
     Picture1->setGeometry(rect());
@@ -151,7 +153,10 @@ void ConnectForm::cmdHelp_Click()
 
 void ConnectForm::closeEvent(QCloseEvent* event)
 {
-    if (TransferRunning && !TransferFinished) {
+    // The transfer counts as finished as soon as its last byte is out (a
+    // refused write closes the dialog only a little later).
+    const bool finished = TransferFinished || (transfer_ && transfer_->TransferFinished());
+    if (TransferRunning && !finished) {
         event->ignore();
         return;
     }
