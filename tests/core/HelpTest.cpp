@@ -112,6 +112,16 @@ TEST_F(HelpWindowTest, ShowHelpTopicOpensThePageOfTheLanguage)
     EXPECT_EQ(HelpWindow::instance()->windowTitle(), QString::fromUtf8("键设定"));
 }
 
+TEST_F(HelpWindowTest, APageNamedWithItsHtmExtensionOpensThatPage)
+{
+    // The transfer dialog names its two pages "readradio.htm" and "writeradio.htm".
+    for (const char* page : {"readradio", "writeradio"}) {
+        ShowHelpTopic(nullptr, QString::fromLatin1(page) + ".htm");
+        EXPECT_EQ(Shown(), QStringLiteral("qrc:/help/en/%1.html").arg(page));
+        EXPECT_EQ(HelpWindow::instance()->currentPage(), page);
+    }
+}
+
 TEST_F(HelpWindowTest, AnUnknownPageShowsTheMainPage)
 {
     EXPECT_FALSE(HelpWindow::instance()->ShowPage("nosuchpage", false));

@@ -10,15 +10,19 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ClockText.h"
+#include "core/DataFile.h"
 #include "core/MainCaption.h"
 #include "core/StoredSettings.h"
 #include "core/ui/AboutForm.h"
+#include "core/ui/HelpKeyFilter.h"
+#include "core/ui/HelpWindow.h"
 #include "channels/ui/ChannelForm.h"
 #include "core/ui/MDIForm1.h"
 #include "platform/SettingsStore.h"
@@ -457,4 +461,49 @@ TEST(MainCaptionText, BandTextLabelAndFileName)
     EXPECT_EQ(GetFileName("/data/"), "");
     EXPECT_EQ(GetFileName("abc"), "abc");
     EXPECT_EQ(GetFileName("C:\\data\\x.dat"), "x.dat");
+}
+
+TEST_F(MainWindowTest, FileCommandsWindowMenuAndF1ThroughTheMainWindow)
+{
+    MDIForm1& w = Start();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+
+    // Save of the unnamed document asks for a name, then the next Save asks
+    // before overwriting.
+    const QString path = dir.filePath("first.dat");
+    prompts_.chooseFile(path);
+    w.action("MnuFileSave")->trigger();
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), BuildDataFile(core_.image));
+    EXPECT_EQ(w.windowTitle(), "ZX-4100  UHF: 400-480 MHz] [ File Name:first.dat]");
+    prompts_.answer(MsgResult::Cancel);
+    w.action("MnuFileSave")->trigger();
+    ASSERT_EQ(prompts_.messages().size(), 1u);
+    EXPECT_EQ(prompts_.messages()[0].text, "Overwrite Warning!\r\nSave File Name:first.dat");
+
+    // Close All hides the channel list, its slot and the Window menu; Edit >
+    // Channel Information brings all three back.
+    QAction* windowMenu = w.windowMenu()->menuAction();
+    w.action("MnuWindowCloseAll")->trigger();
+    EXPECT_FALSE(windowMenu->isVisible());
+    EXPECT_FALSE(w.windowSlotAction(0)->isVisible());
+    EXPECT_FALSE(w.channelForm()->isVisibleTo(&w));
+    EXPECT_TRUE(core_.windowSlots.isOpen(ChannelFormOpen));
+    w.action("MnuEditChannelInformation")->trigger();
+    EXPECT_TRUE(windowMenu->isVisible());
+    EXPECT_TRUE(w.windowSlotAction(0)->isVisible());
+    EXPECT_TRUE(w.windowSlotAction(0)->isChecked());
+    EXPECT_TRUE(w.channelForm()->isVisibleTo(&w));
+
+    // F1 on the main window's own area opens the English main page.
+    HelpKeyFilter::Install();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClick(w.mdiArea()->viewport(), Qt::Key_F1);
+    HelpWindow* help = HelpWindow::instance(false);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentSource().toString(), "qrc:/help/en/general.html");
+    delete help;
 }

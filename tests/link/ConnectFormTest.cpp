@@ -10,6 +10,7 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/HelpKeyFilter.h"
 #include "link/ExchangeLock.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
@@ -137,6 +138,16 @@ TEST_F(TransferDialog, EscapeAndEnterClickNeitherButton)
     EXPECT_EQ(calls.back(), "Help:readradio.htm");
     EXPECT_EQ(form->helpContextId(), 5100);
     QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
+}
+
+TEST_F(TransferDialog, F1InTheRunningProgramOpensThePageOfTheTransfer)
+{
+    // The program's F1 filter answers before the dialog sees the key.
+    for (int mode : {0, 1}) {
+        auto form = Open(mode);
+        EXPECT_EQ(HelpKeyFilter::PageForWidget(form->cmdCancel), mode == 0 ? "readradio" : "writeradio");
+        QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
+    }
 }
 
 TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)

@@ -81,7 +81,11 @@ void ShowHelpTopic(QWidget* caller, const QString& page)
         help->setParent(modal, Qt::Window);
         help->setGeometry(geometry);
     }
-    help->ShowPage(page, Core().LanguageChinese);
+    // Callers may name the page as the help file does, "readradio.htm".
+    QString name = page;
+    if (name.endsWith(QLatin1String(".htm")))
+        name.chop(4);
+    help->ShowPage(name, Core().LanguageChinese);
 }
 
 }  // namespace zx

@@ -40,8 +40,9 @@ private:
     bool chinese_ = false;
 };
 
-// Opens a topic page of the help in the current language (Core().LanguageChinese).
-// The caller is the window asking; nothing is reported on failure.
+// Opens a topic page of the help in the current language (Core().LanguageChinese):
+// "keyassign", or "keyassign.htm" as the help file names it. The caller is the
+// window asking; nothing is reported on failure.
 void ShowHelpTopic(QWidget* caller, const QString& page);
 
 }  // namespace zx

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "core/AppCore.h"
+#include "core/HelpTopicTable.h"
 #include "core/StringTable.h"
 #include "core/ui/AppIcons.h"
 #include "link/ExchangeLock.h"
@@ -83,6 +84,9 @@ bool ConnectForm::Load()
     if (!TryBeginExchange())
         return false;
     helpContextId_ = Core().link.TransferMode == 1 ? 5200 : 5100;
+    // F1 anywhere in the dialog opens the page its Help button names.
+    setProperty(kHelpPageProperty, windowTitle() == LoadLangString(1186) ? QStringLiteral("readradio")
+                                                                         : QStringLiteral("writeradio"));
     if (!link_.PortSetup()) {
         ShowPortOpenError(link_.openErrorText());
         EndExchange();
