@@ -329,10 +329,9 @@ void MDIForm1::MDIForm_Load()
 bool MDIForm1::MDIForm_QueryUnload()
 {
     AppCore& core = Core();
-    const bool zh = core.LanguageChinese;
-    const MsgResult sure = Ask({zh ? QStringLiteral("是否要退出ZX-4100程序？") : QStringLiteral("Do you wish to exit ZX-4100 program？"),
-                                zh ? QStringLiteral("确认") : QStringLiteral("Confirmation"), MsgIcon::Question,
-                                MsgButtons::YesNo, MsgResult::Yes, this});
+    const MsgResult sure = Ask({LangText("是否要退出ZX-4100程序？", "Do you wish to exit ZX-4100 program？"),
+                                LangText("确认", "Confirmation"), MsgIcon::Question, MsgButtons::YesNo, MsgResult::Yes,
+                                this});
     if (sure != MsgResult::Yes)
         return false;
     core.life.AppExiting = true;
@@ -392,7 +391,6 @@ void MDIForm1::ConnectWindowsAndDocuments()
     DocumentHooks& hooks = documents_.hooks();
     hooks.dialogParent = this;
     hooks.closeEditorWindows = [this] { windows_->CloseEditorWindows(); };
-    hooks.prepareChannelWindow = [this] { windows_->RestoreChannelWindow(); };
     hooks.updateMainCaption = [this] { RefreshCaption(); };
     hooks.getFileName = [](const QString& path) { return GetFileName(path); };
     setCommand(QStringLiteral("MnuFileNew"), [this] { documents_.NewDocument(); });
