@@ -54,7 +54,6 @@ protected:
         main_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
     }
-    void TearDown() override { qunsetenv("ZX4100_COM5"); }
 
     ChannelForm& List() { return *main_->channelForm(); }
     QString Cell(int row, int column) { return List().CellText(row, column); }
@@ -148,8 +147,7 @@ TEST_F(AppFlows, ReadFromTheRadioFillsTheChannelListAndResetsTheTitle)
 {
     PtyRadio sim;
     ASSERT_TRUE(sim.ok());
-    sim.MapComPort(kComPort);
-    core_.link.ComPortNumber = kComPort;
+    sim.Attach(kComPort, core_);
     RadioImage radio = DefaultFor(0x01, 0xF8);
     SetRecord(radio, 2, "00256114FFFFFFFF9E02132800BFB0F8");
     radio.set(0x17E, 0x02);
@@ -180,8 +178,7 @@ TEST_F(AppFlows, ReadCancelledAtBlockNineKeepsTheChannelListTexts)
 {
     PtyRadio sim;
     ASSERT_TRUE(sim.ok());
-    sim.MapComPort(kComPort);
-    core_.link.ComPortNumber = kComPort;
+    sim.Attach(kComPort, core_);
     sim.radio.FillPattern();
     sim.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
         return c.kind == RadioModel::Command::Read && c.occurrence == 9 ? QByteArray() : normal;

@@ -307,17 +307,7 @@ TEST(LoadRow, TakesTheHiddenSettingsFromTheRecordOfAProgrammedRow)
     EXPECT_FALSE(r.ChBeatShift);
 }
 
-class EncodeOnCore : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        core.image.setModelBandCode(0x01);
-        core.image.setModelVariant(0xF8);
-        core.InitAllFrameData();
-        core.image.set(layout::PttIdType, 0);
-    }
-    AppCore core;
-};
+class EncodeOnCore : public zx::test::VhfCoreTest {};
 
 TEST_F(EncodeOnCore, WritesRecordScanBitAndPttCodeCheck)
 {

@@ -2,10 +2,13 @@
 // Small helpers of the channel tests: records written and compared as hex.
 #include <ostream>
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QString>
 
 #include "channels/ChannelRecord.h"
+#include "core/AppCore.h"
 
 namespace zx::test {
 
@@ -23,6 +26,20 @@ inline QByteArray Hex(const ChannelRecordBytes& r)
 {
     return QByteArray(reinterpret_cast<const char*>(r.data()), 16).toHex(' ').toUpper();
 }
+
+// A core holding the default VHF 136-174 MHz image (band 0x01, 16 channels)
+// with PTT ID type 0.
+class VhfCoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        core.image.setModelBandCode(0x01);
+        core.image.setModelVariant(0xF8);
+        core.InitAllFrameData();
+        core.image.set(layout::PttIdType, 0);
+    }
+    AppCore core;
+};
 
 }  // namespace zx::test
 

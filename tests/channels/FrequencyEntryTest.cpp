@@ -122,17 +122,7 @@ TEST(ToneNormalise, NoneWordOfTheLanguage)
     EXPECT_EQ(NormaliseToneText(QStringLiteral("None"), true), QStringLiteral("67.0"));
 }
 
-class GridCommitTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        core.image.setModelBandCode(0x01);
-        core.image.setModelVariant(0xF8);
-        core.InitAllFrameData();
-        core.image.set(layout::PttIdType, 0);
-    }
-    AppCore core;
-};
+class GridCommitTest : public zx::test::VhfCoreTest {};
 
 TEST_F(GridCommitTest, FirstRxOfAChannelCreatesItWithDefaults)
 {

@@ -26,8 +26,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(sim.ok());
-        sim.MapComPort(kComPort);
-        core.link.ComPortNumber = kComPort;
+        sim.Attach(kComPort, core);
         sim.radio.FillPattern();
         hooks.DecodeAllChannels = [this] { calls.push_back("DecodeAllChannels"); };
         hooks.RemakeMainCaption = [this] {
@@ -43,7 +42,6 @@ protected:
         hooks.SetMainWindowEnabled = [this](bool on) { calls.push_back(on ? "Enable" : "Disable"); };
         hooks.ShowHelpTopic = [this](const QString& page) { calls.push_back("Help:" + page.toStdString()); };
     }
-    void TearDown() override { qunsetenv("ZX4100_COM9"); }
 
     // A loaded dialog for TransferMode `mode`, shown non-modally.
     std::unique_ptr<ConnectForm> Open(int mode)

@@ -23,11 +23,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(sim.ok());
-        sim.MapComPort(kComPort);
-        core.link.ComPortNumber = kComPort;
+        sim.Attach(kComPort, core);
         sim.radio.FillPattern();
     }
-    void TearDown() override { qunsetenv("ZX4100_COM7"); }
 
     // Runs one transfer to its end on the real port and timers.
     RadioTransfer::Outcome Run(RadioTransfer::Direction direction)

@@ -1,5 +1,7 @@
 #include "sim/PtyRadio.h"
 
+#include "core/AppCore.h"
+
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
@@ -9,6 +11,10 @@
 #include <QTimer>
 
 namespace zx::test {
+
+namespace {
+QByteArray PortVariable(int comPort) { return "ZX4100_COM" + QByteArray::number(comPort); }
+}  // namespace
 
 PtyRadio::PtyRadio(QObject* parent) : QObject(parent)
 {
@@ -28,15 +34,24 @@ PtyRadio::PtyRadio(QObject* parent) : QObject(parent)
 PtyRadio::~PtyRadio()
 {
     delete notifier_;
+    if (mappedPort_ > 0)
+        qunsetenv(PortVariable(mappedPort_).constData());
     if (master_ >= 0)
         ::close(master_);
     if (slave_ >= 0)
         ::close(slave_);
 }
 
-void PtyRadio::MapComPort(int comPort) const
+void PtyRadio::MapComPort(int comPort)
 {
-    qputenv(QByteArray("ZX4100_COM" + QByteArray::number(comPort)).constData(), slavePath_.toLocal8Bit());
+    mappedPort_ = comPort;
+    qputenv(PortVariable(comPort).constData(), slavePath_.toLocal8Bit());
+}
+
+void PtyRadio::Attach(int comPort, AppCore& core)
+{
+    MapComPort(comPort);
+    core.link.ComPortNumber = comPort;
 }
 
 void PtyRadio::Inject(const QByteArray& bytes, int delayMs)

@@ -9,6 +9,10 @@
 
 #include "sim/RadioModel.h"
 
+namespace zx {
+class AppCore;
+}
+
 namespace zx::test {
 
 class PtyRadio : public QObject {
@@ -19,8 +23,10 @@ public:
 
     bool ok() const { return master_ >= 0; }
     QString slavePath() const { return slavePath_; }
-    // Points ZX4100_COM<comPort> at this simulator.
-    void MapComPort(int comPort) const;
+    // Points ZX4100_COM<comPort> at this simulator until it is destroyed.
+    void MapComPort(int comPort);
+    // The same, and makes comPort the port the program uses.
+    void Attach(int comPort, AppCore& core);
     // Sends bytes of the test's own choosing, now or after delayMs (a late
     // reply, noise).
     void Inject(const QByteArray& bytes, int delayMs = 0);
@@ -38,6 +44,7 @@ private:
 
     int master_ = -1;
     int slave_ = -1;
+    int mappedPort_ = 0;
     QString slavePath_;
     QSocketNotifier* notifier_ = nullptr;
     qint64 nextPieceAt_ = 0;
