@@ -79,12 +79,7 @@ void DocumentCommands::NewDocument()
     Run(hooks_.prepareChannelWindow);
     core.InitAllFrameData();
     TakeSnapshot();
-    Run(hooks_.decodeAllChannels);
-    core.document.DataFilePath = kDefaultDataFileName;
-    core.document.hasFile = false;
-    Run(hooks_.updateMainCaption);
-    ShowChannelSlot();
-    Run(hooks_.resetGridCursor);
+    ShowReplacedImage(kDefaultDataFileName, false);
 }
 
 bool DocumentCommands::OpenDocument()
@@ -142,13 +137,18 @@ bool DocumentCommands::OpenDocument()
     core.ApplyEightChannelRule();
     Run(hooks_.layoutChannelGrid);
     TakeSnapshot();
+    ShowReplacedImage(path, true);
+    return true;
+}
+
+void DocumentCommands::ShowReplacedImage(const QString& path, bool hasFile)
+{
     Run(hooks_.decodeAllChannels);
-    core.document.DataFilePath = path;
-    core.document.hasFile = true;
+    Core().document.DataFilePath = path;
+    Core().document.hasFile = hasFile;
     Run(hooks_.updateMainCaption);
     ShowChannelSlot();
     Run(hooks_.resetGridCursor);
-    return true;
 }
 
 SaveResult DocumentCommands::MnuFileSave_Click()

@@ -87,6 +87,9 @@ private:
     QString InitialDirectory() const;
     void ShowOpenError(const QString& text) const;
     void ShowChannelSlot();
+    // After New or Open: refills the channel list, names the document, and
+    // renews the title, slot 0 and the grid cursor.
+    void ShowReplacedImage(const QString& path, bool hasFile);
 
     DocumentHooks hooks_;
     // The folder the file dialogs were last told to start in; the Save dialog

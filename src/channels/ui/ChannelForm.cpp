@@ -129,25 +129,24 @@ ChannelForm::ChannelForm(ChannelFormHooks hooks, QWidget* parent)
     connect(txtInputBox_, &QLineEdit::textChanged, this, &ChannelForm::txtInputBox_Change);
     connect(txtInputBox_, &CellTextBox::enterPressed, this, [this] { EndTextEdit(false); });
     connect(txtInputBox_, &CellTextBox::escapePressed, this, [this] { EndTextEdit(true); });
-    connect(txtInputBox_, &CellTextBox::focusLost, this, [this] {
-        if (endingEdit_ || !Shown(txtInputBox_))
-            return;
-        txtInputBox_Validate();
-        const QScopedValueRollback guard(endingEdit_, true);
-        txtInputBox_->hide();
-    });
+    connect(txtInputBox_, &CellTextBox::focusLost, this,
+            [this] { CommitOnFocusLoss(txtInputBox_, [this] { txtInputBox_Validate(); }); });
 
     connect(comInputStep_, &QComboBox::activated, this, [this] { comInputStep_Click(); });
     connect(comInputStep_, &CellListBox::stepped, this, [this] { comInputStep_Click(); });
     connect(comInputStep_, &CellListBox::enterPressed, this, [this] { EndListEdit(); });
     connect(comInputStep_, &CellListBox::escapePressed, this, [this] { EndListEdit(); });
-    connect(comInputStep_, &CellListBox::focusLost, this, [this] {
-        if (endingEdit_ || !Shown(comInputStep_))
-            return;
-        comInputStep_Validate();
-        const QScopedValueRollback guard(endingEdit_, true);
-        comInputStep_->hide();
-    });
+    connect(comInputStep_, &CellListBox::focusLost, this,
+            [this] { CommitOnFocusLoss(comInputStep_, [this] { comInputStep_Validate(); }); });
+}
+
+void ChannelForm::CommitOnFocusLoss(QWidget* editor, const std::function<void()>& validate)
+{
+    if (endingEdit_ || !Shown(editor))
+        return;
+    validate();
+    const QScopedValueRollback guard(endingEdit_, true);
+    editor->hide();
 }
 
 QTableWidget* ChannelForm::ChannelGrid() const { return grid_; }

@@ -6,6 +6,7 @@
 //
 // The grid's cell (r, c) is channel r, setting column c (1..9); row 0 holds
 // the column titles and the corner title, column 0 the channel numbers.
+#include <functional>
 #include <array>
 
 #include <QString>
@@ -113,6 +114,8 @@ private:
     void LoadChannelRow(int row);
     void PlaceEditor(QWidget* editor, bool takeHeight);
     void txtInputBox_Change(const QString& text);
+    // An in-place editor that loses the focus commits and hides.
+    void CommitOnFocusLoss(QWidget* editor, const std::function<void()>& validate);
     void txtInputBox_Validate();
     void EndTextEdit(bool restore);
     void comInputStep_Click();
