@@ -12,6 +12,19 @@
 namespace zx {
 
 inline constexpr int kChannelGridColumns = 10;  // the label column and columns 1..9
+
+// The setting columns 1..9, numbered as the codec numbers a row's texts.
+enum GridColumn : int {
+    kRxFreqColumn = 1,
+    kTxFreqColumn,
+    kDecodeColumn,
+    kEncodeColumn,
+    kTxPowerColumn,
+    kWideNarrowColumn,
+    kScanAddColumn,
+    kOptSignalColumn,
+    kPttIdColumn,
+};
 inline constexpr int kChannelGridWidthTwips = 10650;
 inline constexpr int kChannelGridLeftTwips = 120;
 inline constexpr int kChannelGridTopTwips = 75;

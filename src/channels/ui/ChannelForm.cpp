@@ -693,18 +693,12 @@ void ChannelForm::comInputStep_Click()
 {
     AppCore& core = Core();
     const int column = gridColumn_;
-    if (column < 3 || column > 9)
+    if (!PickGridListEntry(core, column, comInputStep_->currentText()))
         return;
-    ChannelRegisters& regs = core.channelRegisters;
-    const QString text = comInputStep_->currentText();
-    if (column == 4 && regs.ChTxFreq.isEmpty())
-        regs.ChEncode = words::Word(words::kNone, core.LanguageChinese);
-    else
-        regs.Column(column) = text;
+    const ChannelRegisters& regs = core.channelRegisters;
     if (EditorOpen() && hooks_.MirrorListPick)
         hooks_.MirrorListPick(column, regs.Column(column));
-    EncodeChannel(core, core.GridChannel);
-    core.CopyChannelRecords();
+    CommitGridListPick(core, core.GridChannel);
     WriteCurrentRow();
 }
 
