@@ -23,6 +23,7 @@
 #include "core/ui/CoreDialogCommands.h"
 #include "core/ui/TreeViewForm.h"
 #include "channels/ui/ChannelForm.h"
+#include "channels/ui/TestChannelForm.h"
 #include "core/ui/HelpWindow.h"
 #include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
@@ -436,6 +437,7 @@ void MDIForm1::ShowChannelWindow()
 void MDIForm1::ConnectChannelList()
 {
     windows_->RegisterWindow(0, [] { return new ChannelForm(); });
+    AttachTestChannelForm(*windows_);
 
     DocumentHooks& documents = documents_.hooks();
     documents.prepareChannelWindow = [this] {
