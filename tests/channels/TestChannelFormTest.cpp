@@ -24,7 +24,7 @@
 #include "core/AppCore.h"
 #include "core/DataFile.h"
 #include "core/ImageLayout.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "core/ui/TreeViewForm.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
