@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "channels/ui/ChannelForm.h"
+#include "channels/ui/TestChannelForm.h"
 #include "core/AppCore.h"
 #include "core/ClockText.h"
 #include "core/MainCaption.h"
@@ -54,6 +55,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     // Each subsystem attaches its own windows and commands.
     AttachMainWindowCommands();
     windows_->RegisterWindow(0, [] { return new ChannelForm(); });
+    AttachTestChannelForm(*windows_);
     AttachCoreCommands(*this, *this, *windows_, documents_);
     AttachTransferCommands(*this, *this);
     MDIForm_Load();
