@@ -1,9 +1,16 @@
 #include "platform/CommPort.h"
 
+#include <algorithm>
+#include <vector>
+
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSerialPortInfo>
 #include <QTimer>
 
 #include "platform/ComPortMap.h"
@@ -50,6 +57,7 @@ QString DescribeOpenError(int comPort, const QString& device, QSerialPort::Seria
 CommPort::CommPort(QObject* parent) : QObject(parent), settings_(kProgrammingPortSettings)
 {
     connect(&port_, &QSerialPort::readyRead, this, &CommPort::CheckThreshold);
+    connect(&port_, &QSerialPort::errorOccurred, this, &CommPort::OnError);
 }
 
 CommPort::~CommPort()
@@ -70,11 +78,17 @@ QString CommPort::devicePath() const
     return ComPortDevice(comPort_);
 }
 
+QString CommPort::portName() const
+{
+    return QStringLiteral("COM%1 (%2)").arg(comPort_).arg(devicePath());
+}
+
 bool CommPort::open()
 {
     openError_.clear();
     if (port_.isOpen())
         return true;
+    lost_ = false;
     const QString device = devicePath();
     const PortSettings s = PortSettings::Parse(settings_).value_or(PortSettings{});
     if (device.isEmpty()) {
@@ -126,27 +140,68 @@ bool CommPort::isOpen() const
 
 void CommPort::output(const QByteArray& bytes)
 {
-    if (!port_.isOpen())
+    if (!port_.isOpen() || lost_)
         return;
-    port_.write(bytes);
+    // A failed flush reports itself through errorOccurred.
+    if (port_.write(bytes) < 0) {
+        MarkLost();
+        return;
+    }
     port_.flush();
+}
+
+void CommPort::OnError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ResourceError:
+    case QSerialPort::WriteError:
+    case QSerialPort::ReadError:
+        MarkLost();
+        return;
+    default:
+        return;
+    }
+}
+
+void CommPort::MarkLost()
+{
+    if (lost_ || !port_.isOpen())
+        return;
+    lost_ = true;
+    threshold_ = 0;
+    // A dead device keeps its descriptor readable: left open, the port
+    // would report the same error over and over. It is closed once the
+    // serial port's own handler has returned.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!lost_)
+                return;
+            port_.clearError();
+            close();
+            emit lost();
+        },
+        Qt::QueuedConnection);
 }
 
 int CommPort::inBufferCount() const
 {
-    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
+    return port_.isOpen() && !lost_ ? static_cast<int>(port_.bytesAvailable()) : 0;
 }
 
 QByteArray CommPort::input(int maxBytes)
 {
-    if (!port_.isOpen() || maxBytes <= 0)
+    if (!port_.isOpen() || lost_ || maxBytes <= 0)
         return {};
-    return port_.read(maxBytes);
+    const QByteArray bytes = port_.read(maxBytes);
+    if (bytes.isEmpty() && port_.error() != QSerialPort::NoError)
+        OnError(port_.error());
+    return bytes;
 }
 
 void CommPort::clearBuffers()
 {
-    if (!port_.isOpen())
+    if (!port_.isOpen() || lost_)
         return;
     port_.clear(QSerialPort::AllDirections);
     port_.readAll();  // anything already taken into the class's own buffer
@@ -168,7 +223,7 @@ void CommPort::setRThreshold(int bytes)
 
 void CommPort::CheckThreshold()
 {
-    if (threshold_ > 0 && port_.isOpen() && port_.bytesAvailable() >= threshold_)
+    if (threshold_ > 0 && port_.isOpen() && !lost_ && port_.bytesAvailable() >= threshold_)
         emit received();
 }
 

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QStringList>
 
 namespace zx {
 
@@ -34,6 +35,12 @@ public:
     void close();
     bool isOpen() const;
     QString openErrorText() const { return openError_; }
+    // "COM<n> (<device>)", for messages.
+    QString portName() const;
+    // The device failed under an open port (unplugged, a pty whose other end
+    // closed): no byte goes out or comes in any more, and the port closes
+    // as soon as the event loop runs, then lost() is emitted once.
+    bool isLost() const { return lost_; }
 
     void output(const QByteArray& bytes);
     int inBufferCount() const;
@@ -49,9 +56,13 @@ public:
 
 signals:
     void received();
+    // The device has gone; the port is closed.
+    void lost();
 
 private:
     void CheckThreshold();
+    void OnError(QSerialPort::SerialPortError error);
+    void MarkLost();
 
     QSerialPort port_;
     int comPort_ = 1;
@@ -59,6 +70,7 @@ private:
     QString openError_;
     int threshold_ = 0;
     bool checkQueued_ = false;
+    bool lost_ = false;
 };
 
 // The message for a device that could not be opened: names the port, the
