@@ -20,17 +20,81 @@ namespace zx {
 
 namespace {
 
-QString OwningGroup(const QString& device)
+bool InGroup(gid_t gid)
+{
+    if (::getegid() == gid)
+        return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0)
+        return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int got = ::getgroups(count, groups.data());
+    return std::find(groups.begin(), groups.begin() + std::max(got, 0), gid) != groups.begin() + std::max(got, 0);
+}
+
+QString GroupName(gid_t gid)
+{
+    if (const group* g = ::getgrgid(gid))
+        return QString::fromLocal8Bit(g->gr_name);
+    return QString::number(gid);
+}
+
+// False for a device that is certainly no serial port: not a character
+// device, or one that is no terminal (/dev/null).
+bool MayBeSerialPort(const QString& device)
 {
     struct stat info {};
     if (::stat(QFile::encodeName(device).constData(), &info) != 0)
-        return {};
-    if (const group* g = ::getgrgid(info.st_gid))
-        return QString::fromLocal8Bit(g->gr_name);
-    return QString::number(info.st_gid);
+        return true;
+    if (!S_ISCHR(info.st_mode))
+        return false;
+    const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return true;  // cannot tell
+    const bool terminal = ::isatty(fd) != 0;
+    ::close(fd);
+    return terminal;
 }
 
 }  // namespace
+
+QStringList PresentSerialDevices()
+{
+    QStringList present;
+    QStringList covered;
+    const QDir byId(QStringLiteral("/dev/serial/by-id"));
+    for (const QFileInfo& link : byId.entryInfoList(QDir::Files | QDir::System, QDir::Name)) {
+        present << link.absoluteFilePath();
+        covered << link.canonicalFilePath();
+    }
+    QStringList others;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString path = info.systemLocation();
+        if (!covered.contains(QFileInfo(path).canonicalFilePath()) && !others.contains(path))
+            others << path;
+    }
+    others.sort();
+    return present + others;
+}
+
+QString PermissionDeniedText(unsigned mode, const QString& group, bool userInGroup, bool userHasAccess)
+{
+    if (userHasAccess)
+        return QStringLiteral("permission denied, or the port is in use.");
+    const unsigned groupRw = S_IRGRP | S_IWGRP;
+    if ((mode & groupRw) == groupRw && !userInGroup)
+        return QStringLiteral("permission denied, or the port is in use.\r\nThe user must be a member of the "
+                              "group \"%1\" that owns the device.")
+            .arg(group);
+    return QStringLiteral("permission denied.\r\nThe user has no access to the device.");
+}
+
+QString PresentDevicesText(const QStringList& present)
+{
+    if (present.isEmpty())
+        return QStringLiteral("\r\nNo serial device is present.");
+    return QStringLiteral("\r\nSerial devices present: %1.").arg(present.join(QStringLiteral(", ")));
+}
 
 QString DescribeOpenError(int comPort, const QString& device, QSerialPort::SerialPortError error,
                           const QString& systemText)
@@ -40,16 +104,18 @@ QString DescribeOpenError(int comPort, const QString& device, QSerialPort::Seria
     case QSerialPort::DeviceNotFoundError:
         return head + QStringLiteral("the device does not exist.\r\nCheck that the cable is plugged in, "
                                      "or map COM%1 to another device.")
-                          .arg(comPort);
+                          .arg(comPort) +
+               PresentDevicesText(PresentSerialDevices());
     case QSerialPort::PermissionError: {
-        const QString group = OwningGroup(device);
-        if (QFileInfo::exists(device) && !group.isEmpty())
-            return head + QStringLiteral("permission denied, or the port is in use.\r\nThe user must be "
-                                         "a member of the group \"%1\" that owns the device.")
-                              .arg(group);
-        return head + QStringLiteral("permission denied, or the port is in use.");
+        struct stat info {};
+        if (::stat(QFile::encodeName(device).constData(), &info) != 0)
+            return head + QStringLiteral("permission denied, or the port is in use.");
+        const bool access = ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
+        return head + PermissionDeniedText(info.st_mode, GroupName(info.st_gid), InGroup(info.st_gid), access);
     }
     default:
+        if (!MayBeSerialPort(device))
+            return head + QStringLiteral("the device is not a serial port.");
         return head + (systemText.isEmpty() ? QStringLiteral("unknown error.") : systemText + QLatin1Char('.'));
     }
 }

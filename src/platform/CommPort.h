@@ -73,9 +73,19 @@ private:
     bool lost_ = false;
 };
 
+// The serial devices present: their /dev/serial/by-id names first (stable
+// across replugging), then the other serial ports the system lists.
+QStringList PresentSerialDevices();
+// The line naming them that follows the message for a missing device.
+QString PresentDevicesText(const QStringList& present);
+// The reason a device could not be opened for lack of permission: names the
+// device's group only when its members may read and write it and the user
+// is not one of them (joining it would help).
+QString PermissionDeniedText(unsigned mode, const QString& group, bool userInGroup, bool userHasAccess);
+
 // The message for a device that could not be opened: names the port, the
-// device and the reason; for a permission problem also the group that owns
-// the device.
+// device and the reason; for a permission problem the group to join, if
+// joining one would help; for a missing device the devices present.
 QString DescribeOpenError(int comPort, const QString& device, QSerialPort::SerialPortError error,
                           const QString& systemText);
 

@@ -229,7 +229,8 @@ TEST_F(TransferDialog, PortThatCannotOpenLeavesNothingRunning)
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text,
               "COM9 (/dev/zx4100-missing) cannot be opened: the device does not exist.\r\n"
-              "Check that the cable is plugged in, or map COM9 to another device.");
+              "Check that the cable is plugged in, or map COM9 to another device." +
+                  PresentDevicesText(PresentSerialDevices()));
     EXPECT_EQ(prompts.messages()[0].icon, MsgIcon::Critical);
     EXPECT_FALSE(ExchangeRunning());
     EXPECT_FALSE(form.link().port().isOpen());
