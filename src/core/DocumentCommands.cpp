@@ -2,7 +2,12 @@
 
 #include <cerrno>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -101,17 +106,30 @@ bool DocumentCommands::OpenDocument()
     // The whole file is read and validated before anything is replaced; a
     // file that cannot be read is reported, so the user never believes it
     // was opened.
-    if (QFileInfo(path).isDir()) {
-        ShowOpenError(qt_error_string(EISDIR));
+    // Opened without blocking: a FIFO or a device would otherwise hold the
+    // program in open() until a writer or a carrier came. Only a regular
+    // file of the right size is read at all.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        ShowOpenError(qt_error_string(errno));
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowOpenError(file.errorString());
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const bool directory = S_ISDIR(info.st_mode);
+        ::close(fd);
+        ShowOpenError(directory ? qt_error_string(EISDIR) : LangText("不是普通文件", "Not a regular file"));
         return false;
     }
-    if (file.size() != kDataFileSize) {
+    if (info.st_size != kDataFileSize) {
+        ::close(fd);
         ShowOpenError(LangText("文件类型不正确。", "Incorrect File Type."));
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ShowOpenError(file.errorString());
         return false;
     }
     const QByteArray bytes = file.read(kDataFileSize + 1);

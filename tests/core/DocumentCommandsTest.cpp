@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <QElapsedTimer>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -300,7 +308,7 @@ TEST_F(DocumentCommandsTest, CancelInTheOpenDialogChangesNothing)
 }
 
 namespace {
-enum class Bad { Short, Long, LowerMarker, Directory, Vanished, Unreadable };
+enum class Bad { Short, Long, LowerMarker, Directory, Vanished, Unreadable, Fifo, Device, Huge };
 struct OpenRefusal {
     const char* name;
     Bad kind;
@@ -335,11 +343,49 @@ TEST_P(OpenRefusalTest, IsReportedAndKeepsTheDocument)
         QFile::setPermissions(path, QFileDevice::WriteOwner);
         expectedText = "Permission denied";
         break;
+    case Bad::Fifo:
+        // Opening a FIFO for reading waits for a writer: the open must not.
+        path = Path("pipe.dat");
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        expectedText = "Not a regular file";
+        break;
+    case Bad::Device:
+        path = "/dev/null";
+        expectedText = "Not a regular file";
+        break;
+    case Bad::Huge: {
+        // Refused by its size, before a byte of it is read.
+        WriteFile(path, good);
+        QFile f(path);
+        ASSERT_TRUE(f.resize(qint64(4) << 30));
+        break;
+    }
     }
     core.document.LastDirectory = "/somewhere";
     const DocumentView before = View();
     prompts.chooseFile(path);
-    EXPECT_FALSE(commands.OpenDocument());
+    // A watchdog frees an open that blocks on the FIFO after 5 s, so the
+    // fault fails the test instead of hanging it.
+    std::atomic<bool> finished{false};
+    std::atomic<bool> watchdogFired{false};
+    std::thread watchdog([&] {
+        for (int i = 0; i < 500 && !finished; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!finished && GetParam().kind == Bad::Fifo) {
+            watchdogFired = true;
+            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const bool opened = commands.OpenDocument();
+    finished = true;
+    watchdog.join();
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(watchdogFired) << "Open blocked";
+    EXPECT_LT(clock.elapsed(), 2000);
 
     ASSERT_EQ(prompts.messages().size(), 1u);
     const MessageRequest& m = prompts.messages()[0];
@@ -356,7 +402,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, OpenRefusalTest,
                                            OpenRefusal{"LowerCaseMarker", Bad::LowerMarker},
                                            OpenRefusal{"Directory", Bad::Directory},
                                            OpenRefusal{"Vanished", Bad::Vanished},
-                                           OpenRefusal{"Unreadable", Bad::Unreadable}),
+                                           OpenRefusal{"Unreadable", Bad::Unreadable},
+                                           OpenRefusal{"Fifo", Bad::Fifo}, OpenRefusal{"Device", Bad::Device},
+                                           OpenRefusal{"FourGigabytes", Bad::Huge}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentCommandsTest, OpenClearsOwnFleetIdErrorOnlyWhenTheFileAllowsIt)
