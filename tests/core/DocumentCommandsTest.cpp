@@ -178,7 +178,7 @@ TEST_F(DocumentCommandsTest, AFailedWriteIsReportedAndChangesNeitherSnapshotNorT
 
     ASSERT_EQ(prompts.messages().size(), 1u);
     const MessageRequest& m = prompts.messages()[0];
-    EXPECT_EQ(m.text, "No such file or directory") << "the system's text";
+    EXPECT_EQ(m.text, path + " could not be saved: No such file or directory.\r\nNo file was written.");
     EXPECT_EQ(m.title, "ZX-4100");
     EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);
@@ -206,6 +206,14 @@ TEST_F(DocumentCommandsTest, AFailedWriteLeavesThePreviousFileWhole)
     EXPECT_EQ(commands.MnuFileSave_Click(), SaveResult::WriteFailed);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_EQ(prompts.messages().size(), 2u);
+    // The file, the system's reason, the folder that takes no new file, and
+    // that nothing changed on disk.
+    const QString text = prompts.messages()[1].text;
+    EXPECT_TRUE(text.startsWith(path + " could not be saved: ")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(".\r\nNo new file can be created in the folder " + folder +
+                              "; saving writes a new file beside the old one before it replaces it.\r\n"
+                              "The file on disk is unchanged."))
+        << text.toStdString();
     EXPECT_EQ(ReadFile(path), old);
 }
 
@@ -232,7 +240,8 @@ TEST_F(DocumentCommandsTest, AWriteThatRunsOutOfSpaceLeavesThePreviousFileWhole)
 
     EXPECT_EQ(result, SaveResult::WriteFailed);
     ASSERT_EQ(prompts.messages().size(), 2u);
-    EXPECT_EQ(prompts.messages()[1].text, "File too large");
+    EXPECT_EQ(prompts.messages()[1].text,
+              path + " could not be saved: File too large.\r\nThe file on disk is unchanged.");
     EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"radio.dat"}) << "no temporary file left";
     EXPECT_TRUE(commands.DocumentChanged());
