@@ -15,12 +15,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/MDIForm1.h"
 #include "channels/ui/ChannelForm.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ui/EditorWindowFrame.h"
 #include "core/ui/EditorWindowRegistry.h"
-#include "core/ui/MDIForm1.h"
 #include "core/ui/TreeViewForm.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
