@@ -1,7 +1,9 @@
 // The line settings, the COM map and the port's open errors.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "core/AppCore.h"
@@ -76,6 +78,7 @@ TEST_F(ComPortOverrides, ReadmePortsExampleMapsThePortTheProgramUses)
 {
     // The README's example, as a user would paste it into the settings file.
     const QString path = OpenSettings()->fileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
