@@ -172,13 +172,13 @@ TEST_F(TransferDialog, DeviceGoneMidReadClosesTheDialogAndFreesTheLink)
     core.image.fill(0xA5);
     const RadioImage before = core.image;
     sim.hangUpAtCommand = 12;
-    auto form = Open(0);
+    auto form = Open(TransferMode::Read);
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 5000));
     EXPECT_EQ(form->transfer()->outcome(), RadioTransfer::Outcome::PortLost);
     EXPECT_EQ(core.image, before);
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "DecodeAllChannels"), 0);
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Enable"), 1);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "EnableMainWindow"), 1);
     EXPECT_FALSE(form->link().port().isOpen());
     EXPECT_FALSE(form->link().sendTimerActive());
     EXPECT_FALSE(form->link().replyTimerActive());
