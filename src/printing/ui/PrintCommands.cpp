@@ -1,0 +1,14 @@
+#include "printing/ui/PrintCommands.h"
+
+#include "core/ui/MDIForm1.h"
+#include "printing/ui/frmPrintList.h"
+
+namespace zx {
+
+void AttachPrintCommands(MDIForm1& main)
+{
+    MDIForm1* window = &main;
+    main.setCommand(QStringLiteral("MnuFilePrint"), [window] { MnuFilePrint_Click(window); });
+}
+
+}  // namespace zx
