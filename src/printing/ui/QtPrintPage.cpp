@@ -51,6 +51,9 @@ QtPrintPage::~QtPrintPage()
 
 void QtPrintPage::CheckPrinter()
 {
+    // A PDF printer without a file is what Qt gives when it knows no printer.
+    if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
+        throw PrintFailure{PrintFailure::Kind::NoPrinter, QString()};
     if (printer_.outputFormat() == QPrinter::NativeFormat && !printer_.isValid()) {
         const QString name = printer_.printerName();
         throw PrintFailure{PrintFailure::Kind::NoPrinter,

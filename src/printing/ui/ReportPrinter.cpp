@@ -83,12 +83,33 @@ QDateTime PrintTime()
     return Clock()();
 }
 
-std::optional<PrintFailure> PrintProgrammingReportOn(QPrinter& printer, const ReportInput& input)
+std::optional<PrintFailure> RunPrintout(const Printout& printout, const QString& pdfFile, bool chinese)
 {
-    QtPrintPage page(printer, input.chinese);
+    QPrinter& kept = ReportPrinter();
+    const QString file = pdfFile.isEmpty() ? kept.outputFileName() : pdfFile;
+    // A file gets a printer of its own with the kept page settings: Qt's PDF
+    // engine stays "active" after it failed to open a file, and the kept
+    // printer must stay usable for the rest of the run.
+    std::unique_ptr<QPrinter> filePrinter;
+    QPrinter* target = &kept;
+    if (!file.isEmpty()) {
+        filePrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        filePrinter->setOutputFormat(QPrinter::PdfFormat);
+        filePrinter->setOutputFileName(file);
+        filePrinter->setPageLayout(kept.pageLayout());
+        filePrinter->setColorMode(kept.colorMode());
+        filePrinter->setFullPage(kept.fullPage());
+        target = filePrinter.get();
+    }
+
+    QtPrintPage page(*target, chinese);
     RecordingPage layout(page);
-    if (std::optional<PrintFailure> failure = PrintProgrammingReport(layout, input))
+    try {
+        printout(layout);
+    } catch (const PrintFailure& failure) {
+        layout.AbortDoc();
         return failure;
+    }
     try {
         layout.Replay(page);
     } catch (const PrintFailure& failure) {
@@ -96,6 +117,16 @@ std::optional<PrintFailure> PrintProgrammingReportOn(QPrinter& printer, const Re
         return failure;
     }
     return std::nullopt;
+}
+
+std::optional<PrintFailure> PrintProgrammingReportTo(const QString& pdfFile, const ReportInput& input)
+{
+    return RunPrintout(
+        [&input](PrintPage& page) {
+            if (std::optional<PrintFailure> failure = PrintProgrammingReport(page, input))
+                throw *failure;
+        },
+        pdfFile, input.chinese);
 }
 
 }  // namespace zx

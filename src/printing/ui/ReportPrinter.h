@@ -9,6 +9,7 @@
 #include <QDateTime>
 
 #include "printing/PrintFailure.h"
+#include "printing/PrintPage.h"
 #include "printing/ProgrammingReport.h"
 
 class QPrinter;
@@ -34,8 +35,18 @@ using PrintClock = std::function<QDateTime()>;
 PrintClock SetPrintClock(PrintClock clock);
 QDateTime PrintTime();
 
-// Lays the whole report out first and sends it to the printer only when it
-// is complete, so a report that fails prints nothing.
-std::optional<PrintFailure> PrintProgrammingReportOn(QPrinter& printer, const ReportInput& input);
+// A printout: everything it prints goes through the page; a failure is
+// thrown as PrintFailure.
+using Printout = std::function<void(PrintPage& page)>;
+
+// Runs a printout on the kept printer, or into the PDF file `pdfFile` when it
+// is not empty, or into the PDF file chosen in Print setup. The printout is
+// laid out whole first and sent to the printer only when it is complete, so
+// a printout that fails prints nothing. `chinese` picks the language of the
+// print system's failures.
+std::optional<PrintFailure> RunPrintout(const Printout& printout, const QString& pdfFile, bool chinese);
+
+// The programming report as a printout.
+std::optional<PrintFailure> PrintProgrammingReportTo(const QString& pdfFile, const ReportInput& input);
 
 }  // namespace zx

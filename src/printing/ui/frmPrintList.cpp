@@ -167,9 +167,10 @@ void frmPrintList::cmdOK_Click()
     for (int i = 0; i < kReportSections; ++i)
         input.sections[static_cast<std::size_t>(i)] = chkPrintItem_[static_cast<std::size_t>(i)]->isChecked();
 
-    QPrinter& printer = ReportPrinter();
-    bool toChosenFile = false;
-    if (printer.outputFormat() == QPrinter::NativeFormat && !PrinterQueuesInstalled()) {
+    // With no printer queue at all, and no PDF file chosen in Print setup,
+    // the report goes to a PDF file the user names now.
+    QString pdfFile;
+    if (ReportPrinter().outputFileName().isEmpty() && !PrinterQueuesInstalled()) {
         FileRequest request;
         request.kind = FileRequest::Kind::Save;
         request.title = LoadLangString(kCaptionId);
@@ -178,16 +179,12 @@ void frmPrintList::cmdOK_Click()
         request.filter = QStringLiteral("PDF (*.pdf)");
         request.confirmOverwrite = true;
         request.parent = this;
-        const QString path = AskFileName(request);
-        if (path.isEmpty())
+        pdfFile = AskFileName(request);
+        if (pdfFile.isEmpty())
             return;
-        printer.setOutputFileName(path);
-        toChosenFile = true;
     }
 
-    const std::optional<PrintFailure> failure = PrintProgrammingReportOn(printer, input);
-    if (toChosenFile)
-        printer.setOutputFileName(QString());  // the next report asks again
+    const std::optional<PrintFailure> failure = PrintProgrammingReportTo(pdfFile, input);
     if (failure)
         Ask({FailureText(*failure, input.chinese), LoadLangString(kCaptionId), MsgIcon::Exclamation, MsgButtons::Ok,
              MsgResult::Ok, this});
