@@ -21,7 +21,7 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "platform/SettingsStore.h"
 #include "printing/ui/ReportPrinter.h"
 #include "printing/ui/frmPrintList.h"

@@ -1,6 +1,6 @@
 #include "printing/ui/PrintCommands.h"
 
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "printing/ui/frmPrintList.h"
 
 namespace zx {
