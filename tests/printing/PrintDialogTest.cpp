@@ -21,6 +21,7 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
+#include "core/ui/HelpKeyFilter.h"
 #include "app/MDIForm1.h"
 #include "platform/SettingsStore.h"
 #include "printing/ui/ReportPrinter.h"
@@ -153,6 +154,8 @@ TEST_F(PrintDialog, OpensWithEightUntickedBoxesTheirCaptionsAndOkDisabled)
         EXPECT_EQ(dialog.cmdCancel()->text(), "&Cancel");
         EXPECT_FALSE(dialog.cmdHelp()->isVisible());
         EXPECT_EQ(dialog.property("helpContextId").toInt(), 2500);
+        EXPECT_EQ(HelpKeyFilter::PageForWidget(dialog.chkPrintItem(4)), "print");
+        EXPECT_EQ(HelpKeyFilter::PageForWidget(dialog.cmdSelectAll()), "print");
         EXPECT_FALSE(dialog.cmdOK()->isEnabled());
         dialog.cmdCancel()->click();
     });
