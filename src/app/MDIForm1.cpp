@@ -29,6 +29,7 @@
 #include "platform/Twips.h"
 #include "core/ui/MenuKeyPriority.h"
 #include "platform/ui/ScreenTwips.h"
+#include "printing/ui/PrintCommands.h"
 
 namespace zx {
 
@@ -60,6 +61,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     AttachTestChannelForm(*windows_);
     AttachCoreCommands(*this, *this, *windows_, documents_);
     AttachTransferCommands(*this, *this);
+    AttachPrintCommands(*this, *this);
     MDIForm_Load();
 }
 
