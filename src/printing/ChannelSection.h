@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "channels/ChannelRecord.h"
-#include "channels/ChannelRegisters.h"
+#include "core/ChannelRecord.h"
+#include "core/ChannelRegisters.h"
 #include "core/RadioImage.h"
 #include "printing/ReportContext.h"
 
