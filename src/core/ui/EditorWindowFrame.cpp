@@ -93,9 +93,17 @@ void EditorWindowFrame::Form_Resize()
 
 void EditorWindowFrame::Form_Unload() { FreeSlot(); }
 
+void EditorWindowFrame::Unload()
+{
+    programUnload_ = true;
+    close();
+}
+
 void EditorWindowFrame::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
+        if (!programUnload_ && !Core().life.AppExiting)
+            CommitUserClose();
         unloaded_ = true;
         Form_Unload();
         emit unloaded();

@@ -44,6 +44,10 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     // True once the window has been unloaded (it is deleted soon after).
     bool isUnloaded() const { return unloaded_; }
+    // An unload by the program (CloseEditorWindows after New, Open, a read or
+    // a model change): nothing is committed into the image, which may be a
+    // new one. The user's own close (close box) commits first, as Close does.
+    void Unload();
 
 signals:
     // The window has been unloaded; its slot and flag are free.
@@ -59,6 +63,10 @@ protected:
     virtual void Form_Resize();
     // Runs on every unload: Close button, close box, CloseEditorWindows, exit.
     virtual void Form_Unload();
+    // The user closed the window by its close box: commit the field being
+    // edited as the Close button would. Not run for an unload by the program
+    // or at the program's exit.
+    virtual void CommitUserClose() {}
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -73,6 +81,7 @@ private:
     QPushButton* cmdClose_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     bool unloaded_ = false;
+    bool programUnload_ = false;
 };
 
 }  // namespace zx

@@ -22,6 +22,7 @@
 #include "core/ui/AppIcons.h"
 #include "core/ui/CoreDialogCommands.h"
 #include "core/ui/TreeViewForm.h"
+#include "channels/ui/ChannelEditForm.h"
 #include "channels/ui/ChannelForm.h"
 #include "core/ui/HelpWindow.h"
 #include "link/ui/TransferCommands.h"
@@ -435,7 +436,12 @@ void MDIForm1::ShowChannelWindow()
 
 void MDIForm1::ConnectChannelList()
 {
-    windows_->RegisterWindow(0, [] { return new ChannelForm(); });
+    windows_->RegisterWindow(0, [this] {
+        auto* list = new ChannelForm();
+        list->setChannelEditor([this]() -> ChannelEditor* { return qobject_cast<ChannelEditForm*>(windows_->Load(8)); });
+        return list;
+    });
+    windows_->RegisterWindow(8, [this] { return new ChannelEditForm(*channelForm()); });
 
     DocumentHooks& documents = documents_.hooks();
     documents.prepareChannelWindow = [this] {
