@@ -438,7 +438,8 @@ void MDIForm1::ConnectChannelList()
 {
     windows_->RegisterWindow(0, [this] {
         auto* list = new ChannelForm();
-        list->setChannelEditor([this]() -> ChannelEditor* { return qobject_cast<ChannelEditForm*>(windows_->Load(8)); });
+        list->setChannelEditor(
+            [this]() -> ChannelEditor* { return qobject_cast<ChannelEditForm*>(windows_->Load(8)); });
         return list;
     });
     windows_->RegisterWindow(8, [this] { return new ChannelEditForm(*channelForm()); });
