@@ -304,6 +304,29 @@ TEST_F(ChannelEditFormTest, TheHandOffRewritesOnlyTheAutodialByte)
     EXPECT_EQ(core.channelRegisters.ChAutoDial, "1");
 }
 
+TEST_F(ChannelEditFormTest, AHiddenEditorReopenedOnItsChannelShowsTheRowAsItIsNow)
+{
+    UseModel(0x01);
+    Program(2, kToneRxTx);
+    OpenEditor(2);
+    QTest::mouseClick(editor->cmdOK(), Qt::LeftButton);
+    ASSERT_TRUE(editor->isHidden());
+    // Changed in the grid while the editor is closed: no mirroring.
+    QTableWidget* grid = List().ChannelGrid();
+    grid->setCurrentCell(2, 5);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(Cell(2, 5), "Low");
+    EXPECT_EQ(editor->ComTxPower()->currentText(), "High");
+
+    EXPECT_EQ(OpenEditor(2), editor);  // the same, still loaded
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->ComTxPower()->currentText(), "Low");
+    EXPECT_TRUE(core.windowSlots.slot(8).checked);
+}
+
 // --- Creating a channel ------------------------------------------------------------
 
 TEST_F(ChannelEditFormTest, RxIntoABlankChannelCreatesItWithTheDefaults)
