@@ -13,7 +13,7 @@
 #include <QToolButton>
 
 #include "ChannelTestSupport.h"
-#include "channels/ChannelRecord.h"
+#include "core/ChannelRecord.h"
 #include "channels/ui/ChannelEditForm.h"
 #include "channels/ui/ChannelForm.h"
 #include "common/ScriptedPrompts.h"

@@ -25,6 +25,7 @@
 #include "core/HelpTopicTable.h"
 #include "core/ImageLayout.h"
 #include "core/StringTable.h"
+#include "core/ui/EditorWindowRegistry.h"
 #include "platform/Prompt.h"
 #include "platform/ui/NoContextMenu.h"
 #include "platform/ui/ScreenTwips.h"
@@ -34,11 +35,6 @@ namespace zx {
 namespace {
 
 using words::Word;
-
-void PlaceTwips(QWidget* w, int left, int top, int width, int height)
-{
-    w->setGeometry(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height));
-}
 
 bool IsEnter(const QKeyEvent* event)
 {
@@ -615,24 +611,23 @@ void ChannelEditForm::cmdClose_Click()
     hide();
 }
 
-void ChannelEditForm::CommitUserClose()
-{
-    // The close box stores what was typed, as Close does.
-    LeaveFocusedField();
-    if (txtRxFreq_->text().isEmpty())
-        Core().channelRegisters.ClearColumns();
-    CommitChannelEdit();
-}
-
 void ChannelEditForm::Form_Unload()
 {
+    // The user's close box stores what was typed, as Close does; an unload
+    // by the program (CloseEditorWindows, the exit) stores nothing.
+    if (!unloadingByProgram()) {
+        LeaveFocusedField();
+        if (txtRxFreq_->text().isEmpty())
+            Core().channelRegisters.ClearColumns();
+        CommitChannelEdit();
+    }
     unloading_ = true;
     EditorWindowFrame::Form_Unload();
 }
 
 void ChannelEditForm::HideChannelEditor() { hide(); }
 
-void ChannelEditForm::UnloadChannelEditor() { Unload(); }
+void ChannelEditForm::UnloadChannelEditor() { UnloadByProgram(); }
 
 // ---------------------------------------------------------------------------
 // The channel load and the navigation
@@ -957,6 +952,19 @@ void ChannelEditForm::CommitChannelEdit()
         zx::CommitChannelEdit(core, n, txtRxFreq_->text().isEmpty(), ChkScanAdd_->isChecked());
     ShowChecked(ChkScanAdd_, tick);
     list_.WriteRow(n, core.channelRegisters.Columns());
+}
+
+void AttachChannelEditForm(EditorWindowRegistry& windows)
+{
+    windows.RegisterWindow(ChannelEditForm::Setup().slot, [&windows]() -> EditorWindowFrame* {
+        auto* list = qobject_cast<ChannelForm*>(windows.Load(0));
+        return list ? new ChannelEditForm(*list) : nullptr;
+    });
+}
+
+ChannelEditor* LoadChannelEditor(EditorWindowRegistry& windows)
+{
+    return qobject_cast<ChannelEditForm*>(windows.Load(ChannelEditForm::Setup().slot));
 }
 
 }  // namespace zx

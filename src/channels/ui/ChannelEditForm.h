@@ -31,6 +31,7 @@ class QToolButton;
 namespace zx {
 
 class ChannelForm;
+class EditorWindowRegistry;
 
 class ChannelEditForm : public EditorWindowFrame, public ChannelEditor {
     Q_OBJECT
@@ -91,7 +92,6 @@ public:
 protected:
     void cmdClose_Click() override;
     void Form_Unload() override;
-    void CommitUserClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -208,5 +208,11 @@ private:
     bool unloading_ = false;
     std::function<void(int)> scanPriorityField_;
 };
+
+// Registers the channel editor for slot 8: it edits the channels of the list
+// in slot 0.
+void AttachChannelEditForm(EditorWindowRegistry& windows);
+// The channel editor, loaded when it is not: what the channel list plugs in.
+ChannelEditor* LoadChannelEditor(EditorWindowRegistry& windows);
 
 }  // namespace zx

@@ -93,17 +93,17 @@ void EditorWindowFrame::Form_Resize()
 
 void EditorWindowFrame::Form_Unload() { FreeSlot(); }
 
-void EditorWindowFrame::Unload()
+void EditorWindowFrame::UnloadByProgram()
 {
     programUnload_ = true;
     close();
 }
 
+bool EditorWindowFrame::unloadingByProgram() const { return programUnload_ || Core().life.AppExiting; }
+
 void EditorWindowFrame::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
-        if (!programUnload_ && !Core().life.AppExiting)
-            CommitUserClose();
         unloaded_ = true;
         Form_Unload();
         emit unloaded();

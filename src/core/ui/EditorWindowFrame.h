@@ -44,10 +44,9 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     // True once the window has been unloaded (it is deleted soon after).
     bool isUnloaded() const { return unloaded_; }
-    // An unload by the program (CloseEditorWindows after New, Open, a read or
-    // a model change): nothing is committed into the image, which may be a
-    // new one. The user's own close (close box) commits first, as Close does.
-    void Unload();
+    // The program unloads the window (CloseEditorWindows): unlike the user's
+    // own close, it commits nothing that is being edited.
+    void UnloadByProgram();
 
 signals:
     // The window has been unloaded; its slot and flag are free.
@@ -63,10 +62,9 @@ protected:
     virtual void Form_Resize();
     // Runs on every unload: Close button, close box, CloseEditorWindows, exit.
     virtual void Form_Unload();
-    // The user closed the window by its close box: commit the field being
-    // edited as the Close button would. Not run for an unload by the program
-    // or at the program's exit.
-    virtual void CommitUserClose() {}
+    // True while the program, not the user, unloads the window: through
+    // UnloadByProgram or because the application is exiting.
+    bool unloadingByProgram() const;
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
