@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "channels/ui/ChannelEditForm.h"
 #include "channels/ui/ChannelForm.h"
 #include "channels/ui/TestChannelForm.h"
 #include "core/AppCore.h"
@@ -57,7 +58,12 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
 
     // Each subsystem attaches its own windows and commands.
     AttachMainWindowCommands();
-    windows_->RegisterWindow(0, [] { return new ChannelForm(); });
+    windows_->RegisterWindow(0, [this] {
+        auto* list = new ChannelForm();
+        list->setChannelEditor([this] { return LoadChannelEditor(*windows_); });
+        return list;
+    });
+    AttachChannelEditForm(*windows_);
     AttachTestChannelForm(*windows_);
     AttachCoreCommands(*this, *this, *windows_, documents_);
     AttachTransferCommands(*this, *this);

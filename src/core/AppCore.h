@@ -27,6 +27,7 @@ public:
     PreWriteChecks checks;
     LinkState link;
     AppLifeState life;
+    PriorityState priority;
     // The Window menu's slots and the editor windows' open flags.
     WindowSlotTable windowSlots;
 

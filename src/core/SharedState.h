@@ -28,6 +28,13 @@ struct PreWriteChecks {
     int PttCodeMissing = 0;  // empty PTT ID codes: 0 none, 1 Begin of TX, 2 End of TX, 3 both
 };
 
+// The scan priority mode and channel, kept by the scan window and the channel
+// editor's priority box.
+struct PriorityState {
+    bool PriorityFixed = false;  // the scan priority mode is Fixed
+    int PriorityChannelNo = 0;   // the priority channel, 0 = none
+};
+
 // TransferMode: what the transfer dialog does, and that a transfer has just
 // completed (the channel decoder then lays the grid out for the image read).
 enum class TransferMode { Read = 0, Write = 1, Completed = 55 };

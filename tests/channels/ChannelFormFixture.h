@@ -33,8 +33,8 @@ const char* const kRxOnly = "00 25 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8";
 // RX and TX 146.12500, decode and encode 67.0.
 const char* const kRxTx = "00 25 61 14 00 25 61 14 9E 02 9E 02 00 BF B0 F8";
 
-struct HookLog {
-    bool editorOpen = false;
+// A channel editor that records what the list asks of it.
+struct HookLog : ChannelEditor {
     std::vector<int> editorChannels;
     std::vector<std::pair<int, QString>> picks;
     std::vector<int> frequencyColumns;
@@ -44,6 +44,24 @@ struct HookLog {
     int editCalls = 0;
     int hideCalls = 0;
     int unloadCalls = 0;
+
+    void cmdChannelEdit_Click() override { ++editCalls; }
+    void SetEditorChannel(int n) override { editorChannels.push_back(n); }
+    void ShowChannelInEditor() override { ++showCalls; }
+    void ClearChannelEdit() override { ++clearCalls; }
+    void EnableChannelEdit() override { ++enableCalls; }
+    void MirrorFrequencyCommit(int column, const FrequencyCommit&, bool) override
+    {
+        frequencyColumns.push_back(column);
+    }
+    void MirrorListPick(int column, const QString& text) override { picks.emplace_back(column, text); }
+    void HideChannelEditor() override { ++hideCalls; }
+    // As the editor's unload does: its flag and slot are freed.
+    void UnloadChannelEditor() override
+    {
+        ++unloadCalls;
+        Core().windowSlots.FreeWindowSlot(ChannelEditFormOpen);
+    }
 };
 
 class ChannelFormTest : public ::testing::Test {
@@ -60,7 +78,11 @@ protected:
         area = new QMdiArea;
         main.setCentralWidget(area);
         registry = std::make_unique<EditorWindowRegistry>(area);
-        registry->RegisterWindow(0, [this]() -> EditorWindowFrame* { return new ChannelForm(Hooks()); });
+        registry->RegisterWindow(0, [this]() -> EditorWindowFrame* {
+            auto* list = new ChannelForm();
+            list->setChannelEditor([this] { return &log; });
+            return list;
+        });
         WindowSlotTable& table = core.windowSlots;
         table.setOpen(ChannelFormOpen, true);
         table.setSlotVisible(0, true);
@@ -73,23 +95,8 @@ protected:
         form->DecodeAllChannels();
     }
 
-    ChannelFormHooks Hooks()
-    {
-        ChannelFormHooks h;
-        h.channelEditFormOpen = [this] { return log.editorOpen; };
-        h.cmdChannelEdit_Click = [this] { ++log.editCalls; };
-        h.SetEditorChannel = [this](int n) { log.editorChannels.push_back(n); };
-        h.ShowChannelInEditor = [this] { ++log.showCalls; };
-        h.ClearChannelEdit = [this] { ++log.clearCalls; };
-        h.EnableChannelEdit = [this] { ++log.enableCalls; };
-        h.MirrorFrequencyCommit = [this](int column, const FrequencyCommit&, bool) {
-            log.frequencyColumns.push_back(column);
-        };
-        h.MirrorListPick = [this](int column, const QString& text) { log.picks.emplace_back(column, text); };
-        h.HideChannelEditor = [this] { ++log.hideCalls; };
-        h.UnloadChannelEditor = [this] { ++log.unloadCalls; };
-        return h;
-    }
+    // The editor counts as open while the slot table's flag says so.
+    void SetEditorOpen(bool open) { core.windowSlots.setOpen(ChannelEditFormOpen, open); }
 
     void Program(int channel, const char* hex)
     {

@@ -200,7 +200,7 @@ TEST_F(ChannelFormTest, WithoutAnOpenEditorNoEditorHookRuns)
 TEST_F(ChannelFormTest, AnOpenEditorFollowsTheGrid)
 {
     Program(2, kRxTx);
-    log.editorOpen = true;
+    SetEditorOpen(true);
     Focus(2, 5);
     EXPECT_EQ(log.editorChannels, std::vector<int>{2});
     GridKey(Qt::Key_Return);
@@ -306,8 +306,7 @@ TEST_F(ChannelFormTest, ResetChannelListHidesTheEditors)
 
 TEST_F(ChannelFormTest, CloseBoxOnlyHidesTheWindow)
 {
-    log.editorOpen = true;
-    core.windowSlots.setOpen(ChannelEditFormOpen, true);
+    SetEditorOpen(true);
     form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(registry->window(0), form);
@@ -326,7 +325,7 @@ TEST_F(ChannelFormTest, CloseBoxOnlyHidesTheWindow)
 
 TEST_F(ChannelFormTest, CloseButtonHidesAndUnloadsAnOpenEditor)
 {
-    log.editorOpen = true;
+    SetEditorOpen(true);
     form->cmdClose()->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(registry->window(0), form);

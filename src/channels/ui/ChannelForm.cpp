@@ -53,8 +53,7 @@ EditorWindowSetup ChannelForm::Setup()
     return setup;
 }
 
-ChannelForm::ChannelForm(ChannelFormHooks hooks, QWidget* parent)
-    : EditorWindowFrame(Setup(), parent), hooks_(std::move(hooks))
+ChannelForm::ChannelForm(QWidget* parent) : EditorWindowFrame(Setup(), parent)
 {
     setObjectName(QStringLiteral("ChannelForm"));
     AppCore& core = Core();
@@ -151,11 +150,11 @@ QComboBox* ChannelForm::comInputStep() const { return comInputStep_; }
 
 int ChannelForm::LastChannel() const { return grid_->rowCount() - 1; }
 
-bool ChannelForm::EditorOpen() const
+ChannelEditor* ChannelForm::OpenEditor() const
 {
-    if (hooks_.channelEditFormOpen)
-        return hooks_.channelEditFormOpen();
-    return Core().windowSlots.isOpen(ChannelEditFormOpen);
+    if (!loadEditor_ || !Core().windowSlots.isOpen(ChannelEditFormOpen))
+        return nullptr;
+    return loadEditor_();
 }
 
 // ---------------------------------------------------------------------------
@@ -333,28 +332,31 @@ void ChannelForm::SetControlCaptions()
 
 void ChannelForm::cmdChannelEdit_Click()
 {
-    if (hooks_.cmdChannelEdit_Click)
-        hooks_.cmdChannelEdit_Click();
+    if (!loadEditor_)
+        return;
+    if (ChannelEditor* editor = loadEditor_())
+        editor->cmdChannelEdit_Click();
 }
 
 void ChannelForm::cmdClose_Click()
 {
-    const bool editorOpen = EditorOpen();
+    ChannelEditor* editor = OpenEditor();
     hide();
     WindowSlotTable& table = Core().windowSlots;
     table.setOpen(ChannelFormOpen, false);
     if (table.slot(0).visible)
         table.setSlotVisible(0, false);
     table.HideWindowMenuIfNoEditor();
-    if (editorOpen && hooks_.UnloadChannelEditor)
-        hooks_.UnloadChannelEditor();
+    if (editor)
+        editor->UnloadChannelEditor();
 }
 
 void ChannelForm::HideForClosing()
 {
+    ChannelEditor* editor = OpenEditor();
     hide();
-    if (hooks_.HideChannelEditor)
-        hooks_.HideChannelEditor();
+    if (editor)
+        editor->HideChannelEditor();
     WindowSlotTable& table = Core().windowSlots;
     table.setOpen(ChannelFormOpen, false);
     table.setOpen(ChannelEditFormOpen, false);
@@ -395,8 +397,8 @@ void ChannelForm::ChannelGrid_EnterCell(int row, int column)
     gridColumn_ = column;
     core.CurrentChannel = row;
     SetChannelCaption(row);
-    if (EditorOpen() && hooks_.SetEditorChannel)
-        hooks_.SetEditorChannel(row);
+    if (ChannelEditor* editor = OpenEditor())
+        editor->SetEditorChannel(row);
     grid_->setProperty(kHelpContextIdProperty, kColumnHelpBase + column);
     UpdateFreeArea();
 }
@@ -526,14 +528,13 @@ void ChannelForm::LoadChannelRow(int row)
     const ChannelRecordBytes stored =
         IsValidChannelNumber(row) ? ReadChannelRecord(core.image, row) : EmptyChannelRecord();
     LoadRowIntoRegisters(core.channelRegisters, texts, stored);
-    if (!EditorOpen())
+    ChannelEditor* editor = OpenEditor();
+    if (!editor)
         return;
-    if (!core.channelRegisters.ChRxFreq.isEmpty()) {
-        if (hooks_.ShowChannelInEditor)
-            hooks_.ShowChannelInEditor();
-    } else if (hooks_.ClearChannelEdit) {
-        hooks_.ClearChannelEdit();
-    }
+    if (!core.channelRegisters.ChRxFreq.isEmpty())
+        editor->ShowChannelInEditor();
+    else
+        editor->ClearChannelEdit();
 }
 
 void ChannelForm::PlaceEditor(QWidget* editor, bool takeHeight)
@@ -556,8 +557,8 @@ void ChannelForm::BeginCellEdit()
     core.GridChannel = row;
     core.CurrentChannel = row;
     core.windowSlots.setSlotCaption(0, ChannelWindowCaption(row, core.LanguageChinese));
-    if (EditorOpen() && hooks_.SetEditorChannel)
-        hooks_.SetEditorChannel(core.CurrentChannel);
+    if (ChannelEditor* editor = OpenEditor())
+        editor->SetEditorChannel(core.CurrentChannel);
     gridColumn_ = column;
     cellTextBefore_ = CellText(row, column);
     LoadChannelRow(row);
@@ -650,22 +651,20 @@ void ChannelForm::txtInputBox_Validate()
     const FrequencyCommit commit = CommitGridFrequency(core, channel, column, txtInputBox_->text(), cellTextBefore_);
     if (commit.cleared) {
         WriteCurrentRow();
-        if (EditorOpen() && hooks_.ClearChannelEdit)
-            hooks_.ClearChannelEdit();
+        if (ChannelEditor* editor = OpenEditor())
+            editor->ClearChannelEdit();
         return;
     }
     if (commit.outOfRange)
         ShowRangeMessage();
     if (column == 1 && commit.inBand)
         cellTextBefore_ = commit.committed;
-    if (EditorOpen()) {
-        if (column == 1 && hooks_.EnableChannelEdit)
-            hooks_.EnableChannelEdit();
-        if (hooks_.MirrorFrequencyCommit) {
-            hooks_.MirrorFrequencyCommit(column, commit, optSignalHadText);
-            EncodeChannel(core, channel);
-            core.CopyChannelRecords();
-        }
+    if (ChannelEditor* editor = OpenEditor()) {
+        if (column == 1)
+            editor->EnableChannelEdit();
+        editor->MirrorFrequencyCommit(column, commit, optSignalHadText);
+        EncodeChannel(core, channel);
+        core.CopyChannelRecords();
     }
     WriteCurrentRow();
 }
@@ -696,8 +695,8 @@ void ChannelForm::comInputStep_Click()
     if (!PickGridListEntry(core, column, comInputStep_->currentText()))
         return;
     const ChannelRegisters& regs = core.channelRegisters;
-    if (EditorOpen() && hooks_.MirrorListPick)
-        hooks_.MirrorListPick(column, regs.Column(column));
+    if (ChannelEditor* editor = OpenEditor())
+        editor->MirrorListPick(column, regs.Column(column));
     CommitGridListPick(core, core.GridChannel);
     WriteCurrentRow();
 }

@@ -13,8 +13,8 @@
 #include <QStringList>
 
 #include "channels/ChannelGridLayout.h"
+#include "channels/ui/ChannelEditor.h"
 #include "core/ChannelRegisters.h"
-#include "channels/ui/ChannelFormHooks.h"
 #include "core/ui/EditorWindowFrame.h"
 
 class QLabel;
@@ -36,8 +36,12 @@ public:
     // Slot 0, 6500 x 12000 twips, help page "chinfo", help id 4100.
     static EditorWindowSetup Setup();
 
-    explicit ChannelForm(ChannelFormHooks hooks = {}, QWidget* parent = nullptr);
-    void setHooks(ChannelFormHooks hooks) { hooks_ = std::move(hooks); }
+    explicit ChannelForm(QWidget* parent = nullptr);
+    // The one place the channel editor plugs in: `loadEditor` returns the
+    // editor, loading it when it is not loaded. Without it the list works
+    // with no editor.
+    using EditorLoader = std::function<ChannelEditor*()>;
+    void setChannelEditor(EditorLoader loadEditor) { loadEditor_ = std::move(loadEditor); }
 
     // Sizes the grid for 8 or 16 channels (EightChannelModel as it stands),
     // writes the caller's header texts, the row labels and the column widths.
@@ -101,7 +105,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool EditorOpen() const;
+    // The editor while it is open (ChannelEditFormOpen), else nullptr.
+    ChannelEditor* OpenEditor() const;
     void HideForClosing();
 
     // The grid.
@@ -128,7 +133,7 @@ private:
     void WriteCurrentRow();
     void ShowRangeMessage();
 
-    ChannelFormHooks hooks_;
+    EditorLoader loadEditor_;
     ChannelGridTable* grid_ = nullptr;
     CellTextBox* txtInputBox_ = nullptr;
     CellListBox* comInputStep_ = nullptr;
