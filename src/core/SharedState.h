@@ -1,6 +1,9 @@
 #pragma once
 // The state the windows share besides the image, grouped by concern. One
 // instance of each lives in the AppCore.
+#include <array>
+#include <cstdint>
+
 #include <QByteArray>
 #include <QString>
 
@@ -28,11 +31,17 @@ struct PreWriteChecks {
     int PttCodeMissing = 0;  // empty PTT ID codes: 0 none, 1 Begin of TX, 2 End of TX, 3 both
 };
 
+// RadioInfo: the last radio-information reply, byte k (from 1) at index k - 1.
+inline constexpr int kRadioInfoSize = 34;
+using RadioInfoBytes = std::array<std::uint8_t, kRadioInfoSize>;
+
 // The serial exchange in progress, if any.
 struct LinkState {
     int ComPortNumber = 1;
     int TransferMode = 0;
     bool exchangeRunning = false;  // only one exchange at a time
+    // Written only by the radio-information exchange; zero until then.
+    RadioInfoBytes RadioInfo{};
 };
 
 // Flags of the main window's life cycle.

@@ -24,6 +24,7 @@
 #include "core/ui/TreeViewForm.h"
 #include "channels/ui/ChannelForm.h"
 #include "core/ui/HelpWindow.h"
+#include "link/ui/MainLinkController.h"
 #include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
 #include "platform/Twips.h"
@@ -484,6 +485,8 @@ void MDIForm1::ConnectRadioLink()
     hooks.ShowHelpTopic = [this](const QString& page) { ShowHelpTopic(this, page); };
     setCommand(QStringLiteral("MnuProgramRead"), [this] { MnuProgramRead_Click(transferHooks_, this); });
     setCommand(QStringLiteral("MnuProgramWrite"), [this] { MnuProgramWrite_Click(transferHooks_, this); });
+    mainLink_ = std::make_unique<MainLinkController>(this, panels_[0]);
+    AttachMainLinkCommands(*mainLink_, [this](const QString& name, Command command) { setCommand(name, std::move(command)); });
 }
 
 bool MDIForm1::MDIForm_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos)

@@ -24,6 +24,7 @@ class QToolBar;
 namespace zx {
 
 class ChannelForm;
+class MainLinkController;
 
 
 
@@ -64,6 +65,8 @@ public:
     DocumentCommands& documents() { return documents_; }
     TransferHooks& transferHooks() { return transferHooks_; }
     CoreWindowHooks& coreHooks() { return coreHooks_; }
+    // Radio information, the port dialog and the test-mode entry.
+    MainLinkController& mainLink() { return *mainLink_; }
 
     // The channel list window, loaded on first use; it lives for the run.
     ChannelForm* channelForm();
@@ -106,6 +109,7 @@ private:
     DocumentCommands documents_;
     TransferHooks transferHooks_;
     CoreWindowHooks coreHooks_;
+    std::unique_ptr<MainLinkController> mainLink_;
 };
 
 }  // namespace zx
