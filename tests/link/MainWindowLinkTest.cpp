@@ -17,7 +17,9 @@
 #include "common/ImageFixtures.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
-#include "core/ui/MDIForm1.h"
+#include "core/ui/HelpKeyFilter.h"
+#include "core/ui/HelpWindow.h"
+#include "app/MDIForm1.h"
 #include "link/ExchangeLock.h"
 #include "link/MainLinkMessages.h"
 #include "link/PortProbe.h"
@@ -124,6 +126,15 @@ TEST_F(MainWindowLink, RadioInformationShowsTheSerialNumberWithTheMainWindowDisa
     EXPECT_FALSE(ExchangeRunning());
     EXPECT_EQ(core_.image, before);
     EXPECT_TRUE(prompts_.messages().empty());
+
+    // F1 and the hidden Help button open its page.
+    HelpKeyFilter::Install();
+    QTest::keyClick(form.cmdClose, Qt::Key_F1);
+    EXPECT_EQ(HelpWindow::instance()->currentPage(), "radioinfo");
+    HelpWindow::instance()->ShowPage("general", false);
+    form.cmdHelp->click();
+    EXPECT_EQ(HelpWindow::instance()->currentPage(), "radioinfo");
+    HelpWindow::instance()->close();
 
     QTest::mouseClick(form.cmdClose, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !Info(); }, 2000));
@@ -486,6 +497,10 @@ TEST_F(PortDialog, OnlyTheSimulatorsPortIsEnabledAndItGetsTheProbeText)
         EXPECT_GT(Option(form, 16)->x(), Option(form, 11)->x());
         EXPECT_EQ(Option(form, 20)->y(), Option(form, 5)->y());
         EXPECT_EQ(sim_.radio.received, QByteArray::fromHex("415449310D"));
+        HelpKeyFilter::Install();
+        QTest::keyClick(Option(form, kComPort), Qt::Key_F1);
+        EXPECT_EQ(HelpWindow::instance()->currentPage(), "commport");
+        HelpWindow::instance()->close();
         QTest::mouseClick(form.cmdOK, Qt::LeftButton);
     });
     EXPECT_EQ(sim_.radio.received, QByteArray::fromHex("415449310D"));
