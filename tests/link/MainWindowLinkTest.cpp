@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -213,6 +214,41 @@ TEST_F(MainWindowLink, SilenceAfterTheWakeUpAsksAndRetryWakesTheRadioAgain)
     EXPECT_EQ(box.defaultButton, MsgResult::Retry);
     EXPECT_EQ(box.icon, MsgIcon::Critical);
     EXPECT_EQ(sim_.radio.received, "PROGRAM" + kInfoBytes);
+    EXPECT_EQ(Info()->LabSN->text(), "ABC1234 X 56789012");
+}
+
+TEST_F(MainWindowLink, ALateReplyUnderTheBoxBringsNoSecondBox)
+{
+    // The answer to "NRK" comes only after the time-out, while the box is
+    // up: it must neither move the exchange nor bring a second box.
+    bool lateSent = false;
+    sim_.radio.replyFilter = [&](const RadioModel::Command& c, const QByteArray& normal) {
+        if (c.kind != RadioModel::Command::InfoRequest || c.occurrence != 1)
+            return normal;
+        sim_.Inject(normal, 300);
+        QTimer::singleShot(300, &sim_, [&] { lateSent = true; });
+        return QByteArray();
+    };
+    int boxes = 0;
+    bool boxUp = false;
+    qsizetype sentWhileUp = -1;
+    const MessageHandler previous = SetMessageHandler([&](const MessageRequest& r) {
+        EXPECT_FALSE(boxUp) << "a second box while the first is up";
+        const QScopedValueRollback up(boxUp, true);
+        ++boxes;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return lateSent; }, 5000));
+        QTest::qWait(150);  // the late bytes reach the port while the box is up
+        sentWhileUp = sim_.radio.received.size();
+        return r.buttons == MsgButtons::RetryCancel ? MsgResult::Retry : r.defaultButton;
+    });
+    main_->action("MnuToolRadioInformation")->trigger();
+    const bool shown = QTest::qWaitFor([this] { return InfoShown(); }, 8000);
+    SetMessageHandler(previous);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(boxes, 1);
+    // Nothing went out under the box; the retry began with the wake-up.
+    ASSERT_EQ(sentWhileUp, QByteArray("PROGRAM\x02\x06NRK").size());
+    EXPECT_EQ(sim_.radio.received, QByteArray("PROGRAM\x02\x06NRK") + kInfoBytes);
     EXPECT_EQ(Info()->LabSN->text(), "ABC1234 X 56789012");
 }
 
