@@ -35,10 +35,14 @@ struct PreWriteChecks {
 inline constexpr int kRadioInfoSize = 34;
 using RadioInfoBytes = std::array<std::uint8_t, kRadioInfoSize>;
 
+// TransferMode: what the transfer dialog does, and that a transfer has just
+// completed (the channel decoder then lays the grid out for the image read).
+enum class TransferMode { Read = 0, Write = 1, Completed = 55 };
+
 // The serial exchange in progress, if any.
 struct LinkState {
     int ComPortNumber = 1;
-    int TransferMode = 0;
+    zx::TransferMode TransferMode = zx::TransferMode::Read;
     bool exchangeRunning = false;  // only one exchange at a time
     // Written only by the radio-information exchange; zero until then.
     RadioInfoBytes RadioInfo{};

@@ -93,6 +93,14 @@ void EditorWindowFrame::Form_Resize()
 
 void EditorWindowFrame::Form_Unload() { FreeSlot(); }
 
+void EditorWindowFrame::UnloadByProgram()
+{
+    programUnload_ = true;
+    close();
+}
+
+bool EditorWindowFrame::unloadingByProgram() const { return programUnload_ || Core().life.AppExiting; }
+
 void EditorWindowFrame::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {

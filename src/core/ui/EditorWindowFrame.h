@@ -44,6 +44,9 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     // True once the window has been unloaded (it is deleted soon after).
     bool isUnloaded() const { return unloaded_; }
+    // The program unloads the window (CloseEditorWindows): unlike the user's
+    // own close, it commits nothing that is being edited.
+    void UnloadByProgram();
 
 signals:
     // The window has been unloaded; its slot and flag are free.
@@ -59,6 +62,9 @@ protected:
     virtual void Form_Resize();
     // Runs on every unload: Close button, close box, CloseEditorWindows, exit.
     virtual void Form_Unload();
+    // True while the program, not the user, unloads the window: through
+    // UnloadByProgram or because the application is exiting.
+    bool unloadingByProgram() const;
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -73,6 +79,7 @@ private:
     QPushButton* cmdClose_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     bool unloaded_ = false;
+    bool programUnload_ = false;
 };
 
 }  // namespace zx

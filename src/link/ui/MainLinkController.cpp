@@ -6,6 +6,8 @@
 #include <QWindow>
 
 #include "core/AppCore.h"
+#include "core/MenuCommands.h"
+#include "core/Workspace.h"
 #include "link/ExchangeLock.h"
 #include "link/LinkMessages.h"
 #include "link/MainLinkMessages.h"
@@ -14,8 +16,8 @@
 
 namespace zx {
 
-MainLinkController::MainLinkController(QWidget* mainWindow, QLabel* portPanel)
-    : main_(mainWindow), portPanel_(portPanel), exchange_(link_, *this, Core().link.RadioInfo)
+MainLinkController::MainLinkController(Workspace& workspace, QLabel* portPanel)
+    : workspace_(workspace), portPanel_(portPanel), exchange_(link_, *this, Core().link.RadioInfo)
 {
     link_.onBytes = [this](const QByteArray& reply) { exchange_.OnBytes(reply); };
     link_.onSendTimer = [this] { exchange_.OnSendTimer(); };
@@ -81,7 +83,7 @@ void MainLinkController::MnuSetupCommunicationPort_Click()
 
 void MainLinkController::ShowPortDialog()
 {
-    ComForm form(probe_, Core().link.ComPortNumber, main_);
+    ComForm form(probe_, Core().link.ComPortNumber, workspace_.DialogOwner());
     portForm_ = &form;
     const bool accepted = form.exec() == QDialog::Accepted;
     portForm_ = nullptr;
@@ -110,8 +112,7 @@ void MainLinkController::AskReplyTimeout()
 
 void MainLinkController::SetMainWindowEnabled(bool enabled)
 {
-    if (main_)
-        main_->setEnabled(enabled);
+    workspace_.EnableMainWindow(enabled);
 }
 
 void MainLinkController::ShowRadioInformation()
@@ -127,9 +128,10 @@ void MainLinkController::ShowRadioInformation()
     });
     // Kept in front of the main window without being its child, which would
     // be disabled with it.
-    if (main_ && main_->window()->windowHandle()) {
+    QWidget* main = workspace_.DialogOwner();
+    if (main && main->window()->windowHandle()) {
         info_->winId();
-        info_->windowHandle()->setTransientParent(main_->window()->windowHandle());
+        info_->windowHandle()->setTransientParent(main->window()->windowHandle());
     }
     info_->show();
     info_->raise();
@@ -155,11 +157,11 @@ void MainLinkController::ExchangeEnded(MainLinkOutcome outcome)
     holdsLock_ = false;
 }
 
-void AttachMainLinkCommands(MainLinkController& controller, const CommandSetter& setCommand)
+void AttachMainLinkCommands(MenuCommands& menu, MainLinkController& controller)
 {
     MainLinkController* c = &controller;
-    setCommand(QStringLiteral("MnuToolRadioInformation"), [c] { c->MnuToolRadioInformation_Click(); });
-    setCommand(QStringLiteral("MnuSetupCommunicationPort"), [c] { c->MnuSetupCommunicationPort_Click(); });
+    menu.setCommand(QStringLiteral("MnuToolRadioInformation"), [c] { c->MnuToolRadioInformation_Click(); });
+    menu.setCommand(QStringLiteral("MnuSetupCommunicationPort"), [c] { c->MnuSetupCommunicationPort_Click(); });
 }
 
 }  // namespace zx

@@ -9,8 +9,6 @@
 // One exchange at a time: each command does nothing while any exchange (a
 // read, a write, the probe, this one) runs, and holds the exchange lock
 // while its own runs.
-#include <functional>
-
 #include <QObject>
 #include <QPointer>
 
@@ -19,19 +17,20 @@
 #include "link/PortProbe.h"
 
 class QLabel;
-class QWidget;
 
 namespace zx {
 
 class ComForm;
 class DJJInfoForm;
+class MenuCommands;
+class Workspace;
 
 class MainLinkController : public QObject, private MainLinkWindow {
     Q_OBJECT
 public:
-    // `mainWindow` is disabled while the radio information (or the test
-    // window) is up; `portPanel` shows the chosen port ("COM3").
-    MainLinkController(QWidget* mainWindow, QLabel* portPanel);
+    // The workspace's main window is disabled while the radio information
+    // (or the test window) is up; `portPanel` shows the chosen port ("COM3").
+    MainLinkController(Workspace& workspace, QLabel* portPanel);
     ~MainLinkController() override;
 
     // Tools > Radio Information.
@@ -65,7 +64,7 @@ private:
     void ShowPortLost(const QString& portName) override;
     void ExchangeEnded(MainLinkOutcome outcome) override;
 
-    QWidget* main_;
+    Workspace& workspace_;
     QLabel* portPanel_;
     PortLink link_;
     MainLinkExchange exchange_;
@@ -75,9 +74,8 @@ private:
     bool holdsLock_ = false;
 };
 
-// Attaches "MnuToolRadioInformation" and "MnuSetupCommunicationPort" through
-// the main window's command table.
-using CommandSetter = std::function<void(const QString& actionName, std::function<void()> command)>;
-void AttachMainLinkCommands(MainLinkController& controller, const CommandSetter& setCommand);
+// "MnuToolRadioInformation" and "MnuSetupCommunicationPort". Program > Test
+// Mode is attached by the test-mode subsystem with its steps.
+void AttachMainLinkCommands(MenuCommands& menu, MainLinkController& controller);
 
 }  // namespace zx
