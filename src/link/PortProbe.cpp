@@ -29,8 +29,8 @@ void PortProbe::Start()
         if (!comm->open())
             continue;
         comm->output(kProbeText);
-        if (!comm->isOpen())
-            continue;  // the write failed and the port has gone
+        if (!comm->isOpen() || comm->isLost())
+            continue;  // the write failed: the device is no use
         usable_[static_cast<std::size_t>(port - kFirstComPort)] = true;
         held_.push_back(std::move(comm));
     }
@@ -41,7 +41,7 @@ void PortProbe::Finish()
 {
     for (const auto& comm : held_) {
         const int index = comm->commPort() - kFirstComPort;
-        if (!comm->flushOutput())
+        if (comm->isLost() || !comm->flushOutput())
             usable_[static_cast<std::size_t>(index)] = false;
         comm->close();
     }

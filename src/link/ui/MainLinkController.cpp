@@ -22,6 +22,7 @@ MainLinkController::MainLinkController(Workspace& workspace, QLabel* portPanel)
     link_.onBytes = [this](const QByteArray& reply) { exchange_.OnBytes(reply); };
     link_.onSendTimer = [this] { exchange_.OnSendTimer(); };
     link_.onReplyTimeout = [this] { exchange_.OnReplyTimeout(); };
+    link_.onPortLost = [this](const QString& portName) { exchange_.OnPortLost(portName); };
     connect(&probe_, &PortProbe::finished, this, &MainLinkController::ShowPortDialog);
 }
 
