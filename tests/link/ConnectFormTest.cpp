@@ -172,7 +172,7 @@ TEST_F(TransferDialog, DeviceGoneMidReadClosesTheDialogAndFreesTheLink)
     core.image.fill(0xA5);
     const RadioImage before = core.image;
     sim.hangUpAtCommand = 12;
-    auto form = Open(0);
+    auto form = Open(TransferMode::Read);
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 5000));
     EXPECT_EQ(form->transfer()->outcome(), RadioTransfer::Outcome::PortLost);
