@@ -178,7 +178,7 @@ TEST_F(TransferDialog, DeviceGoneMidReadClosesTheDialogAndFreesTheLink)
     EXPECT_EQ(form->transfer()->outcome(), RadioTransfer::Outcome::PortLost);
     EXPECT_EQ(core.image, before);
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "DecodeAllChannels"), 0);
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Enable"), 1);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "EnableMainWindow"), 1);
     EXPECT_FALSE(form->link().port().isOpen());
     EXPECT_FALSE(form->link().sendTimerActive());
     EXPECT_FALSE(form->link().replyTimerActive());
