@@ -30,6 +30,7 @@
 #include "platform/Twips.h"
 #include "core/ui/MenuKeyPriority.h"
 #include "platform/ui/ScreenTwips.h"
+#include "printing/ui/PrintCommands.h"
 
 namespace zx {
 
@@ -61,6 +62,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     AttachTestChannelForm(*windows_);
     AttachCoreCommands(*this, *this, *windows_, documents_);
     AttachTransferCommands(*this, *this);
+    AttachPrintCommands(*this, *this);
     mainLink_ = std::make_unique<MainLinkController>(*this, panels_[0]);
     AttachMainLinkCommands(*this, *mainLink_);
     MDIForm_Load();
