@@ -25,6 +25,7 @@
 #include "core/ui/AppIcons.h"
 #include "core/ui/CoreCommands.h"
 #include "core/ui/HelpWindow.h"
+#include "link/ui/MainLinkController.h"
 #include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
 #include "platform/Twips.h"
@@ -68,6 +69,8 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     AttachCoreCommands(*this, *this, *windows_, documents_);
     AttachTransferCommands(*this, *this);
     AttachPrintCommands(*this, *this);
+    mainLink_ = std::make_unique<MainLinkController>(*this, panels_[0]);
+    AttachMainLinkCommands(*this, *mainLink_);
     MDIForm_Load();
 }
 

@@ -27,6 +27,7 @@ class QToolBar;
 namespace zx {
 
 class ChannelForm;
+class MainLinkController;
 
 class MDIForm1 : public QMainWindow, public Workspace, public MenuCommands {
     Q_OBJECT
@@ -61,6 +62,8 @@ public:
 
     EditorWindowRegistry& windows() { return *windows_; }
     DocumentCommands& documents() { return documents_; }
+    // Radio information, the port dialog and the test-mode entry.
+    MainLinkController& mainLink() { return *mainLink_; }
 
     // The channel list window, loaded on first use; it lives for the run.
     ChannelForm* channelForm();
@@ -109,6 +112,7 @@ private:
     QStringList unknownCommands_;
     std::unique_ptr<EditorWindowRegistry> windows_;
     DocumentCommands documents_{*this};
+    std::unique_ptr<MainLinkController> mainLink_;
 };
 
 }  // namespace zx

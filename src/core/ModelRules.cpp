@@ -109,22 +109,30 @@ BandLimits InitAllFrameData(RadioImage& image)
     return limits;
 }
 
-std::optional<QString> BandCaptionText(std::uint8_t bandCode)
+std::optional<QString> BandText(std::uint8_t bandCode)
 {
     switch (bandCode) {
-    case 0x01: return QStringLiteral(" VHF: 136-174 MHz] [ ");
-    case 0x02: return QStringLiteral(" VHF: 136-150 MHz] [ ");
-    case 0x03: return QStringLiteral(" VHF: 150-174 MHz] [ ");
-    case 0x04: return QStringLiteral(" VHF: 245-265 MHz] [ ");
-    case 0x73: return QStringLiteral(" UHF: 350-390 MHz] [ ");
-    case 0x53: return QStringLiteral(" UHF: 350-370 MHz] [ ");
-    case 0x63: return QStringLiteral(" UHF: 370-390 MHz] [ ");
-    case 0x21: return QStringLiteral(" UHF: 400-480 MHz] [ ");
-    case 0x43: return QStringLiteral(" UHF: 400-440 MHz] [ ");
-    case 0x33: return QStringLiteral(" UHF: 440-480 MHz] [ ");
-    case 0x83: return QStringLiteral(" UHF: 460-520 MHz] [ ");
+    case 0x01: return QStringLiteral("VHF: 136-174 MHz");
+    case 0x02: return QStringLiteral("VHF: 136-150 MHz");
+    case 0x03: return QStringLiteral("VHF: 150-174 MHz");
+    case 0x04: return QStringLiteral("VHF: 245-265 MHz");
+    case 0x73: return QStringLiteral("UHF: 350-390 MHz");
+    case 0x53: return QStringLiteral("UHF: 350-370 MHz");
+    case 0x63: return QStringLiteral("UHF: 370-390 MHz");
+    case 0x21: return QStringLiteral("UHF: 400-480 MHz");
+    case 0x43: return QStringLiteral("UHF: 400-440 MHz");
+    case 0x33: return QStringLiteral("UHF: 440-480 MHz");
+    case 0x83: return QStringLiteral("UHF: 460-520 MHz");
     default: return std::nullopt;
     }
+}
+
+std::optional<QString> BandCaptionText(std::uint8_t bandCode)
+{
+    const std::optional<QString> band = BandText(bandCode);
+    if (!band)
+        return std::nullopt;
+    return QLatin1Char(' ') + *band + QStringLiteral("] [ ");
 }
 
 }  // namespace zx

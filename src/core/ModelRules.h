@@ -37,6 +37,9 @@ std::array<TestFrequencyPair, 6> DefaultTestFrequencies(const BandLimits& limits
 // and variant and returns the band limits to take over.
 BandLimits InitAllFrameData(RadioImage& image);
 
+// The band of a code as the title and the radio information show it,
+// e.g. "UHF: 400-480 MHz"; nothing for a code without one.
+std::optional<QString> BandText(std::uint8_t bandCode);
 // The band text of the main window's title, e.g. " UHF: 400-480 MHz] [ ";
 // nothing for a code without one.
 std::optional<QString> BandCaptionText(std::uint8_t bandCode);

@@ -1,6 +1,9 @@
 #pragma once
 // The state the windows share besides the image, grouped by concern. One
 // instance of each lives in the AppCore.
+#include <array>
+#include <cstdint>
+
 #include <QByteArray>
 #include <QString>
 
@@ -35,6 +38,10 @@ struct PriorityState {
     int PriorityChannelNo = 0;   // the priority channel, 0 = none
 };
 
+// RadioInfo: the last radio-information reply, byte k (from 1) at index k - 1.
+inline constexpr int kRadioInfoSize = 34;
+using RadioInfoBytes = std::array<std::uint8_t, kRadioInfoSize>;
+
 // TransferMode: what the transfer dialog does, and that a transfer has just
 // completed (the channel decoder then lays the grid out for the image read).
 enum class TransferMode { Read = 0, Write = 1, Completed = 55 };
@@ -44,6 +51,8 @@ struct LinkState {
     int ComPortNumber = 1;
     zx::TransferMode TransferMode = zx::TransferMode::Read;
     bool exchangeRunning = false;  // only one exchange at a time
+    // Written only by the radio-information exchange; zero until then.
+    RadioInfoBytes RadioInfo{};
 };
 
 // Flags of the main window's life cycle.

@@ -199,6 +199,15 @@ void CommPort::close()
         port_.close();
 }
 
+bool CommPort::flushOutput()
+{
+    if (!port_.isOpen())
+        return false;
+    while (port_.bytesToWrite() > 0 && port_.flush()) {
+    }
+    return port_.bytesToWrite() == 0 && port_.error() == QSerialPort::NoError;
+}
+
 bool CommPort::isOpen() const
 {
     return port_.isOpen();

@@ -48,6 +48,9 @@ public:
     QByteArray input(int maxBytes);
     // Empties both the input and the output buffer.
     void clearBuffers();
+    // Hands every byte still waiting in the output buffer to the device
+    // (before a close, which would drop them); false when that fails.
+    bool flushOutput();
 
     // The receive event comes when at least this many bytes are waiting;
     // 0 turns it off.
