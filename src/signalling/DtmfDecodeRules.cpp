@@ -123,16 +123,6 @@ SpinState AutoResetLoad(std::uint8_t byte)
     return {AutoResetDisplay(value), std::min(value, kAutoResetMaximum)};
 }
 
-SpinState AutoResetStep(int value, bool up)
-{
-    int next = up ? value + 1 : value - 1;
-    if (next > kAutoResetMaximum)
-        next = 0;
-    if (next < 0)
-        next = kAutoResetMaximum;
-    return {AutoResetDisplay(next), next};
-}
-
 SpinState AutoResetCommit(const QString& text)
 {
     const int n = LeadingNumber(text);

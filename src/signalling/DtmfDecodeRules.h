@@ -50,9 +50,6 @@ bool DtmfSideToneTicked(std::uint8_t byte);
 inline constexpr int kAutoResetMaximum = 15;
 QString AutoResetDisplay(int value);
 SpinState AutoResetLoad(std::uint8_t byte);
-// One step from the up-down's value (a number typed but not committed does
-// not count), wrapping at both ends.
-SpinState AutoResetStep(int value, bool up);
 // The commit: 15 or more stores 15 shown "15"; 0 shows "Off"; 1-14 keep
 // the typed text. The value is what 0x117 gets.
 SpinState AutoResetCommit(const QString& text);

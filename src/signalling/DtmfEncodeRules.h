@@ -3,10 +3,8 @@
 // how the arrow keys and the spin buttons step, and what a commit stores.
 // Pure rules over texts, up-down values and bytes; the window applies them.
 //
-// A key step starts from the shown text and the up-down's value; a button
-// step runs after the up-down has moved its own value (stopping at its
-// bounds) and gets that moved value. The text decides the wrap at the ends.
-// No step ever leaves the up-down's range.
+// Steps are the spin field's own (the text decides the wrap at the ends,
+// the up-down's value the step); DtmfSpinFields describes the fields to it.
 #include <cstdint>
 #include <optional>
 
@@ -46,12 +44,5 @@ SpinState EncodeLoad(DtmfEncodeField field, std::uint8_t byte);
 // The commit map of a typed text; nothing when the number lies outside a
 // list field's map (then nothing changes at all).
 std::optional<int> EncodeCommitCode(DtmfEncodeField field, const QString& text);
-
-// Up or Down arrow on the field.
-SpinState EncodeKeyStep(DtmfEncodeField field, const SpinState& state, bool up);
-
-// A spin button: `text` is the text before the press, `movedValue` the
-// up-down's value after it moved.
-SpinState EncodeButtonStep(DtmfEncodeField field, const QString& text, int movedValue, bool up);
 
 }  // namespace zx

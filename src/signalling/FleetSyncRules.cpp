@@ -12,18 +12,11 @@ namespace zx {
 namespace {
 
 constexpr std::array<FleetSyncNumberSpec, 4> kSpecs{{
-    {0, 250, 3},
-    {0, 4000, 4},
+    {1, 250, 3},  // a step never shows 99: the lowest shown fleet is 100
+    {1, 4000, 4},
     {0, 6000, 4},
     {0, 300, 3},
 }};
-
-// A field that only an empty text stands for has steps from 1: value 0 of
-// the own fleet or ID only comes from a load and means nothing to step from.
-int StepFloor(FleetSyncNumber field)
-{
-    return field == FleetSyncNumber::OwnFleet || field == FleetSyncNumber::OwnId ? 1 : 0;
-}
 
 }  // namespace
 
@@ -75,39 +68,16 @@ SpinState NumberLoad(FleetSyncNumber field, const RadioImage& image)
     return {};
 }
 
-SpinState NumberStep(FleetSyncNumber field, const SpinState& state, bool up)
+void EmptyOwnPair(RadioImage& image)
 {
-    const FleetSyncNumberSpec& spec = NumberSpec(field);
-    const int floor = std::max(spec.minimum, StepFloor(field));
-    const QString top = NumberDisplay(field, spec.maximum);
-    const QString bottom = NumberDisplay(field, floor);
-    int next = 0;
-    if (up)
-        next = state.text == top ? floor : state.value + 1;
-    else
-        next = state.text == bottom ? spec.maximum : state.value - 1;
-    next = std::clamp(next, floor, spec.maximum);
-    return {NumberDisplay(field, next), next};
+    image.set(layout::OwnFleet, FleetCode::kEmpty);
+    image.setLeWord(layout::OwnId, 0);
 }
 
-OwnPairChange CommitOwn(FleetSyncNumber field, const QString& text, const SpinState& other, RadioImage& image,
-                        bool& ownFleetIdError)
+int OwnCode(FleetSyncNumber field, const QString& text)
 {
-    if (text.isEmpty()) {
-        image.set(layout::OwnFleet, FleetCode::kEmpty);
-        image.setLeWord(layout::OwnId, 0);
-        return {{QString(), 0}, {QString(), 0}};
-    }
-    ownFleetIdError = false;
     const int n = LeadingNumber(text);
-    if (field == FleetSyncNumber::OwnFleet) {
-        const std::uint8_t code = FleetCode::Encode(n);
-        image.set(layout::OwnFleet, code);
-        return {{NumberDisplay(field, code), code}, other};
-    }
-    const std::uint16_t code = UnitIdCode::Encode(n);
-    image.setLeWord(layout::OwnId, code);
-    return {other, {NumberDisplay(field, code), code}};
+    return field == FleetSyncNumber::OwnFleet ? FleetCode::Encode(n) : UnitIdCode::Encode(n);
 }
 
 OwnPairChange FillOwnPair(FleetSyncNumber steppedField, RadioImage& image)

@@ -28,27 +28,22 @@ QString NumberDisplay(FleetSyncNumber field, int value);
 
 SpinState NumberLoad(FleetSyncNumber field, const RadioImage& image);
 
-// A step of a field that is not empty, from the up-down's value (typed text
-// not yet committed is replaced); the shown text decides the wrap; the value
-// never leaves the range.
-SpinState NumberStep(FleetSyncNumber field, const SpinState& state, bool up);
-
-// The outcome of a commit or a step that touches the own pair.
+// The outcome of a step of an empty own fleet or own ID.
 struct OwnPairChange {
     SpinState fleet;
     SpinState id;
 };
 
-// Commit of the own fleet or own ID box with its text. A non-empty text is
-// clamped, written and clears OwnFleetIdError; an empty one empties both
-// halves (FF at 0x170, 00 00 at 0x171) and leaves the flag alone. `other`
-// is the other box as it stands; it changes only when the pair is emptied.
-OwnPairChange CommitOwn(FleetSyncNumber field, const QString& text, const SpinState& other, RadioImage& image,
-                        bool& ownFleetIdError);
+// Commit of an empty own fleet or own ID: both halves empty, FF at 0x170 and
+// 00 00 at 0x171 (OwnFleetIdError stays as it is).
+void EmptyOwnPair(RadioImage& image);
 
 // A step of an empty own fleet or own ID: both halves become 100 and 1000,
 // and the other half's bytes are written at once.
 OwnPairChange FillOwnPair(FleetSyncNumber steppedField, RadioImage& image);
+
+// The number a non-empty own fleet or own ID commit stores (clamped).
+int OwnCode(FleetSyncNumber field, const QString& text);
 
 // The delay and timer commits: the state shown after it; the value is what
 // the LeWord gets.

@@ -8,6 +8,7 @@
 #include "signalling/DtmfCharacters.h"
 #include "signalling/DtmfDecodeRules.h"
 #include "signalling/DtmfEncodeRules.h"
+#include "signalling/DtmfSpinFields.h"
 #include "signalling/SpacePaddedText.h"
 
 namespace zx {
@@ -53,48 +54,77 @@ TEST(DtmfEncodeRules, CommitMapsTypedTextToCodeAndShownText)
     }
 }
 
+// The steps as the spin field takes them from the fields' descriptions.
+SpinState Key(F field, const char* text, int value, bool up)
+{
+    const SpinStep s = SpinKeyStep(DtmfEncodeSpinField(field, {}), QString::fromLatin1(text), value, up);
+    return {s.text, s.value};
+}
+
+SpinState Button(F field, const char* text, int movedValue, bool up)
+{
+    const SpinStep s = SpinButtonStep(DtmfEncodeSpinField(field, {}), QString::fromLatin1(text), movedValue, up);
+    return {s.text, s.value};
+}
+
 TEST(DtmfEncodeRules, KeyStepsWrapByTheTextAndStepFromTheValue)
 {
     AppCore core;
-    // Speed walks the list and wraps.
-    SpinState s = EncodeLoad(F::Speed, 0);
+    SpinState s{"6", 0};
     QStringList walk;
     for (int i = 0; i < 4; ++i) {
-        s = EncodeKeyStep(F::Speed, s, true);
+        s = Key(F::Speed, s.text.toLatin1().constData(), s.value, true);
         walk << s.text;
     }
     EXPECT_EQ(walk, QStringList({"8", "10", "15", "6"}));
-    EXPECT_EQ(EncodeKeyStep(F::Speed, {"6", 0}, false), (SpinState{"15", 3}));
-    // A text that is no entry stays, and so does the value.
-    EXPECT_EQ(EncodeKeyStep(F::Speed, {"9", 0}, true), (SpinState{"9", 0}));
+    EXPECT_EQ(Key(F::Speed, "6", 0, false), (SpinState{"15", 3}));
+    EXPECT_EQ(Key(F::FirstDigitTime, "1000", 3, true), (SpinState{"0", 0}));
+    EXPECT_EQ(Key(F::StarHashTone, "0", 0, false), (SpinState{"1000", 3}));
 
-    EXPECT_EQ(EncodeKeyStep(F::FirstDigitDelay, {"1000", 100}, true), (SpinState{"100", 10}));
-    EXPECT_EQ(EncodeKeyStep(F::FirstDigitDelay, {"100", 10}, false), (SpinState{"1000", 100}));
-    EXPECT_EQ(EncodeKeyStep(F::FirstDigitDelay, {"150", 15}, true), (SpinState{"200", 20}));
-    EXPECT_EQ(EncodeKeyStep(F::FirstDigitDelay, {"200", 20}, false), (SpinState{"150", 15}));
+    EXPECT_EQ(Key(F::FirstDigitDelay, "1000", 100, true), (SpinState{"100", 10}));
+    EXPECT_EQ(Key(F::FirstDigitDelay, "100", 10, false), (SpinState{"1000", 100}));
+    EXPECT_EQ(Key(F::FirstDigitDelay, "150", 15, true), (SpinState{"200", 20}));
+    EXPECT_EQ(Key(F::FirstDigitDelay, "200", 20, false), (SpinState{"150", 15}));
     // Typed over at the bound: the step stays inside the up-down's range.
-    EXPECT_EQ(EncodeKeyStep(F::FirstDigitDelay, {"500", 100}, true), (SpinState{"1000", 100}));
-    EXPECT_EQ(EncodeKeyStep(F::FirstDigitDelay, {"500", 10}, false), (SpinState{"100", 10}));
+    EXPECT_EQ(Key(F::FirstDigitDelay, "500", 100, true), (SpinState{"1000", 100}));
+    EXPECT_EQ(Key(F::FirstDigitDelay, "500", 10, false), (SpinState{"100", 10}));
 
-    EXPECT_EQ(EncodeKeyStep(F::DCodeAssign, {"16s", 16}, true), (SpinState{"D Code", 0}));
-    EXPECT_EQ(EncodeKeyStep(F::DCodeAssign, {"D Code", 0}, false), (SpinState{"16s", 16}));
-    EXPECT_EQ(EncodeKeyStep(F::DCodeAssign, {"D Code", 0}, true), (SpinState{"1s", 1}));
-    EXPECT_EQ(EncodeKeyStep(F::DCodeAssign, {"7", 0}, false), (SpinState{"D Code", 0}));
-    EXPECT_EQ(EncodeKeyStep(F::DCodeAssign, {"3", 16}, true), (SpinState{"16s", 16}));
+    EXPECT_EQ(Key(F::DCodeAssign, "16s", 16, true), (SpinState{"D Code", 0}));
+    EXPECT_EQ(Key(F::DCodeAssign, "D Code", 0, false), (SpinState{"16s", 16}));
+    EXPECT_EQ(Key(F::DCodeAssign, "D Code", 0, true), (SpinState{"1s", 1}));
+    EXPECT_EQ(Key(F::DCodeAssign, "7", 0, false), (SpinState{"D Code", 0}));
+    EXPECT_EQ(Key(F::DCodeAssign, "3", 16, true), (SpinState{"16s", 16}));
 }
 
 TEST(DtmfEncodeRules, ButtonStepsGiveTheKeyStepsTexts)
 {
     AppCore core;
     // The up-down has moved (or stopped at its bound) before the field runs.
-    EXPECT_EQ(EncodeButtonStep(F::Speed, "15", 3, true), (SpinState{"6", 0}));
-    EXPECT_EQ(EncodeButtonStep(F::Speed, "6", 0, false), (SpinState{"15", 3}));
-    EXPECT_EQ(EncodeButtonStep(F::Speed, "8", 2, true), (SpinState{"10", 2}));
-    EXPECT_EQ(EncodeButtonStep(F::FirstDigitDelay, "1000", 100, true), (SpinState{"100", 10}));
-    EXPECT_EQ(EncodeButtonStep(F::FirstDigitDelay, "100", 10, false), (SpinState{"1000", 100}));
-    EXPECT_EQ(EncodeButtonStep(F::FirstDigitDelay, "150", 20, true), (SpinState{"200", 20}));
-    EXPECT_EQ(EncodeButtonStep(F::DCodeAssign, "16s", 16, true), (SpinState{"D Code", 0}));
-    EXPECT_EQ(EncodeButtonStep(F::DCodeAssign, "D Code", 0, false), (SpinState{"16s", 16}));
+    EXPECT_EQ(Button(F::Speed, "15", 3, true), (SpinState{"6", 0}));
+    EXPECT_EQ(Button(F::Speed, "6", 0, false), (SpinState{"15", 3}));
+    EXPECT_EQ(Button(F::Speed, "8", 2, true), (SpinState{"10", 2}));
+    EXPECT_EQ(Button(F::FirstDigitDelay, "1000", 100, true), (SpinState{"100", 10}));
+    EXPECT_EQ(Button(F::FirstDigitDelay, "100", 10, false), (SpinState{"1000", 100}));
+    EXPECT_EQ(Button(F::FirstDigitDelay, "150", 20, true), (SpinState{"200", 20}));
+    EXPECT_EQ(Button(F::DCodeAssign, "16s", 16, true), (SpinState{"D Code", 0}));
+    EXPECT_EQ(Button(F::DCodeAssign, "D Code", 0, false), (SpinState{"16s", 16}));
+}
+
+TEST(DtmfEncodeRules, ACommitOutsideAListMapStoresNothing)
+{
+    AppCore core;
+    RadioImage image = test::DefaultFor(0x01, 0xF8);
+    image.set(layout::DtmfSpeed, 0xFF);
+    const SpinFieldParams p = DtmfEncodeSpinField(F::Speed, [] { return 2; });
+    const SpinCommit none = p.commit("100");
+    EXPECT_EQ(none.text, "100");
+    EXPECT_EQ(none.value, 2);
+    p.store(image, none);
+    EXPECT_EQ(image.at(layout::DtmfSpeed), 0xFF);
+    const SpinCommit eight = p.commit("9");
+    p.store(image, eight);
+    EXPECT_EQ(eight.text, "8");
+    EXPECT_EQ(image.at(layout::DtmfSpeed), 0x01);
 }
 
 TEST(DtmfEncodeRules, LoadShowsDefaultsForFfAndEmptyTextOutsideTheValues)
@@ -182,9 +212,11 @@ TEST(DtmfDecodeRules, AutoResetTimerLoadsStepsAndCommits)
     EXPECT_EQ(AutoResetLoad(0xFF), (SpinState{"10", 10}));
     EXPECT_EQ(AutoResetLoad(0), (SpinState{"Off", 0}));
     EXPECT_EQ(AutoResetLoad(40), (SpinState{"40", 15}));
-    EXPECT_EQ(AutoResetStep(15, true), (SpinState{"Off", 0}));
-    EXPECT_EQ(AutoResetStep(0, false), (SpinState{"15", 15}));
-    EXPECT_EQ(AutoResetStep(4, true), (SpinState{"5", 5}));
+    const SpinFieldParams p = AutoResetTimerSpinField();
+    EXPECT_EQ(SpinKeyStep(p, "15", 15, true).text, "Off");
+    EXPECT_EQ(SpinKeyStep(p, "Off", 0, false).text, "15");
+    EXPECT_EQ(SpinKeyStep(p, "4", 4, true).text, "5");
+    EXPECT_EQ(SpinButtonStep(p, "15", 15, true).value, 0);
     EXPECT_EQ(AutoResetCommit("20"), (SpinState{"15", 15}));
     EXPECT_EQ(AutoResetCommit("00"), (SpinState{"Off", 0}));
     EXPECT_EQ(AutoResetCommit(""), (SpinState{"Off", 0}));

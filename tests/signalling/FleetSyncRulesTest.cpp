@@ -7,6 +7,7 @@
 #include "core/ImageLayout.h"
 #include "signalling/FleetListRules.h"
 #include "signalling/FleetSyncRules.h"
+#include "signalling/FleetSyncSpinFields.h"
 
 namespace zx {
 namespace {
@@ -47,7 +48,7 @@ TEST_F(FleetSyncRules, StoredValuesOutOfRangeLoad)
     EXPECT_EQ(NumberLoad(N::OwnId, image).text, QString::number(0xFE00 + 999));
     EXPECT_EQ(NumberLoad(N::OwnId, image).value, 4000);
     image.write(0x170, QByteArray::fromHex("00"));
-    EXPECT_EQ(NumberLoad(N::OwnFleet, image), (SpinState{"99", 0}));
+    EXPECT_EQ(NumberLoad(N::OwnFleet, image).text, "99");
 }
 
 TEST_F(FleetSyncRules, OwnCommitsClampWriteAndClearTheFlag)
@@ -66,9 +67,10 @@ TEST_F(FleetSyncRules, OwnCommitsClampWriteAndClearTheFlag)
     };
     for (const Case& c : cases) {
         error = true;
-        const OwnPairChange change = CommitOwn(c.field, QString::fromLatin1(c.typed), {"", 0}, image, error);
-        const SpinState& mine = c.field == N::OwnFleet ? change.fleet : change.id;
-        EXPECT_EQ(mine.text, QString::fromLatin1(c.shown)) << c.typed;
+        const SpinFieldParams p = FleetSyncSpinField(c.field, {}, &error);
+        const SpinCommit committed = p.commit(QString::fromLatin1(c.typed));
+        p.store(image, committed);
+        EXPECT_EQ(committed.text, QString::fromLatin1(c.shown)) << c.typed;
         const QByteArray expected = QByteArray::fromHex(c.bytes);
         EXPECT_EQ(Bytes(c.address, static_cast<int>(expected.size())), expected) << c.typed;
         EXPECT_FALSE(error);
@@ -79,11 +81,33 @@ TEST_F(FleetSyncRules, AnEmptyCommitEmptiesThePairAndKeepsTheFlag)
 {
     image.write(0x170, QByteArray::fromHex("33 05 00"));
     error = true;
-    const OwnPairChange change = CommitOwn(N::OwnId, "", {"150", 0x33}, image, error);
+    int emptied = 0;
+    const SpinFieldParams p = FleetSyncSpinField(N::OwnId, [&] { ++emptied; }, &error);
+    p.store(image, p.commit(""));
     EXPECT_EQ(Bytes(0x170, 3), QByteArray::fromHex("FF 00 00"));
-    EXPECT_EQ(change.fleet, (SpinState{"", 0}));
-    EXPECT_EQ(change.id, (SpinState{"", 0}));
+    EXPECT_EQ(emptied, 1);
     EXPECT_TRUE(error);
+}
+
+TEST_F(FleetSyncRules, StepsWrapAtTheShownEnds)
+{
+    auto key = [](N field, const char* text, int value, bool up) {
+        const SpinStep s = SpinKeyStep(FleetSyncSpinField(field), QString::fromLatin1(text), value, up);
+        return SpinState{s.text, s.value};
+    };
+    EXPECT_EQ(key(N::OwnFleet, "349", 250, true), (SpinState{"100", 1}));
+    EXPECT_EQ(key(N::OwnFleet, "100", 1, false), (SpinState{"349", 250}));
+    EXPECT_EQ(key(N::OwnId, "1000", 1, false), (SpinState{"4999", 4000}));
+    EXPECT_EQ(key(N::OwnId, "4999", 4000, true), (SpinState{"1000", 1}));
+    EXPECT_EQ(key(N::MessageModeTimer, "Off", 0, false), (SpinState{"300", 300}));
+    EXPECT_EQ(key(N::MessageModeTimer, "300", 300, true), (SpinState{"Off", 0}));
+    EXPECT_EQ(key(N::MessageModeTimer, "Off", 0, true), (SpinState{"1", 1}));
+    EXPECT_EQ(key(N::MessageModeTimer, "1", 1, false), (SpinState{"Off", 0}));
+    EXPECT_EQ(key(N::DataTxDelay, "6000", 6000, true), (SpinState{"0", 0}));
+    EXPECT_EQ(key(N::DataTxDelay, "0", 0, false), (SpinState{"6000", 6000}));
+    // Typed over at a bound: the step never leaves the range.
+    EXPECT_EQ(key(N::DataTxDelay, "12", 6000, true), (SpinState{"6000", 6000}));
+    EXPECT_EQ(key(N::OwnFleet, "150", 1, false), (SpinState{"100", 1}));
 }
 
 TEST_F(FleetSyncRules, SteppingAnEmptyHalfFillsThePair)
@@ -98,26 +122,10 @@ TEST_F(FleetSyncRules, SteppingAnEmptyHalfFillsThePair)
     EXPECT_EQ(other.toByteArray(0x170, 3), QByteArray::fromHex("01 00 00"));
 }
 
-TEST_F(FleetSyncRules, StepsWrapAtTheShownEnds)
-{
-    EXPECT_EQ(NumberStep(N::OwnFleet, {"349", 250}, true), (SpinState{"100", 1}));
-    EXPECT_EQ(NumberStep(N::OwnFleet, {"100", 1}, false), (SpinState{"349", 250}));
-    EXPECT_EQ(NumberStep(N::OwnId, {"1000", 1}, false), (SpinState{"4999", 4000}));
-    EXPECT_EQ(NumberStep(N::OwnId, {"4999", 4000}, true), (SpinState{"1000", 1}));
-    EXPECT_EQ(NumberStep(N::MessageModeTimer, {"Off", 0}, false), (SpinState{"300", 300}));
-    EXPECT_EQ(NumberStep(N::MessageModeTimer, {"300", 300}, true), (SpinState{"Off", 0}));
-    EXPECT_EQ(NumberStep(N::MessageModeTimer, {"Off", 0}, true), (SpinState{"1", 1}));
-    EXPECT_EQ(NumberStep(N::MessageModeTimer, {"1", 1}, false), (SpinState{"Off", 0}));
-    EXPECT_EQ(NumberStep(N::DataTxDelay, {"6000", 6000}, true), (SpinState{"0", 0}));
-    EXPECT_EQ(NumberStep(N::DataTxDelay, {"0", 0}, false), (SpinState{"6000", 6000}));
-    // Typed over at a bound: the step never leaves the range.
-    EXPECT_EQ(NumberStep(N::DataTxDelay, {"12", 6000}, true), (SpinState{"6000", 6000}));
-    EXPECT_EQ(NumberStep(N::OwnFleet, {"150", 1}, false), (SpinState{"100", 1}));
-}
-
 TEST_F(FleetSyncRules, DelayAndTimerCommits)
 {
     EXPECT_EQ(CommitTimer("000"), (SpinState{"Off", 0}));
+    EXPECT_EQ(CommitTimer(""), (SpinState{"Off", 0}));
     EXPECT_EQ(CommitTimer("07"), (SpinState{"07", 7}));
     EXPECT_EQ(CommitTimer("999"), (SpinState{"300", 300}));
     EXPECT_EQ(CommitDelay(""), (SpinState{"0", 0}));

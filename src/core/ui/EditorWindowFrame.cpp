@@ -93,9 +93,19 @@ void EditorWindowFrame::Form_Resize()
 
 void EditorWindowFrame::Form_Unload() { FreeSlot(); }
 
+void EditorWindowFrame::UnloadByProgram()
+{
+    unloadingByProgram_ = true;
+    close();
+}
+
 void EditorWindowFrame::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
+        if (!unloadingByProgram_)
+            CommitFieldBeingEdited();
+        // From here on a field losing its focus (the window hiding) commits
+        // nothing.
         unloaded_ = true;
         Form_Unload();
         emit unloaded();

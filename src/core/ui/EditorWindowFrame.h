@@ -44,6 +44,10 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     // True once the window has been unloaded (it is deleted soon after).
     bool isUnloaded() const { return unloaded_; }
+    // An unload by the program (CloseEditorWindows after New, Open, a read or
+    // a model change): nothing the user is typing is committed, since the
+    // image under the window may already be another one.
+    void UnloadByProgram();
 
 signals:
     // The window has been unloaded; its slot and flag are free.
@@ -59,6 +63,9 @@ protected:
     virtual void Form_Resize();
     // Runs on every unload: Close button, close box, CloseEditorWindows, exit.
     virtual void Form_Unload();
+    // The user's own close (Close or the close box) first commits the field
+    // being edited, as leaving it would; an unload by the program does not.
+    virtual void CommitFieldBeingEdited() {}
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -73,6 +80,7 @@ private:
     QPushButton* cmdClose_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     bool unloaded_ = false;
+    bool unloadingByProgram_ = false;
 };
 
 }  // namespace zx
