@@ -15,7 +15,7 @@
 #include "core/AppCore.h"
 #include "core/ui/EditorWindowFrame.h"
 #include "core/ui/EditorWindowRegistry.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "platform/SettingsStore.h"
 
 namespace zx::test {
