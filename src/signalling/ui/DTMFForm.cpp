@@ -27,6 +27,7 @@
 #include "signalling/SpacePaddedText.h"
 #include "signalling/ui/CellEditorBox.h"
 #include "settings/ui/EnterAsTab.h"
+#include "settings/ui/FieldColours.h"
 #include "settings/ui/SpinField.h"
 #include "settings/ui/UpDownControl.h"
 #include "signalling/DtmfSpinFields.h"
@@ -358,8 +359,9 @@ void DTMFForm::CommitIdCode(bool quiet)
 
 void DTMFForm::SetStunTypeEnabled(bool enabled)
 {
+    // A disabled list takes the menu colour, an enabled one the window's.
     lblStunType_->setEnabled(enabled);
-    cboStunType_->setEnabled(enabled);
+    SetFieldUsable(cboStunType_, enabled);
 }
 
 void DTMFForm::CommitStunCode(bool quiet)
