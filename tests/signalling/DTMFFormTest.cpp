@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 #include "SignallingWindowFixture.h"
 #include "core/ImageLayout.h"
@@ -489,6 +490,17 @@ TEST_F(DTMFFormTest, TheTreeViewNodeAndTheWindowMenuReachTheWindow)
 {
     form->cmdClose()->click();
     EXPECT_FALSE(main->windowSlotAction(4)->isVisible());
+    main->action("MnuViewTreeView")->trigger();
+    auto* tree = qobject_cast<TreeViewForm*>(main->windows().treeView());
+    ASSERT_NE(tree, nullptr);
+    tree->treView()->setCurrentItem(tree->treView()->topLevelItem(0)->child(4));
+    tree->treView()->setFocus();
+    QTest::keyClick(tree->treView(), Qt::Key_Return);
+    form = qobject_cast<DTMFForm*>(main->windows().window(4));
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(core.windowSlots.isOpen(DTMFFormOpen));
+    form->cmdClose()->click();
     main->action("MnuEditDTMF")->trigger();
     EXPECT_TRUE(main->windowSlotAction(4)->isVisible());
     EXPECT_EQ(main->windowSlotAction(4)->text(), " DTMF");

@@ -83,6 +83,10 @@ TEST_F(FleetsyncFormTest, DefaultImageShowsTheDefaultsAndLoadingWritesNothing)
         EXPECT_EQ(Cell(n, 2), "");
     }
     EXPECT_EQ(core.image, before);
+    EXPECT_TRUE(main->windowSlotAction(5)->isVisible());
+    EXPECT_TRUE(main->windowSlotAction(5)->isChecked());
+    EXPECT_EQ(main->windowSlotAction(5)->text(), " FleetSync");
+    EXPECT_EQ(form->property("helpPage").toString(), "fleetsync");
 }
 
 TEST_F(FleetsyncFormTest, OwnCommitsClampAndWrite)

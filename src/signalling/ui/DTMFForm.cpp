@@ -454,8 +454,6 @@ void DTMFForm::OpenAutodialEditor(const QString& typed)
 
 void DTMFForm::txtAutodial_Change()
 {
-    if (txtAutodial_->isHidden() && !msgAutodial_->isAncestorOf(txtAutodial_))
-        return;
     msgAutodial_->SetCellText(autodialRow_, 1, txtAutodial_->text());
     CommitAutodial(txtAutodial_->text());
 }

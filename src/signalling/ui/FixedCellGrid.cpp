@@ -23,6 +23,9 @@ FixedCellGrid::FixedCellGrid(int rows, const QStringList& titles, QWidget* paren
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Rows as high as a line of text, so all of them show on the tab.
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columnCount(); ++c) {
             auto* item = new QTableWidgetItem;
