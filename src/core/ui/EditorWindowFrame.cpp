@@ -95,14 +95,16 @@ void EditorWindowFrame::Form_Unload() { FreeSlot(); }
 
 void EditorWindowFrame::UnloadByProgram()
 {
-    unloadingByProgram_ = true;
+    programUnload_ = true;
     close();
 }
+
+bool EditorWindowFrame::unloadingByProgram() const { return programUnload_ || Core().life.AppExiting; }
 
 void EditorWindowFrame::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
-        if (!unloadingByProgram_)
+        if (!unloadingByProgram())
             CommitFieldBeingEdited();
         // From here on a field losing its focus (the window hiding) commits
         // nothing.

@@ -44,9 +44,8 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     // True once the window has been unloaded (it is deleted soon after).
     bool isUnloaded() const { return unloaded_; }
-    // An unload by the program (CloseEditorWindows after New, Open, a read or
-    // a model change): nothing the user is typing is committed, since the
-    // image under the window may already be another one.
+    // The program unloads the window (CloseEditorWindows): unlike the user's
+    // own close, it commits nothing that is being edited.
     void UnloadByProgram();
 
 signals:
@@ -63,6 +62,9 @@ protected:
     virtual void Form_Resize();
     // Runs on every unload: Close button, close box, CloseEditorWindows, exit.
     virtual void Form_Unload();
+    // True while the program, not the user, unloads the window: through
+    // UnloadByProgram or because the application is exiting.
+    bool unloadingByProgram() const;
     // The user's own close (Close or the close box) first commits the field
     // being edited, as leaving it would; an unload by the program does not.
     virtual void CommitFieldBeingEdited() {}
@@ -80,7 +82,7 @@ private:
     QPushButton* cmdClose_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     bool unloaded_ = false;
-    bool unloadingByProgram_ = false;
+    bool programUnload_ = false;
 };
 
 }  // namespace zx
