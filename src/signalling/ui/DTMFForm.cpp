@@ -43,11 +43,6 @@ constexpr int kAutodialRows = 9;
 constexpr int kLastAutodialRow = 8;
 constexpr int kAutodialGridTwips = 2910;
 
-void PlaceTwips(QWidget* w, int left, int top, int width, int height)
-{
-    w->setGeometry(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height));
-}
-
 void SetHelpId(QWidget* w, int id) { w->setProperty(kHelpContextIdProperty, id); }
 
 // A share of the grid's design width in twips, a half going to the even one.

@@ -41,11 +41,6 @@ constexpr int kFleetListGridTwips = 3105;
 // starts below the tab strip.
 constexpr int kTabStripTwips = 330;
 
-void PlaceTwips(QWidget* w, int left, int top, int width, int height)
-{
-    w->setGeometry(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height));
-}
-
 void PlaceOnPage(QWidget* w, int left, int top, int width, int height)
 {
     PlaceTwips(w, left, top - kTabStripTwips, width, height);
