@@ -27,6 +27,7 @@
 #include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
 #include "platform/Twips.h"
+#include "core/ui/MenuKeyPriority.h"
 #include "platform/ui/ScreenTwips.h"
 #include "signalling/ui/SignallingWindows.h"
 
@@ -49,6 +50,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     setProperty("helpContextId", 0);
 
     BuildMenus();
+    new MenuKeyPriority(this);
     BuildToolbar();
     BuildStatusBar();
     BuildWindowMenu();

@@ -2,7 +2,12 @@
 
 #include <cerrno>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,6 +27,28 @@ namespace {
 const QString kProgramTitle = QStringLiteral("ZX-4100");
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+// A folder that exists but takes no new file: the save writes its new file
+// beside the target before it replaces the target.
+bool FolderRefusesNewFiles(const QString& path)
+{
+    const QString folder = FolderOf(path);
+    return QFileInfo(folder).isDir() && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0;
+}
+
+QString SaveFailureText(const QString& path, const QString& reason, bool existed, bool folderRefuses)
+{
+    QString text = LangText("无法保存 %1：%2。", "%1 could not be saved: %2.")
+                       .arg(QDir::toNativeSeparators(path), reason);
+    if (folderRefuses)
+        text += LangText("\r\n无法在文件夹 %1 中创建新文件；保存时先在原文件旁写入新文件，再替换原文件。",
+                         "\r\nNo new file can be created in the folder %1; saving writes a new file beside "
+                         "the old one before it replaces it.")
+                    .arg(QDir::toNativeSeparators(FolderOf(path)));
+    text += existed ? LangText("\r\n磁盘上的文件未改变。", "\r\nThe file on disk is unchanged.")
+                    : LangText("\r\n没有写入任何文件。", "\r\nNo file was written.");
+    return text;
+}
 
 }  // namespace
 
@@ -92,17 +119,30 @@ bool DocumentCommands::OpenDocument()
     // The whole file is read and validated before anything is replaced; a
     // file that cannot be read is reported, so the user never believes it
     // was opened.
-    if (QFileInfo(path).isDir()) {
-        ShowOpenError(qt_error_string(EISDIR));
+    // Opened without blocking: a FIFO or a device would otherwise hold the
+    // program in open() until a writer or a carrier came. Only a regular
+    // file of the right size is read at all.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        ShowOpenError(qt_error_string(errno));
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowOpenError(file.errorString());
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const bool directory = S_ISDIR(info.st_mode);
+        ::close(fd);
+        ShowOpenError(directory ? qt_error_string(EISDIR) : LangText("不是普通文件", "Not a regular file"));
         return false;
     }
-    if (file.size() != kDataFileSize) {
+    if (info.st_size != kDataFileSize) {
+        ::close(fd);
         ShowOpenError(LangText("文件类型不正确。", "Incorrect File Type."));
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ShowOpenError(file.errorString());
         return false;
     }
     const QByteArray bytes = file.read(kDataFileSize + 1);
@@ -205,8 +245,11 @@ bool DocumentCommands::WriteDataFile()
     // survives any failure whole.
     // Unbuffered, so a short write (a full disk) shows in write()'s count
     // instead of vanishing in a later flush.
-    QSaveFile file(Core().document.DataFilePath);
+    const QString path = Core().document.DataFilePath;
+    const bool existed = QFileInfo::exists(path);
+    QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    const bool created = ok;
     if (ok) {
         const QByteArray bytes = BuildDataFile(Core().image);
         qint64 done = 0;
@@ -224,7 +267,7 @@ bool DocumentCommands::WriteDataFile()
         const QString reason = file.errorString();
         file.cancelWriting();
         MessageRequest box;
-        box.text = reason;
+        box.text = SaveFailureText(path, reason, existed, !created && FolderRefusesNewFiles(path));
         box.title = kProgramTitle;
         box.icon = MsgIcon::Exclamation;
         box.buttons = MsgButtons::Ok;

@@ -45,4 +45,22 @@ void ShowPortOpenError(const QString& reason)
     ShowErrorBox(reason);
 }
 
+QString PortLostText(const QString& portName, bool read)
+{
+    if (read)
+        return LangText("%1 已断开连接，读取已停止。没有再向电台发送任何数据，也没有保存任何数据：程序中的数据未改变。",
+                        "%1 was disconnected: the read was stopped. Nothing more was sent to the radio and "
+                        "nothing was stored; the data in the program is unchanged.")
+            .arg(portName);
+    return LangText("%1 已断开连接，写入已停止。没有再向电台发送任何数据；电台可能只写入了部分数据，请重新连接后再写入。",
+                    "%1 was disconnected: the write was stopped. Nothing more was sent to the radio; it may "
+                    "hold part of the new data, so write again once it is connected.")
+        .arg(portName);
+}
+
+void ShowPortLost(const QString& portName, bool read)
+{
+    ShowErrorBox(PortLostText(portName, read));
+}
+
 }  // namespace zx

@@ -18,4 +18,9 @@ void ShowTransferCompleted(bool read);
 // A port that could not be opened; `reason` names the device and the cause.
 void ShowPortOpenError(const QString& reason);
 
+// The device vanished in the middle of a read or write (a USB adapter pulled
+// out); `portName` is "COM<n> (<device>)".
+QString PortLostText(const QString& portName, bool read);
+void ShowPortLost(const QString& portName, bool read);
+
 }  // namespace zx

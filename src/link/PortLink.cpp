@@ -20,10 +20,12 @@ PortLink::PortLink(QObject* parent) : QObject(parent)
             onReplyTimeout();
     });
     connect(&port_, &CommPort::received, this, &PortLink::OnReceived);
+    connect(&port_, &CommPort::lost, this, &PortLink::OnPortLost);
 }
 
 bool PortLink::PortSetup()
 {
+    lost_ = false;
     if (!port_.isOpen()) {
         port_.setCommPort(Core().link.ComPortNumber);
         port_.setSettings(kProgrammingPortSettings);
@@ -36,6 +38,8 @@ bool PortLink::PortSetup()
 
 void PortLink::Send(const QByteArray& bytes, int replyLength)
 {
+    if (lost_ || port_.isLost())
+        return;  // a vanished device gets no more writes
     if (!port_.isOpen())
         port_.open();
     expected_ = replyLength;
@@ -49,6 +53,16 @@ void PortLink::OnReceived()
     const QByteArray reply = port_.input(count);
     if (onBytes)
         onBytes(reply);
+}
+
+void PortLink::OnPortLost()
+{
+    lost_ = true;
+    sendTimer_.stop();
+    replyTimer_.stop();
+    port_.close();
+    if (onPortLost)
+        onPortLost(port_.portName());
 }
 
 void PortLink::ArmSendTimer(int milliseconds)

@@ -22,6 +22,9 @@ public:
     std::function<void()> onSendTimer;
     std::function<void()> onReplyTimeout;
     std::function<void(int)> onProgress;
+    // The device vanished under the open port: both timers are stopped and
+    // the port closed before this is called with "COM<n> (<device>)".
+    std::function<void(const QString&)> onPortLost;
 
     // Opens the port ComPortNumber names at "9600,N,8,2" (if closed) and
     // empties both buffers. False, with the port closed, when it cannot be
@@ -49,11 +52,15 @@ public:
 
 private:
     void OnReceived();
+    void OnPortLost();
 
     CommPort port_;
     QTimer sendTimer_;
     QTimer replyTimer_;
     int expected_ = 0;
+    // Set when the device vanished: nothing reopens the port until the next
+    // PortSetup.
+    bool lost_ = false;
 };
 
 }  // namespace zx

@@ -40,6 +40,11 @@ void RadioTransfer::Start()
     finished_ = false;
     outcome_ = Outcome::None;
     identReply_.clear();
+    // The read collects into a copy: the program's image stays as it is
+    // until every block has come.
+    received_ = Core().image;
+    portLost_ = false;
+    lostPortName_.clear();
     step_ = WakeUp;
     phase_ = Phase::Running;
     io_.ArmSendTimer(kStartDelayMs);
@@ -115,8 +120,8 @@ void RadioTransfer::OnBytes(const QByteArray& reply)
         if (reply.size() == kIdentReplyLength) {
             identReply_ = reply;
             if (read) {
-                Core().image.setModelBandCode(static_cast<std::uint8_t>(reply[5]));
-                Core().image.setModelVariant(static_cast<std::uint8_t>(reply[6]));
+                received_.setModelBandCode(static_cast<std::uint8_t>(reply[5]));
+                received_.setModelVariant(static_cast<std::uint8_t>(reply[6]));
             }
             GoodReply(Confirm, 1);
         }
@@ -130,12 +135,16 @@ void RadioTransfer::OnBytes(const QByteArray& reply)
         }
         io_.StopReplyTimer();
         step_ = ModelCheck() ? Block : Finish;
+        if (portLost_) {  // the device went while the question was up
+            EndWithPortLost();
+            return;
+        }
         io_.ArmSendTimer(10);
         io_.StopReplyTimer();
         return;
     case Block:
         if (read) {
-            if (StoreReadBlock(reply, counter_, Core().image))
+            if (StoreReadBlock(reply, counter_, received_))
                 GoodReply(BlockAck, 40);
             else
                 BoxAtOnce();
@@ -237,6 +246,8 @@ bool RadioTransfer::ModelCheck()
 
 void RadioTransfer::Complete()
 {
+    if (direction_ == Direction::Read)
+        Core().image = received_;
     Core().link.TransferMode = TransferMode::Completed;
     io_.StopReplyTimer();
     phase_ = Phase::Draining;
@@ -329,6 +340,10 @@ void RadioTransfer::OnRetry()
 {
     if (phase_ != Phase::Asking)
         return;
+    if (portLost_) {
+        EndWithPortLost();
+        return;
+    }
     counter_ = 1;
     addrLow_ = 0;
     addrHigh_ = 0;
@@ -347,10 +362,65 @@ void RadioTransfer::OnCancel()
 {
     if (phase_ != Phase::Asking)
         return;
+    if (portLost_) {
+        EndWithPortLost();
+        return;
+    }
     io_.StopSendTimer();
     io_.Send(OneByte(kEndCommand), 0);
     phase_ = Phase::Cancelling;
     io_.ArmReplyTimer(kCancelDrainMs);
+}
+
+void RadioTransfer::OnPortLost(const QString& portName)
+{
+    switch (phase_) {
+    case Phase::Running:
+    case Phase::BeforeBox:
+        lostPortName_ = portName;
+        EndWithPortLost();
+        return;
+    case Phase::Asking:
+        // The answer to the question on the screen ends the exchange.
+        portLost_ = true;
+        lostPortName_ = portName;
+        return;
+    case Phase::Cancelling:
+        // The user has cancelled already; nothing is left to drain.
+        io_.StopReplyTimer();
+        finished_ = true;
+        outcome_ = Outcome::Cancelled;
+        phase_ = Phase::Done;
+        if (onFinished)
+            onFinished(outcome_);
+        return;
+    case Phase::Draining:
+    case Phase::AfterClose:
+        // Every byte was through: the exchange completed; go on closing.
+        phase_ = Phase::AfterClose;
+        io_.ArmReplyTimer(kAfterCloseMs);
+        return;
+    case Phase::Refusing:
+    case Phase::Closing:
+        phase_ = Phase::Closing;
+        io_.ArmReplyTimer(kCloseTickMs);
+        return;
+    default:
+        return;
+    }
+}
+
+void RadioTransfer::EndWithPortLost()
+{
+    io_.StopSendTimer();
+    io_.StopReplyTimer();
+    io_.ClosePort();
+    finished_ = true;
+    outcome_ = Outcome::PortLost;
+    phase_ = Phase::Done;  // nothing the port or the timers still bring counts
+    ShowPortLost(lostPortName_, direction_ == Direction::Read);
+    if (onFinished)
+        onFinished(outcome_);
 }
 
 }  // namespace zx

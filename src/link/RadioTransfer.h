@@ -11,7 +11,9 @@
 #include <functional>
 
 #include <QByteArray>
+#include <QString>
 
+#include "core/RadioImage.h"
 #include "link/LinkIo.h"
 
 namespace zx {
@@ -19,7 +21,9 @@ namespace zx {
 class RadioTransfer {
 public:
     enum class Direction { Read, Write };
-    enum class Outcome { None, Completed, Refused, Cancelled };
+    // PortLost: the device vanished (a USB adapter pulled out); the port is
+    // closed and the user has been told.
+    enum class Outcome { None, Completed, Refused, Cancelled, PortLost };
     // TransferStep: the value of TransferState.
     enum Step { WakeUp = 1, Identify = 2, Confirm = 3, Block = 4, BlockAck = 5, Finish = 6 };
 
@@ -51,6 +55,9 @@ public:
     void OnReplyTimeout();
     void OnRetry();
     void OnCancel();
+    // The port's device is gone: the driver has closed the port and stopped
+    // both timers. `portName` names the port and the device for the user.
+    void OnPortLost(const QString& portName);
 
     Direction direction() const { return direction_; }
     int TransferState() const { return step_; }
@@ -64,6 +71,9 @@ public:
     // A question is on the screen: the link stands still until it is answered.
     bool waitingForAnswer() const { return phase_ == Phase::Asking; }
     const QByteArray& IdentReply() const { return identReply_; }
+    // The blocks a read has received so far; they replace the program's
+    // image only once the read has completed.
+    const RadioImage& received() const { return received_; }
     int replyTimeoutMs() const;
 
 private:
@@ -80,6 +90,7 @@ private:
     void Complete();
     void Refuse();
     void Report();
+    void EndWithPortLost();
 
     LinkIo& io_;
     Direction direction_;
@@ -94,6 +105,11 @@ private:
     bool finished_ = false;
     Outcome outcome_ = Outcome::None;
     QByteArray identReply_;
+    RadioImage received_;
+    // The device vanished while a question was up: the exchange ends once
+    // it is answered.
+    bool portLost_ = false;
+    QString lostPortName_;
 };
 
 }  // namespace zx

@@ -1,9 +1,16 @@
 #include "platform/CommPort.h"
 
+#include <algorithm>
+#include <vector>
+
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSerialPortInfo>
 #include <QTimer>
 
 #include "platform/ComPortMap.h"
@@ -13,17 +20,81 @@ namespace zx {
 
 namespace {
 
-QString OwningGroup(const QString& device)
+bool InGroup(gid_t gid)
+{
+    if (::getegid() == gid)
+        return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0)
+        return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int got = ::getgroups(count, groups.data());
+    return std::find(groups.begin(), groups.begin() + std::max(got, 0), gid) != groups.begin() + std::max(got, 0);
+}
+
+QString GroupName(gid_t gid)
+{
+    if (const group* g = ::getgrgid(gid))
+        return QString::fromLocal8Bit(g->gr_name);
+    return QString::number(gid);
+}
+
+// False for a device that is certainly no serial port: not a character
+// device, or one that is no terminal (/dev/null).
+bool MayBeSerialPort(const QString& device)
 {
     struct stat info {};
     if (::stat(QFile::encodeName(device).constData(), &info) != 0)
-        return {};
-    if (const group* g = ::getgrgid(info.st_gid))
-        return QString::fromLocal8Bit(g->gr_name);
-    return QString::number(info.st_gid);
+        return true;
+    if (!S_ISCHR(info.st_mode))
+        return false;
+    const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return true;  // cannot tell
+    const bool terminal = ::isatty(fd) != 0;
+    ::close(fd);
+    return terminal;
 }
 
 }  // namespace
+
+QStringList PresentSerialDevices()
+{
+    QStringList present;
+    QStringList covered;
+    const QDir byId(QStringLiteral("/dev/serial/by-id"));
+    for (const QFileInfo& link : byId.entryInfoList(QDir::Files | QDir::System, QDir::Name)) {
+        present << link.absoluteFilePath();
+        covered << link.canonicalFilePath();
+    }
+    QStringList others;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString path = info.systemLocation();
+        if (!covered.contains(QFileInfo(path).canonicalFilePath()) && !others.contains(path))
+            others << path;
+    }
+    others.sort();
+    return present + others;
+}
+
+QString PermissionDeniedText(unsigned mode, const QString& group, bool userInGroup, bool userHasAccess)
+{
+    if (userHasAccess)
+        return QStringLiteral("permission denied, or the port is in use.");
+    const unsigned groupRw = S_IRGRP | S_IWGRP;
+    if ((mode & groupRw) == groupRw && !userInGroup)
+        return QStringLiteral("permission denied, or the port is in use.\r\nThe user must be a member of the "
+                              "group \"%1\" that owns the device.")
+            .arg(group);
+    return QStringLiteral("permission denied.\r\nThe user has no access to the device.");
+}
+
+QString PresentDevicesText(const QStringList& present)
+{
+    if (present.isEmpty())
+        return QStringLiteral("\r\nNo serial device is present.");
+    return QStringLiteral("\r\nSerial devices present: %1.").arg(present.join(QStringLiteral(", ")));
+}
 
 QString DescribeOpenError(int comPort, const QString& device, QSerialPort::SerialPortError error,
                           const QString& systemText)
@@ -33,16 +104,18 @@ QString DescribeOpenError(int comPort, const QString& device, QSerialPort::Seria
     case QSerialPort::DeviceNotFoundError:
         return head + QStringLiteral("the device does not exist.\r\nCheck that the cable is plugged in, "
                                      "or map COM%1 to another device.")
-                          .arg(comPort);
+                          .arg(comPort) +
+               PresentDevicesText(PresentSerialDevices());
     case QSerialPort::PermissionError: {
-        const QString group = OwningGroup(device);
-        if (QFileInfo::exists(device) && !group.isEmpty())
-            return head + QStringLiteral("permission denied, or the port is in use.\r\nThe user must be "
-                                         "a member of the group \"%1\" that owns the device.")
-                              .arg(group);
-        return head + QStringLiteral("permission denied, or the port is in use.");
+        struct stat info {};
+        if (::stat(QFile::encodeName(device).constData(), &info) != 0)
+            return head + QStringLiteral("permission denied, or the port is in use.");
+        const bool access = ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
+        return head + PermissionDeniedText(info.st_mode, GroupName(info.st_gid), InGroup(info.st_gid), access);
     }
     default:
+        if (!MayBeSerialPort(device))
+            return head + QStringLiteral("the device is not a serial port.");
         return head + (systemText.isEmpty() ? QStringLiteral("unknown error.") : systemText + QLatin1Char('.'));
     }
 }
@@ -50,6 +123,7 @@ QString DescribeOpenError(int comPort, const QString& device, QSerialPort::Seria
 CommPort::CommPort(QObject* parent) : QObject(parent), settings_(kProgrammingPortSettings)
 {
     connect(&port_, &QSerialPort::readyRead, this, &CommPort::CheckThreshold);
+    connect(&port_, &QSerialPort::errorOccurred, this, &CommPort::OnError);
 }
 
 CommPort::~CommPort()
@@ -70,11 +144,17 @@ QString CommPort::devicePath() const
     return ComPortDevice(comPort_);
 }
 
+QString CommPort::portName() const
+{
+    return QStringLiteral("COM%1 (%2)").arg(comPort_).arg(devicePath());
+}
+
 bool CommPort::open()
 {
     openError_.clear();
     if (port_.isOpen())
         return true;
+    lost_ = false;
     const QString device = devicePath();
     const PortSettings s = PortSettings::Parse(settings_).value_or(PortSettings{});
     if (device.isEmpty()) {
@@ -126,27 +206,68 @@ bool CommPort::isOpen() const
 
 void CommPort::output(const QByteArray& bytes)
 {
-    if (!port_.isOpen())
+    if (!port_.isOpen() || lost_)
         return;
-    port_.write(bytes);
+    // A failed flush reports itself through errorOccurred.
+    if (port_.write(bytes) < 0) {
+        MarkLost();
+        return;
+    }
     port_.flush();
+}
+
+void CommPort::OnError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ResourceError:
+    case QSerialPort::WriteError:
+    case QSerialPort::ReadError:
+        MarkLost();
+        return;
+    default:
+        return;
+    }
+}
+
+void CommPort::MarkLost()
+{
+    if (lost_ || !port_.isOpen())
+        return;
+    lost_ = true;
+    threshold_ = 0;
+    // A dead device keeps its descriptor readable: left open, the port
+    // would report the same error over and over. It is closed once the
+    // serial port's own handler has returned.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!lost_)
+                return;
+            port_.clearError();
+            close();
+            emit lost();
+        },
+        Qt::QueuedConnection);
 }
 
 int CommPort::inBufferCount() const
 {
-    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
+    return port_.isOpen() && !lost_ ? static_cast<int>(port_.bytesAvailable()) : 0;
 }
 
 QByteArray CommPort::input(int maxBytes)
 {
-    if (!port_.isOpen() || maxBytes <= 0)
+    if (!port_.isOpen() || lost_ || maxBytes <= 0)
         return {};
-    return port_.read(maxBytes);
+    const QByteArray bytes = port_.read(maxBytes);
+    if (bytes.isEmpty() && port_.error() != QSerialPort::NoError)
+        OnError(port_.error());
+    return bytes;
 }
 
 void CommPort::clearBuffers()
 {
-    if (!port_.isOpen())
+    if (!port_.isOpen() || lost_)
         return;
     port_.clear(QSerialPort::AllDirections);
     port_.readAll();  // anything already taken into the class's own buffer
@@ -168,7 +289,7 @@ void CommPort::setRThreshold(int bytes)
 
 void CommPort::CheckThreshold()
 {
-    if (threshold_ > 0 && port_.isOpen() && port_.bytesAvailable() >= threshold_)
+    if (threshold_ > 0 && port_.isOpen() && !lost_ && port_.bytesAvailable() >= threshold_)
         emit received();
 }
 

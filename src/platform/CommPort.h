@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QStringList>
 
 namespace zx {
 
@@ -34,6 +35,12 @@ public:
     void close();
     bool isOpen() const;
     QString openErrorText() const { return openError_; }
+    // "COM<n> (<device>)", for messages.
+    QString portName() const;
+    // The device failed under an open port (unplugged, a pty whose other end
+    // closed): no byte goes out or comes in any more, and the port closes
+    // as soon as the event loop runs, then lost() is emitted once.
+    bool isLost() const { return lost_; }
 
     void output(const QByteArray& bytes);
     int inBufferCount() const;
@@ -49,9 +56,13 @@ public:
 
 signals:
     void received();
+    // The device has gone; the port is closed.
+    void lost();
 
 private:
     void CheckThreshold();
+    void OnError(QSerialPort::SerialPortError error);
+    void MarkLost();
 
     QSerialPort port_;
     int comPort_ = 1;
@@ -59,11 +70,22 @@ private:
     QString openError_;
     int threshold_ = 0;
     bool checkQueued_ = false;
+    bool lost_ = false;
 };
 
+// The serial devices present: their /dev/serial/by-id names first (stable
+// across replugging), then the other serial ports the system lists.
+QStringList PresentSerialDevices();
+// The line naming them that follows the message for a missing device.
+QString PresentDevicesText(const QStringList& present);
+// The reason a device could not be opened for lack of permission: names the
+// device's group only when its members may read and write it and the user
+// is not one of them (joining it would help).
+QString PermissionDeniedText(unsigned mode, const QString& group, bool userInGroup, bool userHasAccess);
+
 // The message for a device that could not be opened: names the port, the
-// device and the reason; for a permission problem also the group that owns
-// the device.
+// device and the reason; for a permission problem the group to join, if
+// joining one would help; for a missing device the devices present.
 QString DescribeOpenError(int comPort, const QString& device, QSerialPort::SerialPortError error,
                           const QString& systemText);
 

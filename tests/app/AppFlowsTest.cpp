@@ -174,30 +174,49 @@ TEST_F(AppFlows, ReadFromTheRadioFillsTheChannelListAndResetsTheTitle)
     EXPECT_EQ(prompts_.messages().back().text, "Reading Completed");
 }
 
-TEST_F(AppFlows, ReadCancelledAtBlockNineKeepsTheChannelListTexts)
+// A read that does not complete, cancelled at the 9th block's time-out or
+// ended by a device that vanished at the 9th block, leaves the document as
+// it was: image, channel list, title and the change snapshot.
+enum class ReadEnd { CancelledAtBlockNine, DeviceGoneAtBlockNine };
+
+class UnfinishedRead : public AppFlows, public ::testing::WithParamInterface<ReadEnd> {};
+
+TEST_P(UnfinishedRead, LeavesTheDocumentAsItWas)
 {
     PtyRadio sim;
     ASSERT_TRUE(sim.ok());
     sim.Attach(kComPort, core_);
     sim.radio.FillPattern();
-    sim.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
-        return c.kind == RadioModel::Command::Read && c.occurrence == 9 ? QByteArray() : normal;
-    };
+    if (GetParam() == ReadEnd::CancelledAtBlockNine) {
+        sim.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
+            return c.kind == RadioModel::Command::Read && c.occurrence == 9 ? QByteArray() : normal;
+        };
+        prompts_.answer(MsgResult::Cancel);
+    } else {
+        // Wake-up, identification, acknowledgement, then eight blocks of a
+        // request and an acknowledgement each: the 9th request is the 20th.
+        sim.hangUpAtCommand = 20;
+    }
     SetRecord(core_.image, 2, "00256114FFFFFFFF9E02132800BFB0F8");
     core_.image.set(0x17E, 0x02);
     List().DecodeAllChannels();
+    main_->documents().TakeSnapshot();
     ASSERT_EQ(Cell(2, 1), "146.12500");
     const QString title = main_->windowTitle();
+    const RadioImage image = core_.image;
+    const DocumentState document = core_.document;
 
-    prompts_.answer(MsgResult::Cancel);
     ClickOkInTransferDialog();
     main_->action("MnuProgramRead")->trigger();
     RestoreRunner();
 
-    for (int a = 0; a < 8 * 64; ++a)
-        ASSERT_EQ(core_.image.at(a), sim.radio.memory[static_cast<std::size_t>(a)]) << a;
-    EXPECT_EQ(sim.radio.received.count('E'), 1);
-    EXPECT_TRUE(sim.radio.received.endsWith('E'));
+    EXPECT_EQ(core_.image, image);
+    if (GetParam() == ReadEnd::CancelledAtBlockNine) {
+        EXPECT_EQ(sim.radio.received.count('E'), 1);
+        EXPECT_TRUE(sim.radio.received.endsWith('E'));
+    } else {
+        EXPECT_EQ(sim.radio.log.size(), 20u);
+    }
     // Nothing was decoded: the list shows what it showed before.
     EXPECT_EQ(Rows(), 17);
     EXPECT_EQ(Cell(2, 1), "146.12500");
@@ -205,13 +224,27 @@ TEST_F(AppFlows, ReadCancelledAtBlockNineKeepsTheChannelListTexts)
     EXPECT_EQ(Cell(2, 4), "D023N");
     EXPECT_EQ(Cell(1, 1), "");
     EXPECT_EQ(main_->windowTitle(), title);
+    EXPECT_EQ(core_.document.DataFilePath, document.DataFilePath);
+    EXPECT_EQ(core_.document.hasFile, document.hasFile);
+    EXPECT_EQ(core_.document.snapshot, document.snapshot);
+    EXPECT_FALSE(main_->documents().DocumentChanged()) << "no save offer at exit";
     EXPECT_NE(core_.link.TransferMode, TransferMode::Completed);
     EXPECT_TRUE(List().isVisible());
     EXPECT_TRUE(main_->isEnabled());
     EXPECT_FALSE(ExchangeRunning());
     ASSERT_EQ(prompts_.messages().size(), 1u);
-    EXPECT_EQ(prompts_.messages()[0].buttons, MsgButtons::RetryCancel);
+    if (GetParam() == ReadEnd::CancelledAtBlockNine)
+        EXPECT_EQ(prompts_.messages()[0].buttons, MsgButtons::RetryCancel);
+    else
+        EXPECT_TRUE(prompts_.messages()[0].text.startsWith("COM5 (" + sim.slavePath() + ") was disconnected"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Ends, UnfinishedRead,
+                         ::testing::Values(ReadEnd::CancelledAtBlockNine, ReadEnd::DeviceGoneAtBlockNine),
+                         [](const auto& info) {
+                             return info.param == ReadEnd::CancelledAtBlockNine ? "CancelledAtBlockNine"
+                                                                                : "DeviceGoneAtBlockNine";
+                         });
 
 TEST_F(AppFlows, OpeningAnEightChannelFileLaysTheGridOutForEightChannels)
 {

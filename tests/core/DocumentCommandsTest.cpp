@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <QElapsedTimer>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -165,7 +173,7 @@ TEST_F(DocumentCommandsTest, AFailedWriteIsReportedAndChangesNeitherSnapshotNorT
 
     ASSERT_EQ(prompts.messages().size(), 1u);
     const MessageRequest& m = prompts.messages()[0];
-    EXPECT_EQ(m.text, "No such file or directory") << "the system's text";
+    EXPECT_EQ(m.text, path + " could not be saved: No such file or directory.\r\nNo file was written.");
     EXPECT_EQ(m.title, "ZX-4100");
     EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);
@@ -193,6 +201,14 @@ TEST_F(DocumentCommandsTest, AFailedWriteLeavesThePreviousFileWhole)
     EXPECT_EQ(commands.MnuFileSave_Click(), SaveResult::WriteFailed);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_EQ(prompts.messages().size(), 2u);
+    // The file, the system's reason, the folder that takes no new file, and
+    // that nothing changed on disk.
+    const QString text = prompts.messages()[1].text;
+    EXPECT_TRUE(text.startsWith(path + " could not be saved: ")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(".\r\nNo new file can be created in the folder " + folder +
+                              "; saving writes a new file beside the old one before it replaces it.\r\n"
+                              "The file on disk is unchanged."))
+        << text.toStdString();
     EXPECT_EQ(ReadFile(path), old);
 }
 
@@ -219,7 +235,8 @@ TEST_F(DocumentCommandsTest, AWriteThatRunsOutOfSpaceLeavesThePreviousFileWhole)
 
     EXPECT_EQ(result, SaveResult::WriteFailed);
     ASSERT_EQ(prompts.messages().size(), 2u);
-    EXPECT_EQ(prompts.messages()[1].text, "File too large");
+    EXPECT_EQ(prompts.messages()[1].text,
+              path + " could not be saved: File too large.\r\nThe file on disk is unchanged.");
     EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"radio.dat"}) << "no temporary file left";
     EXPECT_TRUE(commands.DocumentChanged());
@@ -295,7 +312,7 @@ TEST_F(DocumentCommandsTest, CancelInTheOpenDialogChangesNothing)
 }
 
 namespace {
-enum class Bad { Short, Long, LowerMarker, Directory, Vanished, Unreadable };
+enum class Bad { Short, Long, LowerMarker, Directory, Vanished, Unreadable, Fifo, Device, Huge };
 struct OpenRefusal {
     const char* name;
     Bad kind;
@@ -330,11 +347,49 @@ TEST_P(OpenRefusalTest, IsReportedAndKeepsTheDocument)
         QFile::setPermissions(path, QFileDevice::WriteOwner);
         expectedText = "Permission denied";
         break;
+    case Bad::Fifo:
+        // Opening a FIFO for reading waits for a writer: the open must not.
+        path = Path("pipe.dat");
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        expectedText = "Not a regular file";
+        break;
+    case Bad::Device:
+        path = "/dev/null";
+        expectedText = "Not a regular file";
+        break;
+    case Bad::Huge: {
+        // Refused by its size, before a byte of it is read.
+        WriteFile(path, good);
+        QFile f(path);
+        ASSERT_TRUE(f.resize(qint64(4) << 30));
+        break;
+    }
     }
     core.document.LastDirectory = "/somewhere";
     const DocumentView before = View();
     prompts.chooseFile(path);
-    EXPECT_FALSE(commands.OpenDocument());
+    // A watchdog frees an open that blocks on the FIFO after 5 s, so the
+    // fault fails the test instead of hanging it.
+    std::atomic<bool> finished{false};
+    std::atomic<bool> watchdogFired{false};
+    std::thread watchdog([&] {
+        for (int i = 0; i < 500 && !finished; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!finished && GetParam().kind == Bad::Fifo) {
+            watchdogFired = true;
+            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const bool opened = commands.OpenDocument();
+    finished = true;
+    watchdog.join();
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(watchdogFired) << "Open blocked";
+    EXPECT_LT(clock.elapsed(), 2000);
 
     ASSERT_EQ(prompts.messages().size(), 1u);
     const MessageRequest& m = prompts.messages()[0];
@@ -351,7 +406,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, OpenRefusalTest,
                                            OpenRefusal{"LowerCaseMarker", Bad::LowerMarker},
                                            OpenRefusal{"Directory", Bad::Directory},
                                            OpenRefusal{"Vanished", Bad::Vanished},
-                                           OpenRefusal{"Unreadable", Bad::Unreadable}),
+                                           OpenRefusal{"Unreadable", Bad::Unreadable},
+                                           OpenRefusal{"Fifo", Bad::Fifo}, OpenRefusal{"Device", Bad::Device},
+                                           OpenRefusal{"FourGigabytes", Bad::Huge}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentCommandsTest, OpenClearsOwnFleetIdErrorOnlyWhenTheFileAllowsIt)

@@ -2,9 +2,13 @@
 // selected through ZX4100_COM<n>.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QScopedValueRollback>
 #include <QTest>
 #include <QTimer>
+#include <QElapsedTimer>
+
+#include <unistd.h>
 
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
@@ -18,6 +22,33 @@ namespace {
 
 constexpr int kComPort = 7;
 
+// The real port link, counting what the exchange still sends once the
+// device has gone.
+class WatchedLink : public PortLink {
+public:
+    void Send(const QByteArray& bytes, int replyLength) override
+    {
+        if (lost)
+            ++sendsAfterLoss;
+        PortLink::Send(bytes, replyLength);
+    }
+    bool lost = false;
+    int sendsAfterLoss = 0;
+};
+
+// CPU time of this process so far, in clock ticks (user + system).
+long long CpuTicks()
+{
+    QFile stat("/proc/self/stat");
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // The fields after the command name in parentheses: state is field 3,
+    // utime 14 and stime 15.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -30,7 +61,7 @@ protected:
     // Runs one transfer to its end on the real port and timers.
     RadioTransfer::Outcome Run(RadioTransfer::Direction direction)
     {
-        PortLink link;
+        WatchedLink link;
         RadioTransfer transfer(link, direction);
         RadioTransfer::Outcome outcome = RadioTransfer::Outcome::None;
         bool done = false;
@@ -41,6 +72,12 @@ protected:
         link.onBytes = [&](const QByteArray& b) { transfer.OnBytes(b); };
         link.onSendTimer = [&] { transfer.OnSendTimer(); };
         link.onReplyTimeout = [&] { transfer.OnReplyTimeout(); };
+        link.onPortLost = [&](const QString& portName) {
+            link.lost = true;
+            portOpenWhenLost = link.port().isOpen();
+            timersRunningWhenLost = link.sendTimerActive() || link.replyTimerActive();
+            transfer.OnPortLost(portName);
+        };
         if (!link.PortSetup()) {
             ADD_FAILURE() << link.openErrorText().toStdString();
             return outcome;
@@ -48,6 +85,7 @@ protected:
         transfer.Start();
         EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 15000));
         portOpenAfter = link.port().isOpen();
+        sendsAfterLoss = link.sendsAfterLoss;
         link.Shutdown();
         return outcome;
     }
@@ -56,6 +94,9 @@ protected:
     ScriptedPrompts prompts;
     PtyRadio sim;
     bool portOpenAfter = true;
+    bool portOpenWhenLost = true;
+    bool timersRunningWhenLost = true;
+    int sendsAfterLoss = -1;
 };
 
 TEST_F(EndToEnd, ReadCopiesTheRadiosMemory)
@@ -180,9 +221,8 @@ TEST_F(LateReplyUnderTheBox, CancelSendsOnlyTheEndCommand)
     EXPECT_EQ(timeoutBoxes, 1);
     ASSERT_GT(sentWhileUp, 0);
     EXPECT_EQ(sim.radio.received.mid(sentWhileUp), "E");
-    for (int a = 0; a < 4 * 64; ++a)
-        ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
-    for (int a = 0x100; a < 0x180; ++a)  // blocks 5 and 6, late or never read
+    // A read that did not complete leaves the image as it was.
+    for (int a = 0; a < 1024; ++a)
         ASSERT_EQ(core.image.at(a), 0xA5) << a;
 }
 
@@ -198,6 +238,71 @@ TEST_F(EndToEnd, LateAcknowledgementIsNotLeftForTheNextExchange)
         ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
     EXPECT_EQ(prompts.messages().size(), 1u);
 }
+
+// The device vanishes in the middle of the exchange (the simulator hangs the
+// line up when the 12th command arrives: the 5th read request, the 9th write
+// packet). The exchange ends at once with one message, the port is closed,
+// nothing more is sent, the process goes idle and the image is untouched; a
+// later exchange on a device that is back opens the port afresh.
+class VanishingDevice : public EndToEnd, public ::testing::WithParamInterface<RadioTransfer::Direction> {};
+
+TEST_P(VanishingDevice, EndsAtOnceWithOneMessageAndTheImageUntouched)
+{
+    const bool read = GetParam() == RadioTransfer::Direction::Read;
+    core.InitAllFrameData();
+    core.image.fill(0xA5);
+    sim.radio.identBand = core.image.modelBandCode();
+    sim.radio.identVariant = core.image.modelVariant();
+    const RadioImage before = core.image;
+    sim.hangUpAtCommand = 12;
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(Run(GetParam()), RadioTransfer::Outcome::PortLost);
+    // Well before the 300 ms time-out and its box would have come.
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(sim.radio.log.size(), 12u);
+    EXPECT_FALSE(portOpenWhenLost);
+    EXPECT_FALSE(timersRunningWhenLost);
+    EXPECT_FALSE(portOpenAfter);
+    EXPECT_EQ(sendsAfterLoss, 0);
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    const QString expected =
+        read ? "COM7 (" + sim.slavePath() +
+                   ") was disconnected: the read was stopped. Nothing more was sent to the radio and nothing "
+                   "was stored; the data in the program is unchanged."
+             : "COM7 (" + sim.slavePath() +
+                   ") was disconnected: the write was stopped. Nothing more was sent to the radio; it may hold "
+                   "part of the new data, so write again once it is connected.";
+    EXPECT_EQ(prompts.messages()[0].text, expected);
+    EXPECT_EQ(prompts.messages()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(core.image, before);
+    EXPECT_NE(core.link.TransferMode, TransferMode::Completed);
+
+    // Idle from then on: no spinning on the dead descriptor.
+    const long long ticksBefore = CpuTicks();
+    QTest::qWait(1000);
+    const long long ticksUsed = CpuTicks() - ticksBefore;
+    const long long ticksPerSecond = sysconf(_SC_CLK_TCK);
+    EXPECT_LT(ticksUsed * 100, ticksPerSecond * 5) << ticksUsed << " ticks in one second";
+    EXPECT_EQ(prompts.messages().size(), 1u);
+
+    // The device is back: a read opens the port afresh and completes.
+    PtyRadio fresh;
+    ASSERT_TRUE(fresh.ok());
+    fresh.Attach(kComPort, core);
+    fresh.radio.FillPattern();
+    prompts.clear();
+    EXPECT_EQ(Run(RadioTransfer::Direction::Read), RadioTransfer::Outcome::Completed);
+    for (int a = 0; a < 1024; ++a)
+        ASSERT_EQ(core.image.at(a), fresh.radio.memory[a]) << a;
+}
+
+INSTANTIATE_TEST_SUITE_P(ReadAndWrite, VanishingDevice,
+                         ::testing::Values(RadioTransfer::Direction::Read, RadioTransfer::Direction::Write),
+                         [](const auto& info) {
+                             return info.param == RadioTransfer::Direction::Read ? "Read" : "Write";
+                         });
 
 }  // namespace
 }  // namespace zx::test

@@ -121,8 +121,9 @@ TEST_F(ReadTransfer, AcknowledgementAfterTheEndIsDrainedBeforeClosing)
     EXPECT_TRUE(rig.link.inputBuffer().isEmpty());
 }
 
-TEST_F(ReadTransfer, IdentificationGoesIntoTheImageAtOnce)
+TEST_F(ReadTransfer, IdentificationWaitsForTheReadToComplete)
 {
+    rig.core.image.fill(0xA5);
     rig.radio.identBand = 0x43;
     rig.radio.identVariant = 0xF9;
     // Stop before block 7 re-stores the radio's own bytes.
@@ -131,8 +132,9 @@ TEST_F(ReadTransfer, IdentificationGoesIntoTheImageAtOnce)
     };
     rig.prompts.answer(MsgResult::Cancel);
     ASSERT_TRUE(rig.Run(Direction::Read));
-    EXPECT_EQ(rig.core.image.modelBandCode(), 0x43);
-    EXPECT_EQ(rig.core.image.modelVariant(), 0xF9);
+    EXPECT_EQ(rig.transfer->received().modelBandCode(), 0x43);
+    EXPECT_EQ(rig.transfer->received().modelVariant(), 0xF9);
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), QByteArray(1024, '\xA5'));
 }
 
 // --- time-outs, bad replies, Retry and Cancel -------------------------------
@@ -196,8 +198,9 @@ TEST_F(ReadTransfer, BadBlockMarkerLeavesTheBlockAndBoxComesAtOnce)
     rig.radio.badMarkerOnRead = 5;
     rig.prompts.answer(MsgResult::Cancel);
     ASSERT_TRUE(rig.Run(Direction::Read));
-    EXPECT_EQ(rig.core.image.toByteArray(0x100, 64), QByteArray(64, '\xA5'));
-    EXPECT_EQ(rig.core.image.toByteArray(0, 0x100), RadioBytes(rig.radio, 0, 0x100));
+    EXPECT_EQ(rig.transfer->received().toByteArray(0x100, 64), QByteArray(64, '\xA5'));
+    EXPECT_EQ(rig.transfer->received().toByteArray(0, 0x100), RadioBytes(rig.radio, 0, 0x100));
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), QByteArray(1024, '\xA5'));
     // The fifth request went out at this time; the box 3 + 100 ms later and
     // the end command right after it.
     qint64 fifthAt = -1;
@@ -211,7 +214,7 @@ TEST_F(ReadTransfer, BadBlockMarkerLeavesTheBlockAndBoxComesAtOnce)
     EXPECT_EQ(rig.outcome, Outcome::Cancelled);
 }
 
-TEST_F(ReadTransfer, CancelAtBlockNineKeepsBlocksOneToEight)
+TEST_F(ReadTransfer, CancelAtBlockNineLeavesTheImageAsItWas)
 {
     rig.core.image.fill(0xA5);
     rig.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
@@ -219,8 +222,9 @@ TEST_F(ReadTransfer, CancelAtBlockNineKeepsBlocksOneToEight)
     };
     rig.prompts.answer(MsgResult::Cancel);
     ASSERT_TRUE(rig.Run(Direction::Read));
-    EXPECT_EQ(rig.core.image.toByteArray(0, 8 * 64), RadioBytes(rig.radio, 0, 8 * 64));
-    EXPECT_EQ(rig.core.image.toByteArray(8 * 64, 8 * 64), QByteArray(8 * 64, '\xA5'));
+    // Eight blocks came, but only a completed read replaces the image.
+    EXPECT_EQ(rig.transfer->received().toByteArray(0, 8 * 64), RadioBytes(rig.radio, 0, 8 * 64));
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), QByteArray(1024, '\xA5'));
     EXPECT_EQ(rig.AllSent().count('E'), 1);
     EXPECT_EQ(rig.link.sent.back().bytes, kEnd);
     EXPECT_EQ(rig.readCompletedCalls, 0);  // the channel list keeps its texts
@@ -317,6 +321,70 @@ TEST_F(ReadTransfer, WhileTheBoxIsUpNothingAdvances)
     SetMessageHandler(previous);
     EXPECT_EQ(boxes, 2);  // the time-out box once, then "Reading Completed"
     EXPECT_EQ(rig.outcome, Outcome::Completed);
+}
+
+// --- the device vanishes ----------------------------------------------------
+
+// What the port link does when the device goes: stop both timers, close the
+// port, then tell the machine.
+void LoseThePort(TransferRig& rig)
+{
+    rig.link.StopSendTimer();
+    rig.link.StopReplyTimer();
+    rig.link.ClosePort();
+    rig.transfer->OnPortLost("COM1 (/dev/ttyUSB0)");
+}
+
+TEST_F(ReadTransfer, DeviceGoneAtBlockNineEndsAtOnceAndLeavesTheImage)
+{
+    rig.core.image.fill(0xA5);
+    rig.Make(Direction::Read);
+    rig.transfer->Start();
+    ASSERT_TRUE(rig.link.RunUntil([&] { return rig.radio.count(RadioModel::Command::Read) == 9; }));
+    const size_t sent = rig.link.sent.size();
+    LoseThePort(rig);
+    EXPECT_EQ(rig.finishedCalls, 1);
+    EXPECT_EQ(rig.outcome, Outcome::PortLost);
+    EXPECT_FALSE(rig.link.sendTimerArmed());
+    EXPECT_FALSE(rig.link.replyTimerArmed());
+    EXPECT_EQ(rig.link.sent.size(), sent);  // not even the end command
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), QByteArray(1024, '\xA5'));
+    EXPECT_EQ(rig.readCompletedCalls, 0);
+    EXPECT_NE(rig.core.link.TransferMode, TransferMode::Completed);
+    ASSERT_EQ(rig.prompts.messages().size(), 1u);
+    const MessageRequest& box = rig.prompts.messages()[0];
+    EXPECT_EQ(box.text, "COM1 (/dev/ttyUSB0) was disconnected: the read was stopped. Nothing more was sent to the "
+                        "radio and nothing was stored; the data in the program is unchanged.");
+    EXPECT_EQ(box.title, "Error");
+    EXPECT_EQ(box.icon, MsgIcon::Critical);
+    // Late ticks and bytes change nothing.
+    rig.transfer->OnSendTimer();
+    rig.transfer->OnReplyTimeout();
+    rig.transfer->OnBytes(kAckByte);
+    EXPECT_EQ(rig.link.sent.size(), sent);
+    EXPECT_EQ(rig.finishedCalls, 1);
+}
+
+TEST_F(ReadTransfer, DeviceGoneWhileTheBoxIsUpEndsOnTheAnswer)
+{
+    rig.core.image.fill(0xA5);
+    rig.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == RadioModel::Command::Read && c.occurrence == 9 ? QByteArray() : normal;
+    };
+    size_t sentAtBox = 0;
+    const MessageHandler previous = SetMessageHandler([&](const MessageRequest& r) {
+        if (r.buttons == MsgButtons::RetryCancel) {
+            sentAtBox = rig.link.sent.size();
+            LoseThePort(rig);
+            return MsgResult::Retry;  // a retry on a dead device is not tried
+        }
+        return r.defaultButton;
+    });
+    ASSERT_TRUE(rig.Run(Direction::Read));
+    SetMessageHandler(previous);
+    EXPECT_EQ(rig.outcome, Outcome::PortLost);
+    EXPECT_EQ(rig.link.sent.size(), sentAtBox);
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), QByteArray(1024, '\xA5'));
 }
 
 // --- write -----------------------------------------------------------------
@@ -515,6 +583,21 @@ TEST(TransferPackets, ReadBlockIsStoredOnlyWithItsMarker)
     EXPECT_EQ(untouched, RadioImage());
     EXPECT_TRUE(StoreReadBlock(Bytes({0x57, 0, 0, 0}) + QByteArray(64, '\x44'), 17, untouched));
     EXPECT_EQ(untouched, RadioImage());
+}
+
+TEST_F(WriteTransfer, DeviceGoneAtPacketNineEndsAtOnce)
+{
+    rig.Make(Direction::Write);
+    rig.transfer->Start();
+    ASSERT_TRUE(rig.link.RunUntil([&] { return rig.radio.count(RadioModel::Command::Write) == 9; }));
+    const size_t sent = rig.link.sent.size();
+    LoseThePort(rig);
+    EXPECT_EQ(rig.outcome, Outcome::PortLost);
+    EXPECT_EQ(rig.link.sent.size(), sent);
+    ASSERT_EQ(rig.prompts.messages().size(), 1u);
+    EXPECT_EQ(rig.prompts.messages()[0].text,
+              "COM1 (/dev/ttyUSB0) was disconnected: the write was stopped. Nothing more was sent to the radio; "
+              "it may hold part of the new data, so write again once it is connected.");
 }
 
 }  // namespace

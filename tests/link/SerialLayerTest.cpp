@@ -1,7 +1,12 @@
 // The line settings, the COM map and the port's open errors.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include "core/AppCore.h"
 
 #include "platform/ComPortMap.h"
 #include "platform/CommPort.h"
@@ -69,6 +74,22 @@ TEST_F(ComPortOverrides, SettingsFileThenEnvironmentWin)
     EXPECT_EQ(ComPortDevice(4), "/dev/pts/77");
 }
 
+TEST_F(ComPortOverrides, ReadmePortsExampleMapsThePortTheProgramUses)
+{
+    // The README's example, as a user would paste it into the settings file.
+    const QString path = OpenSettings()->fileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Ports]\nCOM1=/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0\n");
+    }
+    qunsetenv("ZX4100_COM1");
+    const AppCore core;
+    EXPECT_EQ(core.link.ComPortNumber, 1) << "the port the program uses";
+    EXPECT_EQ(ComPortDevice(1), "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+}
+
 TEST_F(ComPortOverrides, MissingDeviceIsNamedInTheMessage)
 {
     qputenv("ZX4100_COM4", "/dev/zx4100-no-such-device");
@@ -78,30 +99,66 @@ TEST_F(ComPortOverrides, MissingDeviceIsNamedInTheMessage)
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.openErrorText(),
               "COM4 (/dev/zx4100-no-such-device) cannot be opened: the device does not exist.\r\n"
-              "Check that the cable is plugged in, or map COM4 to another device.");
+              "Check that the cable is plugged in, or map COM4 to another device." +
+                  PresentDevicesText(PresentSerialDevices()));
 }
 
-TEST(CommPortErrors, PermissionMessageNamesTheOwningGroup)
+TEST(CommPortErrors, MissingDeviceMessageListsTheDevicesPresent)
 {
-    // /dev/null exists on every system and belongs to group root.
-    const QString text = DescribeOpenError(2, "/dev/null", QSerialPort::PermissionError, "Permission denied");
-    EXPECT_EQ(text, "COM2 (/dev/null) cannot be opened: permission denied, or the port is in use.\r\n"
-                    "The user must be a member of the group \"root\" that owns the device.");
+    EXPECT_EQ(PresentDevicesText({}), "\r\nNo serial device is present.");
+    EXPECT_EQ(PresentDevicesText({"/dev/serial/by-id/usb-FTDI_FT232R_A1-if00-port0", "/dev/ttyS0"}),
+              "\r\nSerial devices present: /dev/serial/by-id/usb-FTDI_FT232R_A1-if00-port0, /dev/ttyS0.");
+    // Whatever the machine has, stable by-id names come before the rest.
+    const QStringList present = PresentSerialDevices();
+    bool pastById = false;
+    for (const QString& device : present) {
+        if (!device.startsWith("/dev/serial/by-id/"))
+            pastById = true;
+        else
+            EXPECT_FALSE(pastById) << device.toStdString();
+    }
 }
 
-TEST(CommPortErrors, NotATerminalGivesTheSystemReason)
+TEST(CommPortErrors, PermissionMessageNamesAGroupOnlyWhenJoiningItWouldHelp)
+{
+    const QString joinDialout = "permission denied, or the port is in use.\r\n"
+                                "The user must be a member of the group \"dialout\" that owns the device.";
+    const QString noAccess = "permission denied.\r\nThe user has no access to the device.";
+    const QString inUse = "permission denied, or the port is in use.";
+    struct Case {
+        unsigned mode;
+        bool inGroup;
+        bool access;
+        QString expected;
+    } cases[] = {
+        {0660, false, false, joinDialout},  // the usual serial adapter
+        {0600, false, false, noAccess},     // only the owner: no group helps
+        {0640, false, false, noAccess},     // the group may only read
+        {0660, true, false, noAccess},      // already a member
+        {0666, false, true, inUse},         // access is there: the port is busy
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PermissionDeniedText(c.mode, "dialout", c.inGroup, c.access), c.expected) << std::oct << c.mode;
+    // /dev/null belongs to root and everyone may use it: no group is named.
+    EXPECT_EQ(DescribeOpenError(2, "/dev/null", QSerialPort::PermissionError, "Permission denied"),
+              "COM2 (/dev/null) cannot be opened: " + inUse);
+}
+
+TEST(CommPortErrors, DeviceThatIsNoSerialPortIsCalledSo)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("plain");
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    qputenv("ZX4100_COM6", file.toLocal8Bit());
-    CommPort port;
-    port.setCommPort(6);
-    EXPECT_FALSE(port.open());
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_TRUE(port.openErrorText().startsWith("COM6 (" + file + ") cannot be opened: ")) << port.openErrorText().toStdString();
+    for (const QString& device : {file, QStringLiteral("/dev/null")}) {
+        qputenv("ZX4100_COM6", device.toLocal8Bit());
+        CommPort port;
+        port.setCommPort(6);
+        EXPECT_FALSE(port.open());
+        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(port.openErrorText(), "COM6 (" + device + ") cannot be opened: the device is not a serial port.");
+    }
     qunsetenv("ZX4100_COM6");
 }
 

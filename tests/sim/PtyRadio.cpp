@@ -65,6 +65,17 @@ void PtyRadio::Inject(const QByteArray& bytes, int delayMs)
     });
 }
 
+void PtyRadio::HangUp()
+{
+    if (master_ < 0)
+        return;
+    notifier_->setEnabled(false);
+    notifier_->deleteLater();  // it may be the caller
+    notifier_ = nullptr;
+    ::close(master_);
+    master_ = -1;
+}
+
 void PtyRadio::OnReadable()
 {
     char buffer[512];
@@ -77,7 +88,13 @@ void PtyRadio::OnReadable()
     }
     if (in.isEmpty())
         return;
-    for (const QByteArray& reply : radio.Feed(in))
+    const std::vector<QByteArray> replies = radio.Feed(in);
+    if (hangUpAtCommand > 0 && static_cast<int>(radio.log.size()) >= hangUpAtCommand) {
+        HangUp();
+        emit bytesReceived();
+        return;
+    }
+    for (const QByteArray& reply : replies)
         WriteOut(reply);
     emit bytesReceived();
 }

@@ -30,10 +30,15 @@ public:
     // Sends bytes of the test's own choosing, now or after delayMs (a late
     // reply, noise).
     void Inject(const QByteArray& bytes, int delayMs = 0);
+    // Closes the simulator's end of the line, as when a USB adapter is
+    // pulled out: the program's side fails from then on.
+    void HangUp();
 
     RadioModel radio;
     int splitChunk = 0;   // > 0: replies longer than this go out in pieces
     int pieceGapMs = 3;
+    // > 0: the line is hung up when this command arrives, unanswered.
+    int hangUpAtCommand = 0;
 
 signals:
     void bytesReceived();

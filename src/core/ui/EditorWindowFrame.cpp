@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QMenu>
 #include <QPushButton>
 
 #include "core/AppCore.h"
@@ -44,6 +45,20 @@ EditorWindowFrame::EditorWindowFrame(const EditorWindowSetup& setup, QWidget* pa
     setProperty(kHelpPageProperty, setup_.helpPage);
     cmdClose_->setProperty(kHelpContextIdProperty, setup_.helpContextId);
     cmdHelp_->setProperty(kHelpContextIdProperty, setup_.helpContextId);
+
+    // Qt gives the sub-window's Close item Ctrl+W besides Ctrl+F4; Ctrl+W is
+    // the main menu's Write to Radio. Keep only keys no menu item uses.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* item : menu->actions()) {
+            QList<QKeySequence> keys = item->shortcuts();
+            keys.removeIf([](const QKeySequence& k) {
+                const int code = k[0].key();
+                return k.count() == 1 && k[0].keyboardModifiers() == Qt::ControlModifier && code >= Qt::Key_A &&
+                       code <= Qt::Key_Z;
+            });
+            item->setShortcuts(keys);
+        }
+    }
 
     connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });

@@ -114,6 +114,7 @@ void ConnectForm::cmdOK_Click()
     link_.onBytes = [this](const QByteArray& reply) { transfer_->OnBytes(reply); };
     link_.onSendTimer = [this] { transfer_->OnSendTimer(); };
     link_.onReplyTimeout = [this] { transfer_->OnReplyTimeout(); };
+    link_.onPortLost = [this](const QString& portName) { transfer_->OnPortLost(portName); };
     transfer_->onReadCompleted = [this] {
         workspace_.DecodeAllChannels();
         workspace_.RemakeTitle();
