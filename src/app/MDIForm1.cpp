@@ -32,6 +32,7 @@
 #include "core/ui/MenuKeyPriority.h"
 #include "platform/ui/ScreenTwips.h"
 #include "printing/ui/PrintCommands.h"
+#include "signalling/ui/SignallingWindows.h"
 
 namespace zx {
 
@@ -66,6 +67,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     });
     AttachChannelEditForm(*windows_);
     AttachTestChannelForm(*windows_);
+    RegisterSignallingWindows(*windows_);
     AttachCoreCommands(*this, *this, *windows_, documents_);
     AttachTransferCommands(*this, *this);
     AttachPrintCommands(*this, *this);

@@ -238,14 +238,15 @@ TEST_F(TreeViewFormTest, EnterOnTheRootOpensNothingButShowsTheWindowMenu)
 
 TEST_F(TreeViewFormTest, NodeOfAWindowThatCannotLoadListsNoSlot)
 {
-    // No DTMF window is registered: like Edit > DTMF, the node marks nothing.
+    // No embedded message window is registered: like Edit > Embedded
+    // Message, the node marks nothing.
     core_.windowSlots.setWindowMenuVisible(false);
     TreeViewForm& form = Open();
-    Select(form, 4);
+    Select(form, 7);
     QTest::keyClick(form.treView(), Qt::Key_Return);
-    EXPECT_FALSE(core_.windowSlots.isOpen(DTMFFormOpen));
-    EXPECT_FALSE(Slot(4).visible);
-    EXPECT_FALSE(main_->windowSlotAction(4)->isVisible());
+    EXPECT_FALSE(core_.windowSlots.isOpen(EmbedInfoFormOpen));
+    EXPECT_FALSE(Slot(7).visible);
+    EXPECT_FALSE(main_->windowSlotAction(7)->isVisible());
     EXPECT_TRUE(core_.windowSlots.windowMenuVisible());
     EXPECT_EQ(main_->mdiArea()->activeSubWindow(), &form);
     EXPECT_TRUE(form.treView()->hasFocus());

@@ -119,6 +119,10 @@ bool EditorWindowFrame::unloadingByProgram() const { return programUnload_ || Co
 void EditorWindowFrame::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
+        if (!unloadingByProgram())
+            CommitFieldBeingEdited();
+        // From here on a field losing its focus (the window hiding) commits
+        // nothing.
         unloaded_ = true;
         Form_Unload();
         emit unloaded();

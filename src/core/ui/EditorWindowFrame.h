@@ -65,6 +65,9 @@ protected:
     // True while the program, not the user, unloads the window: through
     // UnloadByProgram or because the application is exiting.
     bool unloadingByProgram() const;
+    // The user's own close (Close or the close box) first commits the field
+    // being edited, as leaving it would; an unload by the program does not.
+    virtual void CommitFieldBeingEdited() {}
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
