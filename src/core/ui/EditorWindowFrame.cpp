@@ -2,6 +2,7 @@
 
 #include "core/ui/AppIcons.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPushButton>
@@ -93,8 +94,19 @@ void EditorWindowFrame::Form_Resize()
 
 void EditorWindowFrame::Form_Unload() { FreeSlot(); }
 
+void EditorWindowFrame::UnloadByProgram()
+{
+    unloadByProgram_ = true;
+    close();
+}
+
 void EditorWindowFrame::closeEvent(QCloseEvent* event)
 {
+    // The close box closes as Close does: the focus moves to the button
+    // first, so the field being edited commits on leaving.
+    QWidget* focus = QApplication::focusWidget();
+    if (!unloaded_ && !unloadByProgram_ && focus && focus != cmdClose_ && isAncestorOf(focus))
+        cmdClose_->setFocus(Qt::OtherFocusReason);
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload();

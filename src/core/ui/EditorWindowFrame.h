@@ -44,6 +44,10 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     // True once the window has been unloaded (it is deleted soon after).
     bool isUnloaded() const { return unloaded_; }
+    // The program unloads the window (CloseEditorWindows): the field being
+    // edited is not committed. The user's own close (Close, the close box)
+    // commits it first.
+    void UnloadByProgram();
 
 signals:
     // The window has been unloaded; its slot and flag are free.
@@ -73,6 +77,7 @@ private:
     QPushButton* cmdClose_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     bool unloaded_ = false;
+    bool unloadByProgram_ = false;
 };
 
 }  // namespace zx

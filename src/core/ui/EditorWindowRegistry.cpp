@@ -152,7 +152,7 @@ void EditorWindowRegistry::CloseEditorWindows()
             continue;
         const int index = flag == TreeViewFormOpen ? kTreeViewIndex : flag;
         if (EditorWindowFrame* w = Alive(index)) {
-            w->close();
+            w->UnloadByProgram();
         } else if (flag == TreeViewFormOpen) {
             table.setOpen(flag, false);
             table.HideWindowMenuIfNoEditor();

@@ -28,6 +28,7 @@
 #include "platform/Prompt.h"
 #include "platform/Twips.h"
 #include "platform/ui/ScreenTwips.h"
+#include "settings/ui/SettingsWindows.h"
 
 namespace zx {
 
@@ -54,6 +55,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     ConnectRadioLink();
     ConnectCoreDialogs();
     ConnectChannelList();
+    RegisterSettingsWindows(*windows_, coreHooks_);
     MDIForm_Load();
 }
 
