@@ -1,9 +1,9 @@
 #include <QApplication>
 
+#include "app/MDIForm1.h"
 #include "core/AppCore.h"
 #include "core/ui/AppIcons.h"
 #include "core/ui/HelpKeyFilter.h"
-#include "core/ui/MDIForm1.h"
 #include "platform/ui/QtPrompts.h"
 
 int main(int argc, char** argv)

@@ -22,7 +22,7 @@
 #include "core/ModelRules.h"
 #include "core/ui/CPUForm.h"
 #include "core/ui/LanguageForm.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "core/ui/ModelTypeForm.h"
 #include "core/ui/EditorWindowRegistry.h"
 #include "core/ui/TreeViewForm.h"

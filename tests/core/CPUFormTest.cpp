@@ -19,7 +19,7 @@
 #include "core/AppCore.h"
 #include "core/ModelRules.h"
 #include "core/ui/CPUForm.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/ScreenTwips.h"
 #include "common/ImageFixtures.h"

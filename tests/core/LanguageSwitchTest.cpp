@@ -17,7 +17,7 @@
 #include "core/StringTable.h"
 #include "core/ui/HelpWindow.h"
 #include "core/ui/LanguageForm.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "platform/SettingsStore.h"
 
 using namespace zx;

@@ -24,7 +24,7 @@
 #include "core/ui/HelpKeyFilter.h"
 #include "core/ui/HelpWindow.h"
 #include "channels/ui/ChannelForm.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/ScreenTwips.h"
 

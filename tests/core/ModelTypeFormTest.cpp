@@ -15,7 +15,7 @@
 #include "core/AppCore.h"
 #include "core/ModelRules.h"
 #include "core/ui/HelpWindow.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "core/ui/ModelTypeForm.h"
 #include "platform/SettingsStore.h"
 #include "common/ImageFixtures.h"

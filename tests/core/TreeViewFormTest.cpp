@@ -17,7 +17,7 @@
 #include "core/AppCore.h"
 #include "channels/ui/ChannelForm.h"
 #include "core/ui/EditorWindowFrame.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "core/ui/TreeViewForm.h"
 #include "platform/SettingsStore.h"
 

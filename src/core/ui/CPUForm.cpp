@@ -16,7 +16,7 @@
 #include "core/StringTable.h"
 #include "core/ui/AppIcons.h"
 #include "core/ui/HexCellValidator.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 
 namespace zx {
 

@@ -2,7 +2,7 @@
 
 #include "core/ui/CPUForm.h"
 #include "core/ui/LanguageForm.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "core/ui/ModelTypeForm.h"
 
 namespace zx {

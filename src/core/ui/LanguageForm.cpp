@@ -14,7 +14,7 @@
 #include "core/StringTable.h"
 #include "core/ui/AppIcons.h"
 #include "core/ui/HelpWindow.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "platform/ui/ScreenTwips.h"
 
 namespace zx {

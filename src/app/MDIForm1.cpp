@@ -1,4 +1,4 @@
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
