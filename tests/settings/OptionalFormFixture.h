@@ -19,7 +19,7 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
-#include "core/ui/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "platform/SettingsStore.h"
 #include "settings/ui/OptionalForm.h"
 #include "settings/ui/PttIdGroup.h"

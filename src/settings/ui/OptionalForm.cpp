@@ -99,12 +99,12 @@ void OptionalForm::BuildControls()
     lblVoiceAnnu_ = label(pic, "lblVoiceAnnu", Twips(labelLeft, 1840, labelWidth, kRowHeight));
     cboVoiceAnnu_ = list(pic, "cboVoiceAnnu", 4205, OptionalList::VoiceAnnunciation, layout::VoiceAnnunciation,
                          Twips(fieldLeft, 1800, fieldWidth, kRowHeight));
-    chkBattSave_ = check(pic, "chkBattSave", 4206, layout::BatterySave, 1104, Twips(labelLeft, 2240, 2000, 300));
-    chkBeep_ = check(pic, "chkBeep", 4207, layout::Beep, 1105, Twips(2400, 2240, 1900, 300));
+    chkBattSave_ = check(pic, "chkBattSave", 4206, layout::BatterySave, 1104, Twips(labelLeft, 2240, 2300, 300));
+    chkBeep_ = check(pic, "chkBeep", 4207, layout::Beep, 1105, Twips(2580, 2240, 2100, 300));
     chkScramblerAct_ =
-        check(pic, "chkScramblerAct", 4208, layout::ScramblerActivation, 1106, Twips(labelLeft, 2580, 2100, 300));
+        check(pic, "chkScramblerAct", 4208, layout::ScramblerActivation, 1106, Twips(labelLeft, 2580, 2300, 300));
     chkScramblerBackup_ =
-        check(pic, "chkScramblerBackup", 4209, layout::ScramblerBackup, 1107, Twips(2400, 2580, 1900, 300));
+        check(pic, "chkScramblerBackup", 4209, layout::ScramblerBackup, 1107, Twips(2580, 2580, 2100, 300));
 
     fraPTTID_ = new PttIdGroup(image, Core().checks, hooks_, [this] { return isUnloaded(); }, pic);
     fraPTTID_->setGeometry(Twips(120, 2960, 4440, 1960));
