@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "channels/ui/ChannelForm.h"
+#include "channels/ui/TestChannelForm.h"
 #include "core/AppCore.h"
 #include "core/ClockText.h"
 #include "core/MainCaption.h"
@@ -20,9 +22,7 @@
 #include "core/StringTable.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/AppIcons.h"
-#include "core/ui/CoreDialogCommands.h"
-#include "core/ui/TreeViewForm.h"
-#include "channels/ui/ChannelForm.h"
+#include "core/ui/CoreCommands.h"
 #include "core/ui/HelpWindow.h"
 #include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
@@ -51,11 +51,18 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     BuildToolbar();
     BuildStatusBar();
-    ConnectWindowsAndDocuments();
-    ConnectRadioLink();
-    ConnectCoreDialogs();
-    ConnectChannelList();
-    RegisterSettingsWindows(*windows_, coreHooks_);
+    BuildWindowMenu();
+
+    // Each subsystem attaches its own windows and commands.
+    AttachMainWindowCommands();
+    windows_->RegisterWindow(0, [] { return new ChannelForm(); });
+    AttachTestChannelForm(*windows_);
+    AttachSettingsWindows(*windows_, {[this](int row, int column) { return channelForm()->CellText(row, column); },
+                                      [this](int row, int column, const QString& text) {
+                                          channelForm()->SetCellText(row, column, text);
+                                      }});
+    AttachCoreCommands(*this, *this, *windows_, documents_);
+    AttachTransferCommands(*this, *this);
     MDIForm_Load();
 }
 
@@ -144,9 +151,6 @@ void MDIForm1::BuildMenus()
     QAction* statusItem = AddItem(view, "MnuViewStatusBar", 1033, 8300);
     statusItem->setCheckable(true);
     statusItem->setChecked(true);
-    // Each click inverts the check (Qt does that) and copies it to the bar.
-    setCommand(QStringLiteral("MnuViewToolbar"), [this, toolbarItem] { Toolbar1_->setVisible(toolbarItem->isChecked()); });
-    setCommand(QStringLiteral("MnuViewStatusBar"), [this, statusItem] { statusBar()->setVisible(statusItem->isChecked()); });
 
     MnuWindow_ = addMenu("MnuWindow", 1034);
     AddItem(MnuWindow_, "MnuWindowCascade", 1035, 9100);
@@ -171,6 +175,15 @@ void MDIForm1::BuildMenus()
     AddItem(help, "MnuHelpTopics", 1050, 0)->setVisible(false);
     separator(help, "MnuHelpBlank")->setVisible(false);
     AddItem(help, "MnuHelpAbout", 1051, 0);
+}
+
+void MDIForm1::AttachMainWindowCommands()
+{
+    // Each click inverts the check (Qt does that) and copies it to the bar.
+    QAction* toolbarItem = action(QStringLiteral("MnuViewToolbar"));
+    QAction* statusItem = action(QStringLiteral("MnuViewStatusBar"));
+    setCommand(QStringLiteral("MnuViewToolbar"), [this, toolbarItem] { Toolbar1_->setVisible(toolbarItem->isChecked()); });
+    setCommand(QStringLiteral("MnuViewStatusBar"), [this, statusItem] { statusBar()->setVisible(statusItem->isChecked()); });
     setCommand(QStringLiteral("MnuHelpAbout"), [this] { MnuHelpAbout_Click(); });
     setCommand(QStringLiteral("MnuFileExit"), [this] { close(); });
 }
@@ -246,6 +259,11 @@ QAction* MDIForm1::action(const QString& name) const
 
 void MDIForm1::setCommand(const QString& actionName, Command command)
 {
+    if (!actions_.contains(actionName)) {
+        unknownCommands_ << actionName;
+        qWarning("MDIForm1: no menu item is named %s", qPrintable(actionName));
+        return;
+    }
     commands_[actionName] = std::move(command);
 }
 
@@ -271,7 +289,7 @@ void MDIForm1::SetMenuCaptions()
             actions_.at(name)->setIconText(LoadLangString(id));
 }
 
-void MDIForm1::RefreshCaption()
+void MDIForm1::RemakeTitle()
 {
     setWindowTitle(MakeMainCaption(Core()));
 }
@@ -309,23 +327,17 @@ void MDIForm1::MDIForm_Load()
     core.LanguageChinese = false;
     SetMenuCaptions();
 
-    WindowSlotTable& slotTable = core.windowSlots;
-    slotTable.setOpen(ChannelFormOpen, true);
-    if (!slotTable.slot(0).visible) {
-        slotTable.setSlotVisible(0, true);
-        core.GridChannel = 1;
-        slotTable.setSlotCaption(0, ChannelWindowCaption(1, core.LanguageChinese));
-        slotTable.setSlotChecked(0, false);
-    }
+    core.windowSlots.setOpen(ChannelFormOpen, true);
+    core.RestoreChannelSlot();
 
     core.ApplyEightChannelRule();
     core.InitAllFrameData();
     documents_.TakeSnapshot();
     core.document.DataFilePath = kDefaultDataFileName;
     core.document.hasFile = false;
-    RefreshCaption();
+    RemakeTitle();
     ShowChannelWindow();
-    channelForm()->DecodeAllChannels();
+    DecodeAllChannels();
 }
 
 bool MDIForm1::MDIForm_QueryUnload()
@@ -368,58 +380,13 @@ void MDIForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MDIForm1::ConnectWindowsAndDocuments()
+void MDIForm1::BuildWindowMenu()
 {
     windows_ = std::make_unique<EditorWindowRegistry>(mdiArea_);
     QList<QAction*> slotActions;
     for (QAction* a : MnuWindowSub_)
         slotActions << a;
     windows_->BindWindowMenu(MnuWindow_->menuAction(), slotActions);
-    windows_->SetChannelSlotCaption([] { return ChannelWindowCaption(Core().GridChannel, Core().LanguageChinese); });
-
-    const char* editItems[] = {"MnuEditChannelInformation", "MnuEditOptionalFeatures", "MnuEditKeyAssignment",
-                               "MnuEditScanInformation",    "MnuEditDTMF",             "MnuEditFleetSync",
-                               "MnuEditTestFrequency",      "MnuEditEmbeddedMessage"};
-    for (int k = 0; k < 8; ++k)
-        setCommand(QString::fromLatin1(editItems[k]), [this, k] { windows_->OpenEditorWindow(k); });
-    setCommand(QStringLiteral("MnuViewTreeView"), [this] { windows_->OpenTreeView(); });
-    setCommand(QStringLiteral("MnuWindowCascade"), [this] { windows_->Cascade(); });
-    setCommand(QStringLiteral("MnuWindowHorizontally"), [this] { windows_->TileHorizontally(); });
-    setCommand(QStringLiteral("MnuWindowVertically"), [this] { windows_->TileVertically(); });
-    setCommand(QStringLiteral("MnuWindowArrangeIcon"), [this] { windows_->ArrangeIcons(); });
-    setCommand(QStringLiteral("MnuWindowCloseAll"), [this] { windows_->CloseAll(); });
-    setCommand(QStringLiteral("MnuHelpTopics"), [this] { ShowHelpTopic(this, QStringLiteral("general")); });
-
-    DocumentHooks& hooks = documents_.hooks();
-    hooks.dialogParent = this;
-    hooks.closeEditorWindows = [this] { windows_->CloseEditorWindows(); };
-    hooks.updateMainCaption = [this] { RefreshCaption(); };
-    hooks.getFileName = [](const QString& path) { return GetFileName(path); };
-    setCommand(QStringLiteral("MnuFileNew"), [this] { documents_.NewDocument(); });
-    setCommand(QStringLiteral("MnuFileOpen"), [this] { documents_.OpenDocument(); });
-    setCommand(QStringLiteral("MnuFileSave"), [this] { documents_.MnuFileSave_Click(); });
-    setCommand(QStringLiteral("MnuFileSaveAs"), [this] { documents_.MnuFileSaveAs_Click(); });
-}
-
-void MDIForm1::RestoreChannelSlot()
-{
-    WindowSlotTable& slotTable = Core().windowSlots;
-    slotTable.setWindowMenuVisible(true);
-    if (!slotTable.slot(0).visible) {
-        Core().GridChannel = 1;
-        slotTable.setSlotVisible(0, true);
-        slotTable.setSlotCaption(0, ChannelWindowCaption(1, Core().LanguageChinese));
-        slotTable.setSlotChecked(0, false);
-    }
-}
-
-void MDIForm1::ConnectCoreDialogs()
-{
-    windows_->RegisterTreeView([this] { return new TreeViewForm(*windows_); });
-    CoreWindowHooks& hooks = coreHooks_;
-    hooks.closeEditorWindows = [this] { windows_->CloseEditorWindows(); };
-    hooks.restoreChannelWindow = [this] { windows_->RestoreChannelWindow(); };
-    AttachCoreDialogCommands(*this);
 }
 
 ChannelForm* MDIForm1::channelForm()
@@ -427,66 +394,37 @@ ChannelForm* MDIForm1::channelForm()
     return qobject_cast<ChannelForm*>(windows_->Load(0));
 }
 
+// ---------------------------------------------------------------------------
+// The workspace the library's sequences act on.
+
+void MDIForm1::CloseEditorWindows() { windows_->CloseEditorWindows(); }
+
 void MDIForm1::ShowChannelWindow()
 {
     if (ChannelForm* form = channelForm()) {
+        form->HideCellEditors();
         form->show();
         mdiArea_->setActiveSubWindow(form);
     }
 }
 
-void MDIForm1::ConnectChannelList()
+void MDIForm1::RestoreChannelWindow() { windows_->RestoreChannelWindow(); }
+
+void MDIForm1::LayoutChannelGrid(GridHeaderCaller caller) { channelForm()->LayoutChannelGrid(caller); }
+
+void MDIForm1::DecodeAllChannels()
 {
-    windows_->RegisterWindow(0, [] { return new ChannelForm(); });
-
-    DocumentHooks& documents = documents_.hooks();
-    documents.prepareChannelWindow = [this] {
-        ShowChannelWindow();
-        channelForm()->HideCellEditors();
-        windows_->RestoreChannelWindow();
-    };
-    documents.layoutChannelGrid = [this] { channelForm()->LayoutChannelGrid(GridHeaderCaller::FileOpen); };
-    documents.decodeAllChannels = [this] { channelForm()->DecodeAllChannels(); };
-    documents.resetGridCursor = [this] { channelForm()->ChannelGrid()->setCurrentCell(1, 1); };
-
-    transferHooks_.DecodeAllChannels = [this] { channelForm()->DecodeAllChannels(); };
-    transferHooks_.LayoutChannelGrid = [this] { channelForm()->LayoutChannelGrid(GridHeaderCaller::FileOpen); };
-    transferHooks_.ShowChannelForm = [this] { ShowChannelWindow(); };
-
-    CoreWindowHooks& core = coreHooks_;
-    core.showChannelWindow = [this] { ShowChannelWindow(); };
-    core.layoutChannelGrid = [this](bool) { channelForm()->LayoutChannelGrid(GridHeaderCaller::ModelChange); };
-    core.decodeAllChannels = [this] {
-        // The image under an open cell editor has been replaced: its typing
-        // must not be committed into the new one.
-        channelForm()->HideCellEditors();
-        channelForm()->DecodeAllChannels();
-    };
-    core.channelGridWidth = [this] { return channelForm()->GridWidthTwips(); };
-    core.setChannelGridHeader = [this](const ChannelGridTitles& titles, const ChannelGridWidths& widths) {
-        channelForm()->SetGridHeader(titles, widths);
-    };
-    core.setChannelWindowCaption = [this](const QString& caption) { channelForm()->setWindowTitle(caption); };
-    core.setChannelWindowControlTexts = [this](const ChannelWindowControlTexts&) { channelForm()->SetControlCaptions(); };
-    core.channelGridText = [this](int row, int column) { return channelForm()->CellText(row, column); };
-    core.setChannelGridText = [this](int row, int column, const QString& text) {
-        channelForm()->SetCellText(row, column, text);
-    };
-    core.rebuildToneLists = [this] { channelForm()->RebuildToneLists(); };
+    channelForm()->HideCellEditors();
+    channelForm()->DecodeAllChannels();
 }
 
-void MDIForm1::ConnectRadioLink()
-{
-    TransferHooks& hooks = transferHooks_;
-    hooks.RemakeMainCaption = [this] { RefreshCaption(); };
-    hooks.CloseEditorWindows = [this] { windows_->CloseEditorWindows(); };
-    hooks.RestoreChannelWindow = [this] { windows_->RestoreChannelWindow(); };
-    hooks.RestoreChannelSlot = [this] { RestoreChannelSlot(); };
-    hooks.SetMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
-    hooks.ShowHelpTopic = [this](const QString& page) { ShowHelpTopic(this, page); };
-    setCommand(QStringLiteral("MnuProgramRead"), [this] { MnuProgramRead_Click(transferHooks_, this); });
-    setCommand(QStringLiteral("MnuProgramWrite"), [this] { MnuProgramWrite_Click(transferHooks_, this); });
-}
+void MDIForm1::ResetGridCursor() { channelForm()->ChannelGrid()->setCurrentCell(1, 1); }
+
+void MDIForm1::RetranslateChannelWindow() { channelForm()->ApplyLanguage(); }
+
+void MDIForm1::EnableMainWindow(bool enabled) { setEnabled(enabled); }
+
+void MDIForm1::ShowHelpPage(const QString& page) { ShowHelpTopic(this, page); }
 
 bool MDIForm1::MDIForm_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos)
 {

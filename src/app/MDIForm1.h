@@ -1,18 +1,21 @@
 #pragma once
 // The main window: a multiple-document frame with the menu bar, the toolbar,
-// the status bar and the editor windows inside it.
+// the status bar and the editor windows inside it. It is the composition
+// root: the one place that knows every subsystem. It attaches each
+// subsystem's commands and is the workspace the library's sequences act on.
 #include <array>
-#include <functional>
 #include <map>
+#include <memory>
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
-#include "core/CoreWindowHooks.h"
 #include "core/DocumentCommands.h"
+#include "core/MenuCommands.h"
+#include "core/Workspace.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/EditorWindowRegistry.h"
-#include "link/TransferHooks.h"
 
 class QAction;
 class QLabel;
@@ -25,9 +28,7 @@ namespace zx {
 
 class ChannelForm;
 
-
-
-class MDIForm1 : public QMainWindow {
+class MDIForm1 : public QMainWindow, public Workspace, public MenuCommands {
     Q_OBJECT
 public:
     explicit MDIForm1(QWidget* parent = nullptr);
@@ -42,15 +43,13 @@ public:
     QMdiArea* mdiArea() const { return mdiArea_; }
     QLabel* statusPanel(int panel /*1..3*/) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
 
-    void SetMenuCaptions();
-    void RefreshCaption();
     // Writes the date and time panels from the local clock.
     void tmrStatusBar_Timer();
 
-    // Entry points of commands whose windows live elsewhere. Each does
-    // nothing until its window registers a handler.
-    using Command = std::function<void()>;
-    void setCommand(const QString& actionName, Command command);
+    // MenuCommands
+    void setCommand(const QString& actionName, Command command) override;
+    // Names given to setCommand that name no menu item or toolbar button.
+    const QStringList& UnknownCommandNames() const { return unknownCommands_; }
 
     // The hidden gesture on the client area (button, modifiers and position in
     // pixels of the client area); true when it opened the memory map.
@@ -62,17 +61,23 @@ public:
 
     EditorWindowRegistry& windows() { return *windows_; }
     DocumentCommands& documents() { return documents_; }
-    TransferHooks& transferHooks() { return transferHooks_; }
-    CoreWindowHooks& coreHooks() { return coreHooks_; }
 
     // The channel list window, loaded on first use; it lives for the run.
     ChannelForm* channelForm();
-    // Makes the channel list visible without touching its slot.
-    void ShowChannelWindow();
 
-    // Shows the Window menu and, when it is hidden, slot 0 for channel 1,
-    // unchecked.
-    void RestoreChannelSlot();
+    // Workspace
+    void CloseEditorWindows() override;
+    void ShowChannelWindow() override;
+    void RestoreChannelWindow() override;
+    void LayoutChannelGrid(GridHeaderCaller caller) override;
+    void DecodeAllChannels() override;
+    void ResetGridCursor() override;
+    void RetranslateChannelWindow() override;
+    void RemakeTitle() override;
+    void SetMenuCaptions() override;
+    void EnableMainWindow(bool enabled) override;
+    void ShowHelpPage(const QString& page) override;
+    QWidget* DialogOwner() override { return this; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,10 +88,9 @@ private:
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();
-    void ConnectWindowsAndDocuments();
-    void ConnectRadioLink();
-    void ConnectCoreDialogs();
-    void ConnectChannelList();
+    void BuildWindowMenu();
+    // The main window's own items: View's bars, About and Exit.
+    void AttachMainWindowCommands();
     void MDIForm_Load();
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
@@ -102,10 +106,9 @@ private:
     std::map<QString, QAction*> actions_;
     std::map<QString, int> captionIds_;
     std::map<QString, Command> commands_;
+    QStringList unknownCommands_;
     std::unique_ptr<EditorWindowRegistry> windows_;
-    DocumentCommands documents_;
-    TransferHooks transferHooks_;
-    CoreWindowHooks coreHooks_;
+    DocumentCommands documents_{*this};
 };
 
 }  // namespace zx

@@ -6,9 +6,9 @@
 
 #include <QString>
 
-#include "channels/ChannelRecord.h"
+#include "core/ChannelRecord.h"
 #include "channels/ScanAddBytes.h"
-#include "channels/ChannelRegisters.h"
+#include "core/ChannelRegisters.h"
 
 namespace zx {
 

@@ -7,24 +7,30 @@
 
 #include <QString>
 
+#include "core/GridHeaderCaller.h"
+
 namespace zx {
 
 inline constexpr int kChannelGridColumns = 10;  // the label column and columns 1..9
+
+// The setting columns 1..9, numbered as the codec numbers a row's texts.
+enum GridColumn : int {
+    kRxFreqColumn = 1,
+    kTxFreqColumn,
+    kDecodeColumn,
+    kEncodeColumn,
+    kTxPowerColumn,
+    kWideNarrowColumn,
+    kScanAddColumn,
+    kOptSignalColumn,
+    kPttIdColumn,
+};
 inline constexpr int kChannelGridWidthTwips = 10650;
 inline constexpr int kChannelGridLeftTwips = 120;
 inline constexpr int kChannelGridTopTwips = 75;
 inline constexpr int kChannelGridHeight8Twips = 2400;
 inline constexpr int kChannelGridHeight16Twips = 4440;
 inline constexpr int kChannelGridMinRowHeightTwips = 250;
-
-// Who lays the grid out: the header texts differ only by blanks around some
-// captions.
-enum class GridHeaderCaller {
-    Load,         // the channel window's load
-    ModelChange,  // the model dialog
-    FileOpen,     // File Open and the transfer dialog's close
-    Decoder,      // the channel decoder after a transfer, the language switch
-};
 
 // The format string of the caller in the language: "^" centres a column,
 // "|" separates columns, and the text after ";" is the corner title.

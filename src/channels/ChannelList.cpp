@@ -6,14 +6,10 @@
 
 namespace zx {
 
-namespace {
-constexpr int kTransferCompleted = 55;
-}
-
 ChannelListContents DecodeAllChannels(AppCore& core)
 {
     ChannelListContents contents;
-    if (core.link.TransferMode == kTransferCompleted) {
+    if (core.link.TransferMode == TransferMode::Completed) {
         // The image now comes from the radio: its band code decides the
         // channel count and the limits the channel editor checks against.
         core.ApplyEightChannelRule();
@@ -35,7 +31,7 @@ ChannelListContents DecodeAllChannels(AppCore& core)
             contents.rows.push_back(ChannelColumns{});
         }
     }
-    contents.freeAreaBytes = (core.EightChannelModel ? 128 : 256) - 16 * programmed;
+    contents.freeAreaBytes = EmptyFreeAreaBytes(count) - layout::kChannelRecordSize * programmed;
     core.CurrentChannel = 1;
     return contents;
 }
@@ -62,7 +58,8 @@ void ClearChannelData(AppCore& core, int channel)
 
 int FreeAreaBytes(std::span<const QString> rxTexts, bool eightChannel)
 {
-    const std::size_t count = eightChannel ? 8 : 16;
+    const int channels = eightChannel ? 8 : 16;
+    const auto count = static_cast<std::size_t>(channels);
     int programmed = 0;
     for (std::size_t i = 0; i < rxTexts.size() && i < count; ++i)
     {
@@ -70,7 +67,7 @@ int FreeAreaBytes(std::span<const QString> rxTexts, bool eightChannel)
         if (value.Scaled(5) != 0 || value.HasRemainder(5))
             ++programmed;
     }
-    return (eightChannel ? 128 : 256) - 16 * programmed;
+    return EmptyFreeAreaBytes(channels) - layout::kChannelRecordSize * programmed;
 }
 
 }  // namespace zx

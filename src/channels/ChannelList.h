@@ -8,7 +8,8 @@
 
 #include <QString>
 
-#include "channels/ChannelRegisters.h"
+#include "core/ChannelRegisters.h"
+#include "core/ImageLayout.h"
 
 namespace zx {
 
@@ -26,7 +27,7 @@ struct ChannelListContents {
     QString FreeAreaText() const { return QString::number(freeAreaBytes); }
 };
 
-// DecodeAllChannels: after a completed transfer (TransferMode 55) first
+// DecodeAllChannels: after a completed transfer (TransferMode::Completed) first
 // re-evaluates EightChannelModel and the band limits (default band table)
 // from the image; takes a fresh ChData copy;
 // decodes channels 1..8 or 1..16 in ascending order through the current-
@@ -45,6 +46,10 @@ void EncodeChannel(AppCore& core, int channel);
 // of the registers and fills the record of `channel` (1..16) with FF. The
 // scan-add bit and the other registers stay.
 void ClearChannelData(AppCore& core, int channel);
+
+// The free channel memory of a list without a programmed channel: 16 bytes
+// for each channel of the model (128 or 256).
+inline int EmptyFreeAreaBytes(int channelCount) { return layout::kChannelRecordSize * channelCount; }
 
 // UpdateFreeArea's count: 128 or 256 minus 16 for every row among the first 8
 // or 16 whose RX text reads as a number other than 0.

@@ -1,6 +1,7 @@
 #include "channels/GridCommit.h"
 
 #include "channels/ChannelCodec.h"
+#include "channels/ChannelGridLayout.h"
 #include "channels/ChannelList.h"
 #include "channels/ChannelWords.h"
 #include "channels/FrequencyEntry.h"
@@ -80,6 +81,24 @@ QString CommitGridTone(AppCore& core, int channel, int column, const QString& te
     EncodeChannel(core, channel);
     core.CopyChannelRecords();
     return tone;
+}
+
+bool PickGridListEntry(AppCore& core, int column, const QString& text)
+{
+    if (column < kDecodeColumn || column > kPttIdColumn)
+        return false;
+    ChannelRegisters& regs = core.channelRegisters;
+    if (column == kEncodeColumn && regs.ChTxFreq.isEmpty())
+        regs.ChEncode = words::Word(words::kNone, core.LanguageChinese);
+    else
+        regs.Column(column) = text;
+    return true;
+}
+
+void CommitGridListPick(AppCore& core, int channel)
+{
+    EncodeChannel(core, channel);
+    core.CopyChannelRecords();
 }
 
 }  // namespace zx

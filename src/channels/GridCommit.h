@@ -37,4 +37,12 @@ FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, cons
 // (a QT value outside 67.0-254.1) then keeps its bytes.
 QString CommitGridTone(AppCore& core, int channel, int column, const QString& text, const QString& textBefore);
 
+// A pick from the list of column 3..9 goes into the current-channel
+// registers; an encode tone stays None while the channel has no TX
+// frequency. False, with nothing changed, for any other column.
+bool PickGridListEntry(AppCore& core, int column, const QString& text);
+// The pick is committed (after an open channel editor has mirrored it): the
+// channel encoded and ChData refreshed.
+void CommitGridListPick(AppCore& core, int channel);
+
 }  // namespace zx

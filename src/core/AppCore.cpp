@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "core/MainCaption.h"
+
 namespace zx {
 
 namespace {
@@ -44,6 +46,17 @@ void AppCore::SetBandLimitsFromImage()
 void AppCore::ApplyEightChannelRule()
 {
     EightChannelModel = EightChannelRule(image.modelBandCode(), image.modelVariant());
+}
+
+void AppCore::RestoreChannelSlot()
+{
+    windowSlots.setWindowMenuVisible(true);
+    if (windowSlots.slot(0).visible)
+        return;
+    GridChannel = 1;
+    windowSlots.setSlotVisible(0, true);
+    windowSlots.setSlotCaption(0, ChannelWindowCaption(1, LanguageChinese));
+    windowSlots.setSlotChecked(0, false);
 }
 
 void AppCore::CopyChannelRecords()

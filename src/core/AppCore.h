@@ -5,8 +5,8 @@
 
 #include <QObject>
 
-#include "channels/ChannelRecord.h"
-#include "channels/ChannelRegisters.h"
+#include "core/ChannelRecord.h"
+#include "core/ChannelRegisters.h"
 #include "core/ModelRules.h"
 #include "core/RadioImage.h"
 #include "core/SharedState.h"
@@ -60,13 +60,13 @@ public:
     // 8-channel model).
     void CopyChannelRecords();
 
+    // Shows the Window menu and, when slot 0 is hidden, slot 0 for channel 1
+    // (GridChannel = 1), without its check mark.
+    void RestoreChannelSlot();
+
     // The current instance; exactly one exists while the program (or a test)
     // runs.
     static AppCore& instance();
-
-signals:
-    // Emitted after the language flag changed.
-    void languageChanged();
 
 private:
     AppCore* previous_ = nullptr;

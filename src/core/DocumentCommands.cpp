@@ -10,7 +10,9 @@
 #include "core/AppCore.h"
 #include "core/ErrorBox.h"
 #include "core/DataFile.h"
+#include "core/MainCaption.h"
 #include "core/StringTable.h"
+#include "core/Workspace.h"
 #include "platform/Prompt.h"
 
 namespace zx {
@@ -23,24 +25,11 @@ QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(DocumentHooks hooks) : hooks_(std::move(hooks)) {}
+DocumentCommands::DocumentCommands(Workspace& workspace) : workspace_(workspace) {}
 
 QString DocumentCommands::FileFilter()
 {
     return LangText("QDF 数据文件 (*.dat)", "QDF Data Files(*.dat)");
-}
-
-QString DocumentCommands::ChannelSlotCaptionAfterReplace()
-{
-    return Core().LanguageChinese ? QString::fromUtf8(" 信道信息 [ 信道 - 1 ]")
-                                  : QStringLiteral(" Channel Information [ Channel-1 ]");
-}
-
-QString DocumentCommands::FileNameOf(const QString& path) const
-{
-    if (hooks_.getFileName)
-        return hooks_.getFileName(path);
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 QString DocumentCommands::InitialDirectory() const
@@ -51,7 +40,7 @@ QString DocumentCommands::InitialDirectory() const
 
 void DocumentCommands::ShowOpenError(const QString& text) const
 {
-    ShowErrorBox(text, hooks_.dialogParent);
+    ShowErrorBox(text, workspace_.DialogOwner());
 }
 
 void DocumentCommands::ShowChannelSlot()
@@ -59,7 +48,7 @@ void DocumentCommands::ShowChannelSlot()
     WindowSlotTable& table = Core().windowSlots;
     table.setWindowMenuVisible(true);
     table.setSlotVisible(0, true);
-    table.setSlotCaption(0, ChannelSlotCaptionAfterReplace());
+    table.setSlotCaption(0, ChannelWindowFixedCaption(Core().LanguageChinese));
 }
 
 void DocumentCommands::NewDocument()
@@ -70,13 +59,14 @@ void DocumentCommands::NewDocument()
     box.icon = MsgIcon::Exclamation;
     box.buttons = MsgButtons::OkCancel;
     box.defaultButton = MsgResult::Cancel;
-    box.parent = hooks_.dialogParent;
+    box.parent = workspace_.DialogOwner();
     if (Ask(box) != MsgResult::Ok)
         return;
 
     AppCore& core = Core();
-    Run(hooks_.closeEditorWindows);
-    Run(hooks_.prepareChannelWindow);
+    workspace_.CloseEditorWindows();
+    workspace_.ShowChannelWindow();
+    workspace_.RestoreChannelWindow();
     core.InitAllFrameData();
     TakeSnapshot();
     ShowReplacedImage(kDefaultDataFileName, false);
@@ -89,14 +79,15 @@ bool DocumentCommands::OpenDocument()
     request.kind = FileRequest::Kind::Open;
     request.directory = InitialDirectory();
     request.filter = FileFilter();
-    request.parent = hooks_.dialogParent;
+    request.parent = workspace_.DialogOwner();
     lastInitDir_ = request.directory;
     const QString path = AskFileName(request);
     if (path.isEmpty())
         return false;
 
-    Run(hooks_.closeEditorWindows);
-    Run(hooks_.prepareChannelWindow);
+    workspace_.CloseEditorWindows();
+    workspace_.ShowChannelWindow();
+    workspace_.RestoreChannelWindow();
 
     // The whole file is read and validated before anything is replaced; a
     // file that cannot be read is reported, so the user never believes it
@@ -135,7 +126,7 @@ bool DocumentCommands::OpenDocument()
         core.checks.OwnFleetIdError = false;
     core.SetBandLimitsFromImage();
     core.ApplyEightChannelRule();
-    Run(hooks_.layoutChannelGrid);
+    workspace_.LayoutChannelGrid(GridHeaderCaller::FileOpen);
     TakeSnapshot();
     ShowReplacedImage(path, true);
     return true;
@@ -143,12 +134,12 @@ bool DocumentCommands::OpenDocument()
 
 void DocumentCommands::ShowReplacedImage(const QString& path, bool hasFile)
 {
-    Run(hooks_.decodeAllChannels);
+    workspace_.DecodeAllChannels();
     Core().document.DataFilePath = path;
     Core().document.hasFile = hasFile;
-    Run(hooks_.updateMainCaption);
+    workspace_.RemakeTitle();
     ShowChannelSlot();
-    Run(hooks_.resetGridCursor);
+    workspace_.ResetGridCursor();
 }
 
 SaveResult DocumentCommands::MnuFileSave_Click()
@@ -161,7 +152,7 @@ SaveResult DocumentCommands::MnuFileSave_Click()
         request.directory = lastInitDir_;
         request.filter = FileFilter();
         request.confirmOverwrite = true;
-        request.parent = hooks_.dialogParent;
+        request.parent = workspace_.DialogOwner();
         const QString path = AskFileName(request);
         if (path.isEmpty()) {
             SaveCancelled = true;
@@ -172,12 +163,12 @@ SaveResult DocumentCommands::MnuFileSave_Click()
     } else {
         MessageRequest box;
         box.text = LangText("改写警告!\r\n保存文件名:", "Overwrite Warning!\r\nSave File Name:")
-                   + FileNameOf(doc.DataFilePath);
+                   + GetFileName(doc.DataFilePath);
         box.title = LangText("警告", "Warning");
         box.icon = MsgIcon::Exclamation;
         box.buttons = MsgButtons::OkCancel;
         box.defaultButton = MsgResult::Cancel;
-        box.parent = hooks_.dialogParent;
+        box.parent = workspace_.DialogOwner();
         if (Ask(box) != MsgResult::Ok) {
             SaveCancelled = true;
             return SaveResult::Cancelled;
@@ -192,11 +183,11 @@ SaveResult DocumentCommands::MnuFileSaveAs_Click()
     DocumentState& doc = Core().document;
     FileRequest request;
     request.kind = FileRequest::Kind::Save;
-    request.fileName = FileNameOf(doc.DataFilePath);
+    request.fileName = GetFileName(doc.DataFilePath);
     request.directory = InitialDirectory();
     request.filter = FileFilter();
     request.confirmOverwrite = true;
-    request.parent = hooks_.dialogParent;
+    request.parent = workspace_.DialogOwner();
     lastInitDir_ = request.directory;
     const QString path = AskFileName(request);
     if (path.isEmpty())
@@ -238,12 +229,12 @@ bool DocumentCommands::WriteDataFile()
         box.icon = MsgIcon::Exclamation;
         box.buttons = MsgButtons::Ok;
         box.defaultButton = MsgResult::Ok;
-        box.parent = hooks_.dialogParent;
+        box.parent = workspace_.DialogOwner();
         Ask(box);
         return false;
     }
     TakeSnapshot();
-    Run(hooks_.updateMainCaption);
+    workspace_.RemakeTitle();
     return true;
 }
 
@@ -271,7 +262,7 @@ bool DocumentCommands::OfferSaveAtExit()
     box.icon = MsgIcon::Exclamation;
     box.buttons = MsgButtons::YesNoCancel;
     box.defaultButton = MsgResult::Yes;
-    box.parent = hooks_.dialogParent;
+    box.parent = workspace_.DialogOwner();
     switch (Ask(box)) {
     case MsgResult::Yes:
         // A failed write keeps the program running, so nothing unsaved is lost.

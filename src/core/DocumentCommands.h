@@ -2,39 +2,15 @@
 // The document commands of the main window: New, Open, Save, Save As and the
 // offer to save a changed image at exit, with the change tracking behind it.
 // They work on Core(): the image, DocumentState, the pre-write flags and the
-// Window-menu slots. What they need of the windows goes through hooks that
-// the main window fills (tests fill them with recorders).
-#include <functional>
-
+// Window-menu slots. What they need of the windows goes through the
+// workspace.
 #include <QString>
 
 #include "core/RadioImage.h"
 
-class QWidget;
-
 namespace zx {
 
-struct DocumentHooks {
-    // Unloads every open editor window but the channel list (CloseEditorWindows).
-    std::function<void()> closeEditorWindows;
-    // Makes the channel list visible when hidden, hides its in-place editors
-    // and runs RestoreChannelWindow.
-    std::function<void()> prepareChannelWindow;
-    // Lays the channel grid out for Core().ChannelCount() rows; Open has set
-    // EightChannelModel from the new image before it runs.
-    std::function<void()> layoutChannelGrid;
-    // Decodes every channel of the image into the channel list.
-    std::function<void()> decodeAllChannels;
-    // Sets the main window's title to MakeMainCaption(Core()).
-    std::function<void()> updateMainCaption;
-    // Puts the channel grid's cursor on row 1, column 1.
-    std::function<void()> resetGridCursor;
-    // The name part of a path (GetFileName); without it, the text after the
-    // last '/'.
-    std::function<QString(const QString&)> getFileName;
-    // Owner of the boxes and dialogs.
-    QWidget* dialogParent = nullptr;
-};
+class Workspace;
 
 enum class SaveResult {
     Written,    // the file holds the image
@@ -44,9 +20,7 @@ enum class SaveResult {
 
 class DocumentCommands {
 public:
-    explicit DocumentCommands(DocumentHooks hooks = {});
-
-    DocumentHooks& hooks() { return hooks_; }
+    explicit DocumentCommands(Workspace& workspace);
 
     // File > New: after confirmation, the default image of the current model.
     void NewDocument();
@@ -75,15 +49,8 @@ public:
 
     // Texts of this command set, in the language in force.
     static QString FileFilter();
-    static QString ChannelSlotCaptionAfterReplace();
 
 private:
-    void Run(const std::function<void()>& hook) const
-    {
-        if (hook)
-            hook();
-    }
-    QString FileNameOf(const QString& path) const;
     QString InitialDirectory() const;
     void ShowOpenError(const QString& text) const;
     void ShowChannelSlot();
@@ -91,7 +58,7 @@ private:
     // renews the title, slot 0 and the grid cursor.
     void ShowReplacedImage(const QString& path, bool hasFile);
 
-    DocumentHooks hooks_;
+    Workspace& workspace_;
     // The folder the file dialogs were last told to start in; the Save dialog
     // of an unnamed document starts there (the system's default while empty).
     QString lastInitDir_;

@@ -1,6 +1,7 @@
 #include "core/ModelChange.h"
 
 #include "core/AppCore.h"
+#include "core/Workspace.h"
 
 namespace zx {
 
@@ -14,48 +15,57 @@ void ForgetFileName(AppCore& core)
     core.document.hasFile = false;
 }
 
-void LayOutForModel(AppCore& core, const CoreWindowHooks& hooks)
+void LayOutForModel(AppCore& core, Workspace& workspace)
 {
     core.ApplyEightChannelRule();
-    CallHook(hooks.layoutChannelGrid, core.EightChannelModel);
+    workspace.LayoutChannelGrid(GridHeaderCaller::ModelChange);
 }
 
 }  // namespace
 
 ModelIdent CurrentModel(const RadioImage& image) { return {image.modelBandCode(), image.modelVariant()}; }
 
-void RebuildForNewModel(AppCore& core, const CoreWindowHooks& hooks)
+void RebuildForNewModel(AppCore& core, Workspace& workspace)
 {
     core.InitAllFrameData();
     TakeSnapshot(core);
-    CallHook(hooks.closeEditorWindows);
+    workspace.CloseEditorWindows();
     if (!core.windowSlots.isOpen(ChannelFormOpen))
-        CallHook(hooks.showChannelWindow);
-    CallHook(hooks.restoreChannelWindow);
-    LayOutForModel(core, hooks);
-    CallHook(hooks.decodeAllChannels);
+        workspace.ShowChannelWindow();
+    workspace.RestoreChannelWindow();
+    LayOutForModel(core, workspace);
+    workspace.DecodeAllChannels();
     ForgetFileName(core);
 }
 
-bool UpdateAfterMemoryMap(AppCore& core, const CoreWindowHooks& hooks, ModelIdent before, bool accepted)
+void AfterModelDialog(AppCore& core, Workspace& workspace, ModelIdent before)
 {
-    CallHook(hooks.closeEditorWindows);
-    CallHook(hooks.restoreChannelWindow);
+    if (CurrentModel(core.image) != before)
+        RebuildForNewModel(core, workspace);
+    workspace.RemakeTitle();
+    core.RestoreChannelSlot();
+}
+
+bool UpdateAfterMemoryMap(AppCore& core, Workspace& workspace, ModelIdent before, bool accepted)
+{
+    workspace.CloseEditorWindows();
+    workspace.RestoreChannelWindow();
     if (!accepted)
         return false;
     if (CurrentModel(core.image) != before) {
         // The other edits belong to the old model's layout and are dropped.
         core.InitAllFrameData();
         TakeSnapshot(core);
-        LayOutForModel(core, hooks);
-        CallHook(hooks.decodeAllChannels);
+        LayOutForModel(core, workspace);
+        workspace.DecodeAllChannels();
         ForgetFileName(core);
+        workspace.RemakeTitle();
         return true;
     }
     // The grid still shows the texts decoded before the edit; refill it so
     // that no later cell commit writes those stale texts over the new bytes.
     core.SetBandLimitsFromImage();
-    CallHook(hooks.decodeAllChannels);
+    workspace.DecodeAllChannels();
     return false;
 }
 

@@ -28,10 +28,14 @@ struct PreWriteChecks {
     int PttCodeMissing = 0;  // empty PTT ID codes: 0 none, 1 Begin of TX, 2 End of TX, 3 both
 };
 
+// TransferMode: what the transfer dialog does, and that a transfer has just
+// completed (the channel decoder then lays the grid out for the image read).
+enum class TransferMode { Read = 0, Write = 1, Completed = 55 };
+
 // The serial exchange in progress, if any.
 struct LinkState {
     int ComPortNumber = 1;
-    int TransferMode = 0;
+    zx::TransferMode TransferMode = zx::TransferMode::Read;
     bool exchangeRunning = false;  // only one exchange at a time
 };
 

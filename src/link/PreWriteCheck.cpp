@@ -45,7 +45,7 @@ QString PreWriteCheckMessage()
     if (checks.OwnFleetIdError)
         return CheckMessage({QString(), Quoted(LangText("队列（自身）", "Fleet(Own)")), Quoted(LangText("ID（自身）", "ID(Own)"))});
     if (checks.PttCodeCheck) {
-        if (!SomeChannelHasPttId(core.image, core.EightChannelModel ? 8 : 16)) {
+        if (!SomeChannelHasPttId(core.image, core.ChannelCount())) {
             checks.PttCodeCheck = false;
             return {};
         }

@@ -237,7 +237,7 @@ bool RadioTransfer::ModelCheck()
 
 void RadioTransfer::Complete()
 {
-    Core().link.TransferMode = 55;
+    Core().link.TransferMode = TransferMode::Completed;
     io_.StopReplyTimer();
     phase_ = Phase::Draining;
     io_.ArmReplyTimer(kCompletionDrainMs);

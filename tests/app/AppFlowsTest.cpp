@@ -205,7 +205,7 @@ TEST_F(AppFlows, ReadCancelledAtBlockNineKeepsTheChannelListTexts)
     EXPECT_EQ(Cell(2, 4), "D023N");
     EXPECT_EQ(Cell(1, 1), "");
     EXPECT_EQ(main_->windowTitle(), title);
-    EXPECT_NE(core_.link.TransferMode, 55);
+    EXPECT_NE(core_.link.TransferMode, TransferMode::Completed);
     EXPECT_TRUE(List().isVisible());
     EXPECT_TRUE(main_->isEnabled());
     EXPECT_FALSE(ExchangeRunning());

@@ -202,11 +202,11 @@ TEST_F(DecodeAll, CompletedTransferDecidesTheChannelCountAgain)
 {
     core.image.setModelVariant(0xF9);  // band 0x01 with F9: eight channels
     core.EightChannelModel = false;
-    core.link.TransferMode = 0;
+    core.link.TransferMode = TransferMode::Read;
     EXPECT_EQ(DecodeAllChannels(core).rows.size(), 16u);
     EXPECT_FALSE(core.EightChannelModel);
 
-    core.link.TransferMode = 55;
+    core.link.TransferMode = TransferMode::Completed;
     const ChannelListContents contents = DecodeAllChannels(core);
     EXPECT_TRUE(contents.relayout);
     EXPECT_TRUE(core.EightChannelModel);
@@ -221,12 +221,12 @@ TEST_F(DecodeAll, CompletedReadTakesTheBandLimitsOfTheImagesModel)
     core.BandUpperMHz = 174;
     core.image.setModelBandCode(0x21);
 
-    core.link.TransferMode = 0;
+    core.link.TransferMode = TransferMode::Read;
     DecodeAllChannels(core);
     EXPECT_EQ(core.BandLowerMHz, 136);  // only a completed transfer replaces them
     EXPECT_EQ(core.BandUpperMHz, 174);
 
-    core.link.TransferMode = 55;
+    core.link.TransferMode = TransferMode::Completed;
     DecodeAllChannels(core);
     EXPECT_EQ(core.BandLowerMHz, 450);
     EXPECT_EQ(core.BandUpperMHz, 490);

@@ -16,7 +16,7 @@
 #include <QTest>
 #include "ChannelTestSupport.h"
 #include "channels/ChannelList.h"
-#include "channels/ChannelRecord.h"
+#include "core/ChannelRecord.h"
 #include "channels/ui/ChannelForm.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"

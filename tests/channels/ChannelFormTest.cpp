@@ -63,7 +63,7 @@ TEST_F(ChannelFormTest, CompletedTransferLaysTheGridOutForTheImagesModel)
     core.image.setBit(layout::ScanAddBits, 2, true);
     Program(3, kRxOnly);
     core.image.setModelVariant(0xF9);  // band 0x01 with F9: eight channels
-    core.link.TransferMode = 55;
+    core.link.TransferMode = TransferMode::Completed;
     form->DecodeAllChannels();
     EXPECT_TRUE(core.EightChannelModel);
     EXPECT_EQ(Grid()->rowCount(), 9);

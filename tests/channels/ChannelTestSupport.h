@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "channels/ChannelRecord.h"
+#include "core/ChannelRecord.h"
 #include "core/AppCore.h"
 
 namespace zx::test {

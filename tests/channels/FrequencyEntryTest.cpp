@@ -2,6 +2,7 @@
 
 #include "ChannelTestSupport.h"
 #include "channels/ChannelCodec.h"
+#include "channels/ChannelGridLayout.h"
 #include "channels/FrequencyEntry.h"
 #include "channels/GridCommit.h"
 #include "channels/ToneEntry.h"
@@ -177,6 +178,27 @@ TEST_F(GridCommitTest, ToneCommitNormalisesAndEncodes)
     EXPECT_EQ(Hex(ReadChannelRecord(core.image, 5)).mid(24, 5), "FF 29");
     EXPECT_EQ(CommitGridTone(core, 5, 5, QStringLiteral("D1"), QStringLiteral("High")), QStringLiteral("D1"));
     EXPECT_EQ(core.channelRegisters.ChTxPower, QStringLiteral("High"));
+}
+
+TEST_F(GridCommitTest, ListPickGoesIntoTheRegistersAndIsEncodedOnCommit)
+{
+    core.channelRegisters = ChannelRegisters{};
+    CommitGridFrequency(core, 5, kRxFreqColumn, QStringLiteral("150"), QString());
+    const ChannelRecordBytes before = ReadChannelRecord(core.image, 5);
+
+    EXPECT_FALSE(PickGridListEntry(core, kTxFreqColumn, QStringLiteral("Low")));
+    EXPECT_TRUE(PickGridListEntry(core, kTxPowerColumn, QStringLiteral("Low")));
+    EXPECT_EQ(core.channelRegisters.ChTxPower, QStringLiteral("Low"));
+    EXPECT_EQ(ReadChannelRecord(core.image, 5), before) << "nothing is written before the commit";
+    // Without a TX frequency the encode tone stays None whatever was picked.
+    EXPECT_TRUE(PickGridListEntry(core, kEncodeColumn, QStringLiteral("88.5")));
+    EXPECT_EQ(core.channelRegisters.ChEncode, QStringLiteral("None"));
+
+    CommitGridListPick(core, 5);
+    const ChannelRecordBytes after = ReadChannelRecord(core.image, 5);
+    EXPECT_NE(after[record::kFlagsB], before[record::kFlagsB]);
+    EXPECT_EQ(after[record::kEncodeLow], 0xFF);
+    EXPECT_EQ(core.ChData[4], after);
 }
 
 TEST_F(GridCommitTest, FieldsLeftAsTheyWereKeepBytesThisProgramNeverWrites)

@@ -11,10 +11,12 @@
 #include <QTemporaryDir>
 
 #include "common/QtPrinters.h"
+#include "common/RecordingWorkspace.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/DataFile.h"
 #include "core/DocumentCommands.h"
+#include "core/MainCaption.h"
 
 using namespace zx;
 using zx::test::ScriptedPrompts;
@@ -27,13 +29,6 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         core.InitAllFrameData();
-        DocumentHooks& h = commands.hooks();
-        h.closeEditorWindows = [this] { log.push_back("close"); };
-        h.prepareChannelWindow = [this] { log.push_back("channel"); };
-        h.layoutChannelGrid = [this] { log.push_back("layout" + std::to_string(core.ChannelCount())); };
-        h.decodeAllChannels = [this] { log.push_back("decode"); };
-        h.updateMainCaption = [this] { log.push_back("caption"); };
-        h.resetGridCursor = [this] { log.push_back("cursor"); };
         commands.TakeSnapshot();
     }
 
@@ -80,8 +75,8 @@ protected:
     QTemporaryDir dir;
     AppCore core;
     ScriptedPrompts prompts;
-    DocumentCommands commands;
-    std::vector<std::string> log;
+    test::RecordingWorkspace workspace;
+    DocumentCommands commands{workspace};
 };
 
 }  // namespace
@@ -105,7 +100,7 @@ TEST_F(DocumentCommandsTest, SaveOfAnUnnamedDocumentAsksForANameAndWritesTheFile
     EXPECT_EQ(core.document.DataFilePath, path);
     EXPECT_TRUE(core.document.hasFile);
     EXPECT_TRUE(core.document.LastDirectory.isEmpty()) << "Save through its dialog leaves LastDirectory";
-    EXPECT_EQ(log, (std::vector<std::string>{"caption"}));
+    EXPECT_EQ(workspace.calls, QStringList({"RemakeTitle"}));
 }
 
 TEST_F(DocumentCommandsTest, SaveOfANamedDocumentAsksBeforeOverwriting)
@@ -148,7 +143,7 @@ TEST_F(DocumentCommandsTest, CancelOnTheOverwriteQuestionWritesNothing)
     EXPECT_EQ(commands.MnuFileSave_Click(), SaveResult::Cancelled);
     EXPECT_TRUE(commands.SaveCancelled);
     EXPECT_EQ(ReadFile(core.document.DataFilePath), "old");
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(workspace.calls.isEmpty());
 }
 
 TEST_F(DocumentCommandsTest, CancelInTheSaveDialogSetsSaveCancelled)
@@ -177,7 +172,7 @@ TEST_F(DocumentCommandsTest, AFailedWriteIsReportedAndChangesNeitherSnapshotNorT
     EXPECT_FALSE(commands.SaveCancelled) << "the write had started";
     EXPECT_EQ(core.document.DataFilePath, path) << "keeps the path just chosen";
     EXPECT_EQ(core.document.snapshot, snapshotBefore);
-    EXPECT_TRUE(log.empty()) << "no new title";
+    EXPECT_TRUE(workspace.calls.isEmpty()) << "no new title";
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -282,7 +277,7 @@ TEST_F(DocumentCommandsTest, OpenReplacesTheDocumentInOrder)
     EXPECT_TRUE(core.EightChannelModel);
     EXPECT_EQ(core.BandLowerMHz, DefaultBandTable(0x21).lowerMHz);
     EXPECT_EQ(core.BandUpperMHz, DefaultBandTable(0x21).upperMHz);
-    EXPECT_EQ(log, (std::vector<std::string>{"close", "channel", "layout8", "decode", "caption", "cursor"}));
+    EXPECT_EQ(workspace.calls, QStringList({"CloseEditorWindows", "ShowChannelWindow", "RestoreChannelWindow", "LayoutChannelGrid(8)", "DecodeAllChannels", "RemakeTitle", "ResetGridCursor"}));
     const WindowSlotTable& table = core.windowSlots;
     EXPECT_TRUE(table.windowMenuVisible());
     EXPECT_TRUE(table.slot(0).visible);
@@ -294,7 +289,7 @@ TEST_F(DocumentCommandsTest, CancelInTheOpenDialogChangesNothing)
     const DocumentView before = View();
     prompts.chooseFile(QString());
     EXPECT_FALSE(commands.OpenDocument());
-    EXPECT_TRUE(log.empty()) << "the editor windows stay open";
+    EXPECT_TRUE(workspace.calls.isEmpty()) << "the editor windows stay open";
     EXPECT_EQ(View(), before);
     EXPECT_EQ(prompts.fileRequests().at(0).directory, QCoreApplication::applicationDirPath());
 }
@@ -348,7 +343,7 @@ TEST_P(OpenRefusalTest, IsReportedAndKeepsTheDocument)
     EXPECT_EQ(m.icon, MsgIcon::Critical);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);
     EXPECT_EQ(View(), before);
-    EXPECT_EQ(log, (std::vector<std::string>{"close", "channel"})) << "no new title, no decode";
+    EXPECT_EQ(workspace.calls, QStringList({"CloseEditorWindows", "ShowChannelWindow", "RestoreChannelWindow"})) << "no new title, no decode";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OpenRefusalTest,
@@ -391,14 +386,24 @@ TEST_F(DocumentCommandsTest, OpenOfAnEightChannelFileLaysTheGridOutForItsChannel
 {
     // A stand-in for the channel grid: a header row plus one row per channel,
     // column 1 the receive frequency.
-    QTableWidget grid(17, 2);
-    commands.hooks().layoutChannelGrid = [&] { grid.setRowCount(core.ChannelCount() + 1); };
-    commands.hooks().decodeAllChannels = [&] {
-        for (int ch = 1; ch < grid.rowCount(); ++ch) {
-            const qint64 f = core.image.bcdFrequency(layout::ChannelRecord(ch));
-            grid.setItem(ch, 1, new QTableWidgetItem(f < 0 ? QString() : QString::number(f / 1e5, 'f', 5)));
+    struct GridWorkspace : test::RecordingWorkspace {
+        QTableWidget grid{17, 2};
+        void LayoutChannelGrid(GridHeaderCaller caller) override
+        {
+            RecordingWorkspace::LayoutChannelGrid(caller);
+            grid.setRowCount(Core().ChannelCount() + 1);
         }
-    };
+        void DecodeAllChannels() override
+        {
+            RecordingWorkspace::DecodeAllChannels();
+            for (int ch = 1; ch < grid.rowCount(); ++ch) {
+                const qint64 f = Core().image.bcdFrequency(layout::ChannelRecord(ch));
+                grid.setItem(ch, 1, new QTableWidgetItem(f < 0 ? QString() : QString::number(f / 1e5, 'f', 5)));
+            }
+        }
+    } gridWorkspace;
+    DocumentCommands commands(gridWorkspace);
+    QTableWidget& grid = gridWorkspace.grid;
     const QString path = Path("eight.dat");
     WriteFile(path, BuildDataFile(OtherImage(0x21, 0xF9)));
     prompts.chooseFile(path);
@@ -504,7 +509,7 @@ TEST_F(DocumentCommandsTest, NewAsksFirstAndCancelChangesNothing)
     EXPECT_EQ(m.defaultButton, MsgResult::Cancel);
     EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     EXPECT_EQ(View(), before);
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(workspace.calls.isEmpty());
 }
 
 TEST_F(DocumentCommandsTest, NewBuildsTheDefaultImageOfTheModel)
@@ -524,7 +529,7 @@ TEST_F(DocumentCommandsTest, NewBuildsTheDefaultImageOfTheModel)
     EXPECT_EQ(core.document.snapshot, core.image);
     EXPECT_EQ(core.document.DataFilePath, "ZX-4100.dat");
     EXPECT_FALSE(core.document.hasFile);
-    EXPECT_EQ(log, (std::vector<std::string>{"close", "channel", "decode", "caption", "cursor"}));
+    EXPECT_EQ(workspace.calls, QStringList({"CloseEditorWindows", "ShowChannelWindow", "RestoreChannelWindow", "DecodeAllChannels", "RemakeTitle", "ResetGridCursor"}));
     EXPECT_TRUE(core.windowSlots.windowMenuVisible());
     EXPECT_EQ(core.windowSlots.slot(0).caption, " Channel Information [ Channel-1 ]");
 }
@@ -555,5 +560,5 @@ TEST_F(DocumentCommandsTest, ChineseTexts)
     commands.OfferSaveAtExit();
     EXPECT_EQ(prompts.messages().at(3).text, QString::fromUtf8("文件已更改,是否保存?"));
     EXPECT_EQ(prompts.messages().at(3).title, QString::fromUtf8("警告"));
-    EXPECT_EQ(DocumentCommands::ChannelSlotCaptionAfterReplace(), QString::fromUtf8(" 信道信息 [ 信道 - 1 ]"));
+    EXPECT_EQ(ChannelWindowFixedCaption(true), QString::fromUtf8(" 信道信息 [ 信道 - 1 ]"));
 }

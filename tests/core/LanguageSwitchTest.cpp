@@ -6,14 +6,16 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
 
-#include "HookRecorder.h"
+#include "channels/ui/ChannelForm.h"
 #include "common/ModalDriver.h"
+#include "common/RecordingWorkspace.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
+#include "core/LanguageSwitch.h"
 #include "core/StringTable.h"
 #include "core/ui/HelpWindow.h"
 #include "core/ui/LanguageForm.h"
@@ -27,14 +29,13 @@ namespace {
 class LanguageFormTest : public ::testing::Test {
 protected:
     AppCore core_;
-    test::HookRecorder recorder_;
 };
 
 }  // namespace
 
 TEST_F(LanguageFormTest, EnglishDialog)
 {
-    LanguageForm form(recorder_.hooks());
+    LanguageForm form;
     EXPECT_EQ(form.windowTitle(), "Language File Setup");
     EXPECT_EQ(form.labLanguage()->text(), "Language Mode");
     EXPECT_EQ(form.cmdOK()->text(), "&OK");
@@ -54,7 +55,7 @@ TEST_F(LanguageFormTest, EnglishDialog)
 TEST_F(LanguageFormTest, ChineseDialogSelectsChinese)
 {
     core_.LanguageChinese = true;
-    LanguageForm form(recorder_.hooks());
+    LanguageForm form;
     EXPECT_EQ(form.windowTitle(), "语言文件设置");
     EXPECT_EQ(form.ComLanguage()->itemText(0), "英文");
     EXPECT_EQ(form.ComLanguage()->itemText(1), "中文");
@@ -62,37 +63,34 @@ TEST_F(LanguageFormTest, ChineseDialogSelectsChinese)
     EXPECT_TRUE(form.LanguageAtOpen());
 }
 
-TEST_F(LanguageFormTest, OkSetsTheLanguageTheChangeFlagAndTheHelpFile)
+TEST_F(LanguageFormTest, OkSetsTheLanguageAndTheChangeFlag)
 {
-    LanguageForm form(recorder_.hooks());
+    LanguageForm form;
     form.ComLanguage()->setCurrentIndex(1);
     form.cmdOK_Click();
     EXPECT_TRUE(core_.LanguageChinese);
     EXPECT_TRUE(core_.LanguageChanged);
-    EXPECT_TRUE(recorder_.helpFile.endsWith("/ZX-4100_c.chm"));
 
-    LanguageForm again(recorder_.hooks());
+    LanguageForm again;
     again.cmdOK_Click();  // Chinese kept
     EXPECT_TRUE(core_.LanguageChinese);
     EXPECT_FALSE(core_.LanguageChanged);
-    EXPECT_TRUE(recorder_.helpFile.endsWith("/ZX-4100_c.chm"));
 }
 
 TEST_F(LanguageFormTest, CancelChangesNothingButTheFlag)
 {
     core_.LanguageChanged = true;
-    LanguageForm form(recorder_.hooks());
+    LanguageForm form;
     form.ComLanguage()->setCurrentIndex(1);
     form.cmdCancel_Click();
     EXPECT_FALSE(core_.LanguageChinese);
     EXPECT_FALSE(core_.LanguageChanged);
-    EXPECT_TRUE(recorder_.calls.isEmpty());
 }
 
 TEST_F(LanguageFormTest, ClosingOtherwiseLeavesBothFlags)
 {
     core_.LanguageChanged = true;
-    LanguageForm form(recorder_.hooks());
+    LanguageForm form;
     form.show();
     form.ComLanguage()->setCurrentIndex(1);
     form.close();
@@ -102,7 +100,7 @@ TEST_F(LanguageFormTest, ClosingOtherwiseLeavesBothFlags)
 
 TEST_F(LanguageFormTest, HiddenHelpButtonWouldOpenTheLanguageTopic)
 {
-    LanguageForm form(recorder_.hooks());
+    LanguageForm form;
     form.cmdHelp()->click();
     HelpWindow* help = HelpWindow::instance(false);
     ASSERT_NE(help, nullptr);
@@ -115,7 +113,7 @@ TEST_F(LanguageFormTest, HiddenHelpButtonWouldOpenTheLanguageTopic)
 TEST_F(LanguageFormTest, EscNeitherClosesNorAnswers)
 {
     core_.LanguageChanged = true;
-    LanguageForm form(recorder_.hooks());
+    LanguageForm form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.ComLanguage()->setFocus();
@@ -127,7 +125,35 @@ TEST_F(LanguageFormTest, EscNeitherClosesNorAnswers)
     EXPECT_TRUE(core_.LanguageChanged);
 }
 
-// --- the switch --------------------------------------------------------------
+// --- the switch, in the library ---------------------------------------------
+
+TEST(LanguageSwitchSequenceTest, ChangedLanguageRecaptionsTheWorkspaceInOrder)
+{
+    AppCore core;
+    test::RecordingWorkspace workspace;
+    core.LanguageChinese = true;
+    core.LanguageChanged = true;
+    core.GridChannel = 7;
+    core.windowSlots.setSlotCaption(0, "old");
+    ApplyLanguageSwitch(core, workspace);
+    EXPECT_EQ(workspace.calls, QStringList({"CloseEditorWindows", "RestoreChannelWindow", "RemakeTitle",
+                                            "SetMenuCaptions", "RetranslateChannelWindow"}));
+    // Channel 1 is named whatever channel is current.
+    EXPECT_EQ(core.windowSlots.slot(0).caption, " 信道信息 [ 信道 - 1 ]");
+}
+
+TEST(LanguageSwitchSequenceTest, UnchangedLanguageTouchesNothing)
+{
+    AppCore core;
+    test::RecordingWorkspace workspace;
+    core.LanguageChinese = true;
+    core.windowSlots.setSlotCaption(0, "old");
+    ApplyLanguageSwitch(core, workspace);
+    EXPECT_TRUE(workspace.calls.isEmpty());
+    EXPECT_EQ(core.windowSlots.slot(0).caption, "old");
+}
+
+// --- the switch through the main window --------------------------------------
 
 namespace {
 
@@ -137,30 +163,39 @@ protected:
     {
         OpenSettings()->clear();
         main_ = std::make_unique<MDIForm1>();
-        CoreWindowHooks hooks = recorder_.hooks();
-        // The tone lists are rebuilt with the None word of the language then
-        // in force.
-        hooks.rebuildToneLists = [this] {
-            recorder_.calls << "rebuildToneLists";
-            toneListNone_ = LoadLangString(1077);
-        };
-        main_->coreHooks() = hooks;
         SetRow(1, {"145.00000", "145.00000", "None", "88.5", "High", "Wide", "Yes", "None", "On"});
         SetRow(2, {"", "", "", "", "", "", "", "", ""});
         SetRow(3, {"446.00625", "", "None", "D023N", "Low", "Narrow", "No", "DTMF", "Off"});
         SetRow(9, {"150.00000", "150.00000", "67.0", "None", "High", "Narrow", "No", "FleetSync", "Off"});
     }
+    ChannelForm& List() { return *main_->channelForm(); }
     void SetRow(int r, const QStringList& texts)
     {
         for (int c = 1; c <= 9; ++c)
-            recorder_.grid[{r, c}] = texts[c - 1];
+            List().SetCellText(r, c, texts[c - 1]);
     }
     QStringList Row(int r)
     {
         QStringList texts;
         for (int c = 1; c <= 9; ++c)
-            texts << recorder_.grid[{r, c}];
+            texts << List().CellText(r, c);
         return texts;
+    }
+    std::array<int, kChannelGridColumns> Widths()
+    {
+        std::array<int, kChannelGridColumns> widths{};
+        for (int c = 0; c < kChannelGridColumns; ++c)
+            widths[static_cast<std::size_t>(c)] = List().ColumnWidthTwips(c);
+        return widths;
+    }
+    // The None entry of the decode cell's tone list (row 1 is programmed).
+    QString ToneListNone()
+    {
+        List().ChannelGrid()->setCurrentCell(1, 3);
+        QTest::keyClick(List().ChannelGrid(), Qt::Key_Return);
+        const QString none = List().comInputStep()->itemText(0);
+        QTest::keyClick(List().comInputStep(), Qt::Key_Escape);
+        return none;
     }
     void SwitchTo(int entry)
     {
@@ -182,9 +217,7 @@ protected:
 
     AppCore core_;
     test::ScriptedPrompts prompts_;
-    test::HookRecorder recorder_;
     std::unique_ptr<MDIForm1> main_;
-    QString toneListNone_;
 };
 
 }  // namespace
@@ -194,32 +227,35 @@ TEST_F(LanguageSwitchTest, MenuItemStaysHidden)
     EXPECT_FALSE(main_->action("MnuSetupLanguageFileSetup")->isVisible());
 }
 
-TEST_F(LanguageSwitchTest, EnglishToChineseRecaptionsEverythingInOrder)
+TEST_F(LanguageSwitchTest, EnglishToChineseRecaptionsEverything)
 {
-    QSignalSpy changed(&core_, &AppCore::languageChanged);
+    main_->windows().OpenEditorWindow(0);
+    List().ChannelGrid()->setCurrentCell(3, 1);
     SwitchTo(1);
     EXPECT_TRUE(core_.LanguageChinese);
-    EXPECT_EQ(recorder_.calls,
-              QStringList({"setHelpFile", "closeEditorWindows", "restoreChannelWindow", "setChannelGridHeader",
-                           "setChannelWindowCaption", "setChannelWindowControlTexts", "setChannelGridText",
-                           "rebuildToneLists"}));
-    EXPECT_TRUE(recorder_.helpFile.endsWith("/ZX-4100_c.chm"));
     EXPECT_EQ(main_->windowTitle(), "ZX-4100  UHF: 400-480 MHz] [ 文件名:ZX-4100.dat]");
     EXPECT_EQ(main_->action("MnuFile")->text(), "文件(&F)");
     EXPECT_EQ(main_->action("Toolbar1Button1")->toolTip(), "新建");
-    EXPECT_EQ(recorder_.headerTitles[0], "信道编号");
-    EXPECT_EQ(recorder_.headerTitles[1], "接收频率");
-    EXPECT_EQ(recorder_.headerWidths, (ChannelGridWidths{1065, 1172, 1172, 1172, 1172, 852, 746, 852, 1065, 1268}));
-    EXPECT_EQ(recorder_.channelWindowCaption, " 信道信息 [ 信道 - 1 ]");
+    EXPECT_EQ(List().CellText(0, 0), "信道编号");
+    EXPECT_EQ(List().CellText(0, 1), "接收频率");
+    EXPECT_EQ(Widths(), (std::array<int, kChannelGridColumns>{1065, 1172, 1172, 1172, 1172, 852, 746, 852, 1065, 1268}));
+    EXPECT_EQ(List().windowTitle(), " 信道信息 [ 信道 - 1 ]");
     EXPECT_EQ(main_->windowSlotAction(0)->text(), " 信道信息 [ 信道 - 1 ]");
-    EXPECT_EQ(recorder_.controlTexts.cmdClose, "关闭(&C)");
-    EXPECT_EQ(recorder_.controlTexts.cmdChannelEdit, LoadLangString(1059, true));
+    EXPECT_EQ(List().cmdClose()->text(), "关闭(&C)");
+    EXPECT_EQ(List().cmdChannelEdit()->text(), LoadLangString(1059, true));
+    EXPECT_EQ(List().LabFreeArea()->text(), "空位(Bytes):");
     EXPECT_EQ(Row(1).join('|'), "145.00000|145.00000|无|88.5|高|宽带|有|无|开");
     EXPECT_EQ(Row(2).join('|'), "||||||||");
     EXPECT_EQ(Row(3).join('|'), "446.00625||无|D023N|低|窄带|无|DTMF|关");
     EXPECT_EQ(Row(9).join('|'), "150.00000|150.00000|67.0|无|高|窄带|无|FleetSync|关");
-    EXPECT_EQ(toneListNone_, "无");
-    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(ToneListNone(), "无");
+
+    // Help pages follow the language by themselves.
+    main_->action("MnuHelpTopics")->trigger();
+    HelpWindow* help = HelpWindow::instance(false);
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->currentChinese());
+    delete help;
 }
 
 TEST_F(LanguageSwitchTest, BackToEnglishRestoresEveryText)
@@ -232,11 +268,9 @@ TEST_F(LanguageSwitchTest, BackToEnglishRestoresEveryText)
 
     SwitchTo(1);
     ASSERT_NE(MainTexts(), menusBefore);
-    recorder_.calls.clear();
     SwitchTo(0);
 
     EXPECT_FALSE(core_.LanguageChinese);
-    EXPECT_TRUE(recorder_.helpFile.endsWith("/ZX-4100_e.chm"));
     EXPECT_EQ(main_->windowTitle(), titleBefore);
     // Slot 0 names channel 1 in the switch's own spelling.
     const QStringList menusAfter = MainTexts();
@@ -249,42 +283,44 @@ TEST_F(LanguageSwitchTest, BackToEnglishRestoresEveryText)
     EXPECT_EQ(main_->windowSlotAction(0)->text(), " Channel Information [ Channel-1 ]");
     for (const auto& [r, texts] : rowsBefore)
         EXPECT_EQ(Row(r), texts) << r;
-    EXPECT_EQ(recorder_.headerTitles[0], "Channel No.");
-    EXPECT_EQ(recorder_.headerTitles[9], "PTT ID");
-    EXPECT_EQ(recorder_.controlTexts.cmdClose, "&Close");
-    EXPECT_EQ(toneListNone_, "None");
+    EXPECT_EQ(List().CellText(0, 0), "Channel No.");
+    EXPECT_EQ(List().CellText(0, 9), "PTT ID");
+    EXPECT_EQ(List().cmdClose()->text(), "&Close");
+    EXPECT_EQ(ToneListNone(), "None");
 }
 
 TEST_F(LanguageSwitchTest, OkWithTheSameLanguageClosesNoWindow)
 {
+    main_->windows().OpenTreeView();
     const QStringList menusBefore = MainTexts();
     SwitchTo(0);
     EXPECT_FALSE(core_.LanguageChanged);
-    EXPECT_EQ(recorder_.calls, QStringList({"setHelpFile"}));
-    EXPECT_TRUE(recorder_.helpFile.endsWith("/ZX-4100_e.chm"));
+    EXPECT_NE(main_->windows().treeView(), nullptr);
     EXPECT_EQ(MainTexts(), menusBefore);
     EXPECT_EQ(Row(1)[4], "High");
 }
 
 TEST_F(LanguageSwitchTest, CancelChangesNothing)
 {
+    main_->windows().OpenTreeView();
     test::WhenModal<LanguageForm>([](LanguageForm& form) {
         form.ComLanguage()->setCurrentIndex(1);
         QTest::mouseClick(form.cmdCancel(), Qt::LeftButton);
     });
     main_->action("MnuSetupLanguageFileSetup")->trigger();
     EXPECT_FALSE(core_.LanguageChinese);
-    EXPECT_TRUE(recorder_.calls.isEmpty());
+    EXPECT_NE(main_->windows().treeView(), nullptr);
+    EXPECT_EQ(Row(1)[4], "High");
 }
 
 TEST_F(LanguageSwitchTest, ClosingTheDialogAfterAChangeRunsTheSwitchAgain)
 {
     SwitchTo(1);
-    recorder_.calls.clear();
+    main_->windows().OpenTreeView();
     test::WhenModal<LanguageForm>([](LanguageForm& form) { form.close(); });
     main_->action("MnuSetupLanguageFileSetup")->trigger();
     EXPECT_TRUE(core_.LanguageChinese);
-    EXPECT_TRUE(recorder_.calls.contains("closeEditorWindows"));
+    EXPECT_EQ(main_->windows().treeView(), nullptr) << "the other windows were closed again";
     EXPECT_EQ(Row(1)[4], "高");
 }
 

@@ -321,6 +321,16 @@ TEST_F(MainWindowTest, ToolbarHasElevenButtonsWithTooltipsAndRunsTheirCommands)
     EXPECT_TRUE(w.aboutForm()->isVisible());
 }
 
+TEST_F(MainWindowTest, EveryAttachedCommandNamesAMenuItem)
+{
+    MDIForm1& w = Start();
+    EXPECT_EQ(w.UnknownCommandNames(), QStringList()) << "a subsystem attached a command to a name no item has";
+
+    // A misspelt name is an error, not a command that silently never runs.
+    w.setCommand(QStringLiteral("MnuFileNewDocument"), [] {});
+    EXPECT_EQ(w.UnknownCommandNames(), QStringList({"MnuFileNewDocument"}));
+}
+
 TEST_F(MainWindowTest, ViewItemsToggleTheBarsInStep)
 {
     MDIForm1& w = Start();

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "HookRecorder.h"
+#include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "channels/ui/ChannelForm.h"

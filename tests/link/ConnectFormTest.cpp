@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "common/RecordingWorkspace.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ui/AppIcons.h"
@@ -21,6 +22,12 @@ namespace {
 
 constexpr int kComPort = 9;
 
+// The main window's part: the title is recorded with the file it names.
+class TransferWorkspace : public RecordingWorkspace {
+public:
+    void RemakeTitle() override { calls << "RemakeTitle:" + Core().document.DataFilePath; }
+};
+
 class TransferDialog : public ::testing::Test {
 protected:
     void SetUp() override
@@ -28,28 +35,15 @@ protected:
         ASSERT_TRUE(sim.ok());
         sim.Attach(kComPort, core);
         sim.radio.FillPattern();
-        hooks.DecodeAllChannels = [this] { calls.push_back("DecodeAllChannels"); };
-        hooks.RemakeMainCaption = [this] {
-            calls.push_back("RemakeMainCaption:" + core.document.DataFilePath.toStdString());
-        };
-        hooks.CloseEditorWindows = [this] { calls.push_back("CloseEditorWindows"); };
-        hooks.RestoreChannelWindow = [this] { calls.push_back("RestoreChannelWindow"); };
-        hooks.LayoutChannelGrid = [this] {
-            calls.push_back(std::string("LayoutChannelGrid:") + (core.EightChannelModel ? "8" : "16"));
-        };
-        hooks.RestoreChannelSlot = [this] { calls.push_back("RestoreChannelSlot"); };
-        hooks.ShowChannelForm = [this] { calls.push_back("ShowChannelForm"); };
-        hooks.SetMainWindowEnabled = [this](bool on) { calls.push_back(on ? "Enable" : "Disable"); };
-        hooks.ShowHelpTopic = [this](const QString& page) { calls.push_back("Help:" + page.toStdString()); };
     }
 
     // A loaded dialog for TransferMode `mode`, shown non-modally.
-    std::unique_ptr<ConnectForm> Open(int mode)
+    std::unique_ptr<ConnectForm> Open(TransferMode mode)
     {
         core.link.TransferMode = mode;
-        auto form = std::make_unique<ConnectForm>(hooks);
-        form->setWindowTitle(mode == 0 ? "Read data from radio" : "Write data to radio");
-        form->PrgValue->setMaximum(mode == 0 ? 16 : 49);
+        auto form = std::make_unique<ConnectForm>(workspace);
+        form->setWindowTitle(mode == TransferMode::Read ? "Read data from radio" : "Write data to radio");
+        form->PrgValue->setMaximum(mode == TransferMode::Read ? 16 : 49);
         EXPECT_TRUE(form->Load());
         QObject::connect(form.get(), &ConnectForm::unloaded, [this] { unloaded = true; });
         form->show();
@@ -59,14 +53,14 @@ protected:
     AppCore core;
     ScriptedPrompts prompts;
     PtyRadio sim;
-    TransferHooks hooks;
-    std::vector<std::string> calls;
+    TransferWorkspace workspace;
+    QStringList& calls = workspace.calls;
     bool unloaded = false;
 };
 
 TEST_F(TransferDialog, ReadThroughTheDialog)
 {
-    auto form = Open(0);
+    auto form = Open(TransferMode::Read);
     EXPECT_EQ(form->cmdOK->text(), "&OK");
     EXPECT_EQ(form->cmdCancel->text(), "&Cancel");
     EXPECT_FALSE(form->cmdHelp->isVisibleTo(form.get()));
@@ -86,13 +80,15 @@ TEST_F(TransferDialog, ReadThroughTheDialog)
     for (int a = 0; a < 1024; ++a)
         ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
     EXPECT_EQ(form->PrgValue->value(), 16);
-    EXPECT_EQ(core.link.TransferMode, 55);
-    const std::vector<std::string> expected = {"DecodeAllChannels",  "RemakeMainCaption:ZX-4100.dat",
-                                               "Enable",             "CloseEditorWindows",
-                                               "RestoreChannelWindow", std::string("LayoutChannelGrid:") +
-                                                                           (core.EightChannelModel ? "8" : "16"),
-                                               "RestoreChannelSlot"};
+    EXPECT_EQ(core.link.TransferMode, TransferMode::Completed);
+    const QStringList expected = {"DecodeAllChannels",
+                                  "RemakeTitle:ZX-4100.dat",
+                                  "EnableMainWindow",
+                                  "CloseEditorWindows",
+                                  "RestoreChannelWindow",
+                                  QStringLiteral("LayoutChannelGrid(%1)").arg(core.ChannelCount())};
     EXPECT_EQ(calls, expected);
+    EXPECT_TRUE(core.windowSlots.slot(0).visible);
     EXPECT_FALSE(ExchangeRunning());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text, "Reading Completed");
@@ -100,12 +96,11 @@ TEST_F(TransferDialog, ReadThroughTheDialog)
 
 TEST_F(TransferDialog, CancelBeforeOkClosesNoEditor)
 {
-    auto form = Open(0);
+    auto form = Open(TransferMode::Read);
     QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
     ASSERT_TRUE(unloaded);
     EXPECT_FALSE(form->isVisible());
-    const std::vector<std::string> expected = {"Enable", "LayoutChannelGrid:16", "RestoreChannelSlot"};
-    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(calls, QStringList({"EnableMainWindow", "LayoutChannelGrid(16)"}));
     EXPECT_TRUE(sim.radio.received.isEmpty());
     EXPECT_FALSE(ExchangeRunning());
     EXPECT_TRUE(core.windowSlots.isOpen(ChannelFormOpen));
@@ -113,10 +108,10 @@ TEST_F(TransferDialog, CancelBeforeOkClosesNoEditor)
 
 TEST_F(TransferDialog, CloseBoxBeforeOkClosesTheEditors)
 {
-    auto form = Open(1);
+    auto form = Open(TransferMode::Write);
     EXPECT_EQ(form->helpContextId(), 5200);
     QTest::keyClick(form.get(), Qt::Key_F1);
-    ASSERT_EQ(calls, std::vector<std::string>{"Help:writeradio.htm"});
+    ASSERT_EQ(calls, QStringList({"ShowHelpPage(writeradio.htm)"}));
     calls.clear();
     form->close();
     ASSERT_TRUE(unloaded);
@@ -126,14 +121,14 @@ TEST_F(TransferDialog, CloseBoxBeforeOkClosesTheEditors)
 
 TEST_F(TransferDialog, EscapeAndEnterClickNeitherButton)
 {
-    auto form = Open(0);
+    auto form = Open(TransferMode::Read);
     QTest::keyClick(form.get(), Qt::Key_Escape);
     QTest::keyClick(form.get(), Qt::Key_Return);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(unloaded);
     EXPECT_TRUE(sim.radio.received.isEmpty());
     QTest::keyClick(form.get(), Qt::Key_F1);
-    EXPECT_EQ(calls.back(), "Help:readradio.htm");
+    EXPECT_EQ(calls.back(), "ShowHelpPage(readradio.htm)");
     EXPECT_EQ(form->helpContextId(), 5100);
     QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
 }
@@ -141,9 +136,9 @@ TEST_F(TransferDialog, EscapeAndEnterClickNeitherButton)
 TEST_F(TransferDialog, F1InTheRunningProgramOpensThePageOfTheTransfer)
 {
     // The program's F1 filter answers before the dialog sees the key.
-    for (int mode : {0, 1}) {
+    for (TransferMode mode : {TransferMode::Read, TransferMode::Write}) {
         auto form = Open(mode);
-        EXPECT_EQ(HelpKeyFilter::PageForWidget(form->cmdCancel), mode == 0 ? "readradio" : "writeradio");
+        EXPECT_EQ(HelpKeyFilter::PageForWidget(form->cmdCancel), mode == TransferMode::Read ? "readradio" : "writeradio");
         QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
     }
 }
@@ -156,7 +151,7 @@ TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)
         return c.kind == RadioModel::Command::Read && c.occurrence == 9 ? QByteArray() : normal;
     };
     prompts.answer(MsgResult::Cancel);
-    auto form = Open(0);
+    auto form = Open(TransferMode::Read);
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
     for (int a = 0; a < 8 * 64; ++a)
@@ -165,7 +160,7 @@ TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)
         ASSERT_EQ(core.image.at(a), 0xA5) << a;
     EXPECT_EQ(sim.radio.received.count('E'), 1);
     EXPECT_TRUE(sim.radio.received.endsWith('E'));
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "DecodeAllChannels"), 0);
+    EXPECT_EQ(calls.count("DecodeAllChannels"), 0);
     EXPECT_EQ(calls[1], "CloseEditorWindows");  // a started transfer closes the editors
     EXPECT_FALSE(form->link().port().isOpen());
     EXPECT_FALSE(ExchangeRunning());
@@ -178,7 +173,7 @@ TEST_F(TransferDialog, RefusedWriteMayBeClosedOnceTheEndCommandIsOut)
     core.InitAllFrameData();
     sim.radio.identBand = static_cast<std::uint8_t>(core.image.modelBandCode() + 1);
     prompts.answer(MsgResult::Cancel);  // "Model type is wrong.Overwrite?"
-    auto form = Open(1);
+    auto form = Open(TransferMode::Write);
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
     // Hold the dialog open right after the send step that ends the write.
     bool refused = false;
@@ -204,8 +199,8 @@ TEST_F(TransferDialog, RefusedWriteMayBeClosedOnceTheEndCommandIsOut)
 TEST_F(TransferDialog, PortThatCannotOpenLeavesNothingRunning)
 {
     qputenv("ZX4100_COM9", "/dev/zx4100-missing");
-    core.link.TransferMode = 0;
-    ConnectForm form(hooks);
+    core.link.TransferMode = TransferMode::Read;
+    ConnectForm form(workspace);
     EXPECT_FALSE(form.Load());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text,
@@ -214,19 +209,19 @@ TEST_F(TransferDialog, PortThatCannotOpenLeavesNothingRunning)
     EXPECT_EQ(prompts.messages()[0].icon, MsgIcon::Critical);
     EXPECT_FALSE(ExchangeRunning());
     EXPECT_FALSE(form.link().port().isOpen());
-    EXPECT_EQ(calls, std::vector<std::string>{"Enable"});
+    EXPECT_EQ(calls, QStringList({"EnableMainWindow"}));
 }
 
 TEST_F(TransferDialog, PortLostBeforeOkEndsLikeCancel)
 {
-    auto form = Open(0);
+    auto form = Open(TransferMode::Read);
     qputenv("ZX4100_COM9", "/dev/zx4100-missing");
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
     ASSERT_TRUE(unloaded);
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_TRUE(prompts.messages()[0].text.startsWith("COM9 (/dev/zx4100-missing) cannot be opened"));
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "CloseEditorWindows"), 0);
-    EXPECT_EQ(calls.front(), "Enable");
+    EXPECT_EQ(calls.count("CloseEditorWindows"), 0);
+    EXPECT_EQ(calls.front(), "EnableMainWindow");
     EXPECT_FALSE(ExchangeRunning());
     EXPECT_FALSE(form->link().port().isOpen());
 }
@@ -264,13 +259,13 @@ protected:
 
 TEST_F(TransferCommand, ReadShowsTheDialogThenTheChannelList)
 {
-    core.link.TransferMode = 55;
-    MnuProgramRead_Click(hooks, nullptr);
+    core.link.TransferMode = TransferMode::Completed;
+    MnuProgramRead_Click(workspace);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(title, "Read data from radio");
     EXPECT_EQ(progressMax, 16);
     EXPECT_EQ(progressValue, 0);
-    EXPECT_EQ(calls.back(), "ShowChannelForm");
+    EXPECT_EQ(calls.back(), "ShowChannelWindow");
     EXPECT_EQ(sim.radio.count(RadioModel::Command::Read), 17);
 }
 
@@ -281,13 +276,13 @@ TEST_F(TransferCommand, WriteRunsWhenTheChecksPass)
     sim.radio.identVariant = core.image.modelVariant();
     core.checks.PttCodeCheck = true;  // no channel uses PTT ID: the recount clears it
     core.checks.PttCodeMissing = 3;
-    MnuProgramWrite_Click(hooks, nullptr);
+    MnuProgramWrite_Click(workspace);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(title, "Write data to radio");
     EXPECT_EQ(progressMax, 49);
     EXPECT_EQ(sim.radio.count(RadioModel::Command::Write), 49);
     EXPECT_FALSE(core.checks.PttCodeCheck);
-    EXPECT_EQ(calls.back(), "ShowChannelForm");
+    EXPECT_EQ(calls.back(), "ShowChannelWindow");
 }
 
 TEST_F(TransferCommand, FailedCheckShowsOnlyTheFirstMessage)
@@ -298,22 +293,22 @@ TEST_F(TransferCommand, FailedCheckShowsOnlyTheFirstMessage)
     core.checks.PttCodeCheck = true;
     core.checks.PttCodeMissing = 3;
     core.image.set(layout::ChannelPttIdCode(2), 0xB1);
-    core.link.TransferMode = 55;
-    MnuProgramWrite_Click(hooks, nullptr);
+    core.link.TransferMode = TransferMode::Completed;
+    MnuProgramWrite_Click(workspace);
     EXPECT_EQ(dialogs, 0);
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text, "The following setting is incorrect.\r\n\r\n\"Priority Channel\"");
     EXPECT_TRUE(sim.radio.received.isEmpty());
-    EXPECT_EQ(core.link.TransferMode, 55);
-    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(core.link.TransferMode, TransferMode::Completed);
+    EXPECT_TRUE(calls.isEmpty());
     EXPECT_FALSE(ExchangeRunning());
 }
 
 TEST_F(TransferCommand, NothingStartsWhileAnotherExchangeRuns)
 {
     ASSERT_TRUE(TryBeginExchange());
-    MnuProgramRead_Click(hooks, nullptr);
-    MnuProgramWrite_Click(hooks, nullptr);
+    MnuProgramRead_Click(workspace);
+    MnuProgramWrite_Click(workspace);
     EXPECT_EQ(dialogs, 0);
     EXPECT_TRUE(prompts.messages().empty());
     EXPECT_TRUE(sim.radio.received.isEmpty());
@@ -322,9 +317,9 @@ TEST_F(TransferCommand, NothingStartsWhileAnotherExchangeRuns)
 
 TEST_F(TransferCommand, SecondDialogCannotLoadWhileOneHoldsThePort)
 {
-    auto first = Open(0);
-    core.link.TransferMode = 0;
-    ConnectForm second(hooks);
+    auto first = Open(TransferMode::Read);
+    core.link.TransferMode = TransferMode::Read;
+    ConnectForm second(workspace);
     EXPECT_FALSE(second.Load());
     QTest::mouseClick(first->cmdCancel, Qt::LeftButton);
     EXPECT_FALSE(ExchangeRunning());

@@ -30,7 +30,7 @@ TEST_F(ReadTransfer, FillsTheImageWithTheRadiosMemory)
     ASSERT_TRUE(rig.Run(Direction::Read));
     EXPECT_EQ(rig.outcome, Outcome::Completed);
     EXPECT_EQ(rig.core.image.toByteArray(0, 1024), RadioBytes(rig.radio, 0, 1024));
-    EXPECT_EQ(rig.core.link.TransferMode, 55);
+    EXPECT_EQ(rig.core.link.TransferMode, TransferMode::Completed);
     EXPECT_EQ(rig.readCompletedCalls, 1);
 }
 
@@ -224,7 +224,7 @@ TEST_F(ReadTransfer, CancelAtBlockNineKeepsBlocksOneToEight)
     EXPECT_EQ(rig.AllSent().count('E'), 1);
     EXPECT_EQ(rig.link.sent.back().bytes, kEnd);
     EXPECT_EQ(rig.readCompletedCalls, 0);  // the channel list keeps its texts
-    EXPECT_NE(rig.core.link.TransferMode, 55);
+    EXPECT_NE(rig.core.link.TransferMode, TransferMode::Completed);
     EXPECT_EQ(rig.outcome, Outcome::Cancelled);
     EXPECT_EQ(rig.prompts.messages().size(), 1u);  // no completion box
 }
@@ -352,7 +352,7 @@ TEST_F(WriteTransfer, SendsTheFortyNinePacketsThenTheEnd)
     EXPECT_FALSE(rig.core.checks.PriorityChannelError);
     EXPECT_FALSE(rig.core.checks.OwnFleetIdError);
     EXPECT_FALSE(rig.core.checks.PttCodeCheck);
-    EXPECT_EQ(rig.core.link.TransferMode, 55);
+    EXPECT_EQ(rig.core.link.TransferMode, TransferMode::Completed);
     ASSERT_EQ(rig.prompts.messages().size(), 1u);
     EXPECT_EQ(rig.prompts.messages()[0].text, "Writing Completed");
     EXPECT_EQ(rig.link.progress.size(), 49u);
@@ -459,7 +459,7 @@ TEST_P(ModelCheck, AsksOnlyForAnotherModel)
     EXPECT_EQ(rig.radio.received, opening + kEnd);
     EXPECT_EQ(rig.radio.memory, before);
     EXPECT_EQ(rig.outcome, Outcome::Refused);
-    EXPECT_EQ(rig.core.link.TransferMode, 0);
+    EXPECT_EQ(rig.core.link.TransferMode, TransferMode::Read);
 }
 
 INSTANTIATE_TEST_SUITE_P(Idents, ModelCheck,

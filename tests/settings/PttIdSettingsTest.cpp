@@ -251,7 +251,9 @@ TEST_F(PttIdSettingsTest, OpeningTheWindowNeverTurnsTheEditorsFleetListIntoOwn)
     Decode();
     EditorStandIn editor;
     editor.channel = 2;
-    RegisterSettingsWindows(main->windows(), main->coreHooks(), [this, &editor] {
+    const ChannelListLink list{[this](int row, int column) { return Cell(row, column); },
+                               [this](int row, int column, const QString& text) { List().SetCellText(row, column, text); }};
+    AttachSettingsWindows(main->windows(), list, [this, &editor] {
         ChannelEditorPttLink link;
         link.shownChannel = [&editor] { return editor.channel; };
         link.RebuildPttIdList = [this, &editor](const QStringList& items, int position) {

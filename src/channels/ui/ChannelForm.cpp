@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 
 #include "channels/ChannelCodec.h"
+#include "channels/ChannelGridLanguage.h"
 #include "channels/ChannelList.h"
 #include "channels/ChannelWords.h"
 #include "channels/FrequencyEntry.h"
@@ -35,11 +36,6 @@ constexpr int kGridHelpId = 4101;
 constexpr int kChannelEditHelpId = 4110;
 constexpr int kColumnHelpBase = 4100;
 constexpr double kGridFontPoints = 8.0;
-
-void PlaceTwips(QWidget* w, int left, int top, int width, int height)
-{
-    w->setGeometry(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height));
-}
 
 bool Shown(const QWidget* w) { return !w->isHidden(); }
 
@@ -168,7 +164,7 @@ bool ChannelForm::EditorOpen() const
 void ChannelForm::LayoutChannelGrid(GridHeaderCaller caller)
 {
     const bool eight = Core().EightChannelModel;
-    const int rows = eight ? 9 : 17;
+    const int rows = Core().ChannelCount() + 1;
     {
         // Resizing may move the cursor; that is no cell entry by the user.
         const QSignalBlocker blocker(grid_);
@@ -290,7 +286,7 @@ void ChannelForm::ResetChannelList()
     HideCellEditors();
     AppCore& core = Core();
     core.CurrentChannel = 1;
-    LabBlankChannel_->setText(QString::number(core.EightChannelModel ? 128 : 256));
+    LabBlankChannel_->setText(QString::number(EmptyFreeAreaBytes(core.ChannelCount())));
 }
 
 void ChannelForm::UpdateFreeArea()
@@ -307,6 +303,21 @@ void ChannelForm::SetChannelCaption(int channel)
     const QString caption = ChannelWindowCaption(channel, core.LanguageChinese);
     setWindowTitle(caption);
     core.windowSlots.setSlotCaption(0, caption);
+}
+
+void ChannelForm::ApplyLanguage()
+{
+    AppCore& core = Core();
+    const bool chinese = core.LanguageChinese;
+    ApplyGridHeader(GridHeaderCaller::Decoder);
+    // Names channel 1 whatever channel is current; the next cell entry
+    // captions the window by the current channel again.
+    setWindowTitle(ChannelWindowFixedCaption(chinese));
+    SetControlCaptions();
+    RetranslateChannelGrid(
+        core.image, core.ChannelCount(), chinese, [this](int row, int column) { return CellText(row, column); },
+        [this](int row, int column, const QString& text) { SetCellText(row, column, text); });
+    RebuildToneLists();
 }
 
 void ChannelForm::SetControlCaptions()
@@ -682,18 +693,12 @@ void ChannelForm::comInputStep_Click()
 {
     AppCore& core = Core();
     const int column = gridColumn_;
-    if (column < 3 || column > 9)
+    if (!PickGridListEntry(core, column, comInputStep_->currentText()))
         return;
-    ChannelRegisters& regs = core.channelRegisters;
-    const QString text = comInputStep_->currentText();
-    if (column == 4 && regs.ChTxFreq.isEmpty())
-        regs.ChEncode = words::Word(words::kNone, core.LanguageChinese);
-    else
-        regs.Column(column) = text;
+    const ChannelRegisters& regs = core.channelRegisters;
     if (EditorOpen() && hooks_.MirrorListPick)
         hooks_.MirrorListPick(column, regs.Column(column));
-    EncodeChannel(core, core.GridChannel);
-    core.CopyChannelRecords();
+    CommitGridListPick(core, core.GridChannel);
     WriteCurrentRow();
 }
 

@@ -13,7 +13,7 @@
 #include <QStringList>
 
 #include "channels/ChannelGridLayout.h"
-#include "channels/ChannelRegisters.h"
+#include "core/ChannelRegisters.h"
 #include "channels/ui/ChannelFormHooks.h"
 #include "core/ui/EditorWindowFrame.h"
 
@@ -68,6 +68,10 @@ public:
     void SetChannelCaption(int channel);
     // Captions of the buttons and the free-area title in the current language.
     void SetControlCaptions();
+    // The language switch: the header row, the caption for channel 1, the
+    // buttons, the setting words of the rows and the tone lists in the
+    // language now in force.
+    void ApplyLanguage();
     // Recounts the free channel memory from the RX column.
     void UpdateFreeArea();
     // The Channel Edit button.

@@ -14,9 +14,9 @@
 #include "core/MemoryMapRules.h"
 #include "core/ModelChange.h"
 #include "core/StringTable.h"
+#include "core/Workspace.h"
 #include "core/ui/AppIcons.h"
 #include "core/ui/HexCellValidator.h"
-#include "app/MDIForm1.h"
 
 namespace zx {
 
@@ -287,17 +287,16 @@ void CPUForm::cmdOK_Click()
     accept();
 }
 
-void MnuProgramMemoryMap_Click(MDIForm1& main, const CoreWindowHooks& hooks)
+void MnuProgramMemoryMap_Click(Workspace& workspace)
 {
     AppCore& core = Core();
     const ModelIdent before = CurrentModel(core.image);
     bool accepted = false;
     {
-        CPUForm form(&main);
+        CPUForm form(workspace.DialogOwner());
         accepted = form.exec() == QDialog::Accepted;
     }
-    if (UpdateAfterMemoryMap(core, hooks, before, accepted))
-        main.RefreshCaption();
+    UpdateAfterMemoryMap(core, workspace, before, accepted);
 }
 
 }  // namespace zx

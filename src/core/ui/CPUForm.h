@@ -4,7 +4,6 @@
 // the edits.
 #include <QDialog>
 
-#include "core/CoreWindowHooks.h"
 #include "core/RadioImage.h"
 
 class QLabel;
@@ -14,7 +13,7 @@ class QTableWidget;
 
 namespace zx {
 
-class MDIForm1;
+class Workspace;
 
 class CPUForm : public QDialog {
     Q_OBJECT
@@ -67,6 +66,6 @@ private:
 
 // Shows the memory map modal, then closes the editor windows; an OK that
 // changed the band code or variant rebuilds the image for the new model.
-void MnuProgramMemoryMap_Click(MDIForm1& main, const CoreWindowHooks& hooks);
+void MnuProgramMemoryMap_Click(Workspace& workspace);
 
 }  // namespace zx

@@ -2,7 +2,6 @@
 
 #include "core/ui/AppIcons.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPushButton>
@@ -96,17 +95,14 @@ void EditorWindowFrame::Form_Unload() { FreeSlot(); }
 
 void EditorWindowFrame::UnloadByProgram()
 {
-    unloadByProgram_ = true;
+    programUnload_ = true;
     close();
 }
 
+bool EditorWindowFrame::unloadingByProgram() const { return programUnload_ || Core().life.AppExiting; }
+
 void EditorWindowFrame::closeEvent(QCloseEvent* event)
 {
-    // The close box closes as Close does: the focus moves to the button
-    // first, so the field being edited commits on leaving.
-    QWidget* focus = QApplication::focusWidget();
-    if (!unloaded_ && !unloadByProgram_ && focus && focus != cmdClose_ && isAncestorOf(focus))
-        cmdClose_->setFocus(Qt::OtherFocusReason);
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload();

@@ -44,9 +44,8 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     // True once the window has been unloaded (it is deleted soon after).
     bool isUnloaded() const { return unloaded_; }
-    // The program unloads the window (CloseEditorWindows): the field being
-    // edited is not committed. The user's own close (Close, the close box)
-    // commits it first.
+    // The program unloads the window (CloseEditorWindows): unlike the user's
+    // own close, it commits nothing that is being edited.
     void UnloadByProgram();
 
 signals:
@@ -63,6 +62,9 @@ protected:
     virtual void Form_Resize();
     // Runs on every unload: Close button, close box, CloseEditorWindows, exit.
     virtual void Form_Unload();
+    // True while the program, not the user, unloads the window: through
+    // UnloadByProgram or because the application is exiting.
+    bool unloadingByProgram() const;
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -77,7 +79,7 @@ private:
     QPushButton* cmdClose_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     bool unloaded_ = false;
-    bool unloadByProgram_ = false;
+    bool programUnload_ = false;
 };
 
 }  // namespace zx

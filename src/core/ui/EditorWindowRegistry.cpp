@@ -4,6 +4,7 @@
 #include <QMdiArea>
 
 #include "core/AppCore.h"
+#include "core/MainCaption.h"
 #include "core/StringTable.h"
 #include "core/ui/EditorWindowFrame.h"
 #include "core/ui/WindowArranger.h"
@@ -21,11 +22,6 @@ void EditorWindowRegistry::RegisterWindow(int slot, Factory factory)
 }
 
 void EditorWindowRegistry::RegisterTreeView(Factory factory) { factories_[kTreeViewIndex] = std::move(factory); }
-
-void EditorWindowRegistry::SetChannelSlotCaption(std::function<QString()> caption)
-{
-    channelCaption_ = std::move(caption);
-}
 
 EditorWindowFrame* EditorWindowRegistry::Alive(int index) const
 {
@@ -65,11 +61,7 @@ QString EditorWindowRegistry::SlotCaption(int k) const
 {
     if (k != 0)
         return LoadLangString(WindowSlotTable::SlotCaptionId(k));
-    if (channelCaption_)
-        return channelCaption_();
-    const bool chinese = Core().LanguageChinese;
-    return (chinese ? QString::fromUtf8(" 信道信息 [ 信道 - ") : QStringLiteral(" Channel Information [ Channel - "))
-           + QString::number(Core().GridChannel) + QStringLiteral(" ]");
+    return ChannelWindowCaption(Core().GridChannel, Core().LanguageChinese);
 }
 
 void EditorWindowRegistry::OpenEditorWindow(int k)

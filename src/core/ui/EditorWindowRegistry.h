@@ -32,10 +32,6 @@ public:
     // The window of a slot (0-8), built by the factory when it is loaded.
     void RegisterWindow(int slot, Factory factory);
     void RegisterTreeView(Factory factory);
-    // Caption of slot 0 when an opening shows it (ChannelWindowCaption for
-    // GridChannel). Without it: the English or Chinese channel caption for
-    // Core().GridChannel.
-    void SetChannelSlotCaption(std::function<QString()> caption);
 
     // The loaded window of a slot, nullptr while it is not loaded.
     EditorWindowFrame* window(int slot) const;
@@ -86,7 +82,6 @@ private:
     QMdiArea* area_;
     std::array<Factory, kWindowSlotCount + 1> factories_;
     std::array<QPointer<EditorWindowFrame>, kWindowSlotCount + 1> windows_;
-    std::function<QString()> channelCaption_;
     QPointer<QAction> windowMenuAction_;
     QList<QPointer<QAction>> slotActions_;
 };

@@ -2,30 +2,22 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "core/AppCore.h"
-#include "core/LanguageSwitchRules.h"
-#include "core/MainCaption.h"
+#include "core/LanguageSwitch.h"
 #include "core/StringTable.h"
+#include "core/Workspace.h"
 #include "core/ui/AppIcons.h"
 #include "core/ui/HelpWindow.h"
-#include "app/MDIForm1.h"
 #include "platform/ui/ScreenTwips.h"
 
 namespace zx {
 
 namespace {
 constexpr int kHelpId = 7200;
-
-QRect TwipsRect(int left, int top, int width, int height)
-{
-    return {TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height)};
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, int left)
 {
@@ -38,13 +30,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int left)
 }
 }  // namespace
 
-QString HelpFileOfLanguage(bool chinese)
-{
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(chinese ? QStringLiteral("ZX-4100_c.chm") : QStringLiteral("ZX-4100_e.chm"));
-}
-
-LanguageForm::LanguageForm(CoreWindowHooks hooks, QWidget* parent) : QDialog(parent), hooks_(std::move(hooks))
+LanguageForm::LanguageForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("LanguageForm"));
     setModal(true);
@@ -94,13 +80,10 @@ void LanguageForm::cmdOK_Click()
     // Both words are looked up in the language in force at opening, like the
     // entries themselves.
     const QString chosen = ComLanguage_->currentText();
-    if (chosen == LoadLangString(1121)) {
+    if (chosen == LoadLangString(1121))
         core.LanguageChinese = false;
-        CallHook(hooks_.setHelpFile, HelpFileOfLanguage(false));
-    } else if (chosen == LoadLangString(1122)) {
+    else if (chosen == LoadLangString(1122))
         core.LanguageChinese = true;
-        CallHook(hooks_.setHelpFile, HelpFileOfLanguage(true));
-    }
     core.LanguageChanged = LanguageAtOpen_ != core.LanguageChinese;
     accept();
 }
@@ -124,38 +107,13 @@ void LanguageForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void MnuSetupLanguageFileSetup_Click(MDIForm1& main, const CoreWindowHooks& hooks)
+void MnuSetupLanguageFileSetup_Click(Workspace& workspace)
 {
     {
-        LanguageForm form(hooks, &main);
+        LanguageForm form(workspace.DialogOwner());
         form.exec();
     }
-    AppCore& core = Core();
-    if (!core.LanguageChanged)
-        return;
-    const bool zh = core.LanguageChinese;
-
-    CallHook(hooks.closeEditorWindows);
-    CallHook(hooks.restoreChannelWindow);
-    main.RefreshCaption();
-    main.SetMenuCaptions();
-
-    const int gridWidth = hooks.channelGridWidth ? hooks.channelGridWidth() : 0;
-    CallHook(hooks.setChannelGridHeader, ChannelGridHeaderTitles(zh), ChannelGridColumnWidths(gridWidth));
-
-    // Names channel 1 whatever channel is current; the next cell entry
-    // captions the window by the current channel again.
-    const QString caption = ChannelWindowFixedCaption(zh);
-    CallHook(hooks.setChannelWindowCaption, caption);
-    core.windowSlots.setSlotCaption(0, caption);
-
-    CallHook(hooks.setChannelWindowControlTexts, ChannelWindowControlCaptions(zh));
-
-    if (hooks.channelGridText && hooks.setChannelGridText)
-        RetranslateChannelGrid(core.image, core.ChannelCount(), zh, hooks.channelGridText, hooks.setChannelGridText);
-
-    CallHook(hooks.rebuildToneLists);
-    emit core.languageChanged();
+    ApplyLanguageSwitch(Core(), workspace);
 }
 
 }  // namespace zx

@@ -1,9 +1,8 @@
 #pragma once
 // Setup > Language File Setup: picks English or Chinese. Its result is the
-// core's LanguageChinese and LanguageChanged and the help file setting.
+// core's LanguageChinese and LanguageChanged; help pages follow
+// LanguageChinese by themselves.
 #include <QDialog>
-
-#include "core/CoreWindowHooks.h"
 
 class QComboBox;
 class QLabel;
@@ -11,12 +10,12 @@ class QPushButton;
 
 namespace zx {
 
-class MDIForm1;
+class Workspace;
 
 class LanguageForm : public QDialog {
     Q_OBJECT
 public:
-    explicit LanguageForm(CoreWindowHooks hooks, QWidget* parent = nullptr);
+    explicit LanguageForm(QWidget* parent = nullptr);
 
     QLabel* labLanguage() const { return labLanguage_; }
     QComboBox* ComLanguage() const { return ComLanguage_; }
@@ -34,7 +33,6 @@ protected:
 private:
     void Form_Load();
 
-    CoreWindowHooks hooks_;
     QLabel* labLanguage_ = nullptr;
     QComboBox* ComLanguage_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
@@ -43,12 +41,7 @@ private:
     bool LanguageAtOpen_ = false;
 };
 
-// The help file of a language: the application folder and "ZX-4100_c.chm"
-// or "ZX-4100_e.chm".
-QString HelpFileOfLanguage(bool chinese);
-
-// Runs the language dialog and, when it changed the language, re-captions the
-// main window and the channel list window and closes the other windows.
-void MnuSetupLanguageFileSetup_Click(MDIForm1& main, const CoreWindowHooks& hooks);
+// Runs the language dialog, then ApplyLanguageSwitch.
+void MnuSetupLanguageFileSetup_Click(Workspace& workspace);
 
 }  // namespace zx

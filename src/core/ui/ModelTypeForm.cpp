@@ -14,9 +14,9 @@
 #include "core/MainCaption.h"
 #include "core/ModelChange.h"
 #include "core/StringTable.h"
+#include "core/Workspace.h"
 #include "core/ui/AppIcons.h"
 #include "core/ui/HelpWindow.h"
-#include "app/MDIForm1.h"
 #include "platform/Prompt.h"
 
 namespace zx {
@@ -144,19 +144,15 @@ bool ModelTypeForm::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void MnuModelInformation_Click(MDIForm1& main, const CoreWindowHooks& hooks)
+void MnuModelInformation_Click(Workspace& workspace)
 {
     AppCore& core = Core();
     const ModelIdent before = CurrentModel(core.image);
     {
-        ModelTypeForm form(&main);
+        ModelTypeForm form(workspace.DialogOwner());
         form.exec();
     }
-    if (CurrentModel(core.image) != before)
-        RebuildForNewModel(core, hooks);
-
-    main.RefreshCaption();
-    main.RestoreChannelSlot();
+    AfterModelDialog(core, workspace, before);
 }
 
 }  // namespace zx

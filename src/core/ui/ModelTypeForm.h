@@ -2,15 +2,13 @@
 // Model > Model Information: the frequency class and band of the image.
 #include <QDialog>
 
-#include "core/CoreWindowHooks.h"
-
 class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace zx {
 
-class MDIForm1;
+class Workspace;
 
 class ModelTypeForm : public QDialog {
     Q_OBJECT
@@ -49,9 +47,7 @@ private:
     int InitialBandIndex_ = 0;
 };
 
-// Shows the model dialog modal; a changed band code or variant rebuilds the
-// image for the new model. The title and slot 0 of the Window menu are
-// renewed in every case.
-void MnuModelInformation_Click(MDIForm1& main, const CoreWindowHooks& hooks);
+// Shows the model dialog modal, then AfterModelDialog.
+void MnuModelInformation_Click(Workspace& workspace);
 
 }  // namespace zx

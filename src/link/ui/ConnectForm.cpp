@@ -9,7 +9,9 @@
 #include "core/AppCore.h"
 #include "core/HelpTopicTable.h"
 #include "core/StringTable.h"
+#include "core/Workspace.h"
 #include "core/ui/AppIcons.h"
+#include "link/AfterTransfer.h"
 #include "link/ExchangeLock.h"
 #include "link/LinkMessages.h"
 #include "platform/ui/ScreenTwips.h"
@@ -17,11 +19,6 @@
 namespace zx {
 
 namespace {
-
-QRect TwipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height));
-}
 
 QPushButton* MakeButton(QWidget* parent, int left)
 {
@@ -35,7 +32,7 @@ QPushButton* MakeButton(QWidget* parent, int left)
 
 }  // namespace
 
-ConnectForm::ConnectForm(TransferHooks hooks, QWidget* parent) : QDialog(parent), hooks_(std::move(hooks))
+ConnectForm::ConnectForm(Workspace& workspace, QWidget* parent) : QDialog(parent), workspace_(workspace)
 {
     setFixedSize(TwipsToPixelsX(4305), TwipsToPixelsY(1890));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -83,15 +80,14 @@ bool ConnectForm::Load()
 {
     if (!TryBeginExchange())
         return false;
-    helpContextId_ = Core().link.TransferMode == 1 ? 5200 : 5100;
+    helpContextId_ = Core().link.TransferMode == TransferMode::Write ? 5200 : 5100;
     // F1 anywhere in the dialog opens the page its Help button names.
     setProperty(kHelpPageProperty, windowTitle() == LoadLangString(1186) ? QStringLiteral("readradio")
                                                                          : QStringLiteral("writeradio"));
     if (!link_.PortSetup()) {
         ShowPortOpenError(link_.openErrorText());
         EndExchange();
-        if (hooks_.SetMainWindowEnabled)
-            hooks_.SetMainWindowEnabled(true);
+        workspace_.EnableMainWindow(true);
         return false;
     }
     link_.ClosePort();
@@ -106,7 +102,7 @@ bool ConnectForm::Load()
 void ConnectForm::cmdOK_Click()
 {
     const auto direction =
-        Core().link.TransferMode == 1 ? RadioTransfer::Direction::Write : RadioTransfer::Direction::Read;
+        Core().link.TransferMode == TransferMode::Write ? RadioTransfer::Direction::Write : RadioTransfer::Direction::Read;
     if (!link_.PortSetup()) {
         // Nothing was sent: leave as if cancelled before the start.
         ShowPortOpenError(link_.openErrorText());
@@ -119,10 +115,8 @@ void ConnectForm::cmdOK_Click()
     link_.onSendTimer = [this] { transfer_->OnSendTimer(); };
     link_.onReplyTimeout = [this] { transfer_->OnReplyTimeout(); };
     transfer_->onReadCompleted = [this] {
-        if (hooks_.DecodeAllChannels)
-            hooks_.DecodeAllChannels();
-        if (hooks_.RemakeMainCaption)
-            hooks_.RemakeMainCaption();
+        workspace_.DecodeAllChannels();
+        workspace_.RemakeTitle();
     };
     transfer_->onFinished = [this](RadioTransfer::Outcome outcome) {
         if (outcome == RadioTransfer::Outcome::Cancelled) {
@@ -149,9 +143,7 @@ void ConnectForm::cmdCancel_Click()
 
 void ConnectForm::cmdHelp_Click()
 {
-    if (!hooks_.ShowHelpTopic)
-        return;
-    hooks_.ShowHelpTopic(windowTitle() == LoadLangString(1186) ? QStringLiteral("readradio.htm")
+    workspace_.ShowHelpPage(windowTitle() == LoadLangString(1186) ? QStringLiteral("readradio.htm")
                                                                 : QStringLiteral("writeradio.htm"));
 }
 
@@ -195,23 +187,8 @@ void ConnectForm::Unload()
 {
     unloaded_ = true;
     link_.Shutdown();
-    if (hooks_.SetMainWindowEnabled)
-        hooks_.SetMainWindowEnabled(true);
-    if (TransferCancelled) {
-        TransferCancelled = false;
-    } else {
-        if (hooks_.CloseEditorWindows)
-            hooks_.CloseEditorWindows();
-        if (hooks_.RestoreChannelWindow)
-            hooks_.RestoreChannelWindow();
-    }
-    AppCore& core = Core();
-    core.ApplyEightChannelRule();
-    if (hooks_.LayoutChannelGrid)
-        hooks_.LayoutChannelGrid();
-    core.windowSlots.setOpen(ChannelFormOpen, true);
-    if (hooks_.RestoreChannelSlot)
-        hooks_.RestoreChannelSlot();
+    AfterTransferDialog(Core(), workspace_, TransferCancelled);
+    TransferCancelled = false;
     if (loaded_)
         EndExchange();
     emit unloaded();

@@ -2,14 +2,13 @@
 // The transfer dialog: a progress bar, OK to start the read or write that
 // TransferMode names, Cancel to leave before it starts. Once started it
 // cannot be closed until the transfer ends; when it closes it puts the main
-// window back in order through the transfer hooks.
+// window back in order through the workspace (AfterTransferDialog).
 #include <memory>
 
 #include <QDialog>
 
 #include "link/PortLink.h"
 #include "link/RadioTransfer.h"
-#include "link/TransferHooks.h"
 
 class QProgressBar;
 class QPushButton;
@@ -17,10 +16,12 @@ class QFrame;
 
 namespace zx {
 
+class Workspace;
+
 class ConnectForm : public QDialog {
     Q_OBJECT
 public:
-    explicit ConnectForm(TransferHooks hooks, QWidget* parent = nullptr);
+    explicit ConnectForm(Workspace& workspace, QWidget* parent = nullptr);
     ~ConnectForm() override;
 
     // The dialog's load: takes the exchange lock and opens and closes the
@@ -60,7 +61,7 @@ private:
     void cmdHelp_Click();
     void Unload();
 
-    TransferHooks hooks_;
+    Workspace& workspace_;
     PortLink link_;
     std::unique_ptr<RadioTransfer> transfer_;
     bool loaded_ = false;

@@ -5,7 +5,9 @@
 #include <QProgressBar>
 
 #include "core/AppCore.h"
+#include "core/MenuCommands.h"
 #include "core/StringTable.h"
+#include "core/Workspace.h"
 #include "link/ExchangeLock.h"
 #include "link/PreWriteCheck.h"
 #include "link/ui/ConnectForm.h"
@@ -20,10 +22,10 @@ ConnectFormRunner& Runner()
     return runner;
 }
 
-void RunTransfer(const TransferHooks& hooks, QWidget* parent, int mode, int progressMax, int captionId)
+void RunTransfer(Workspace& workspace, TransferMode mode, int progressMax, int captionId)
 {
     Core().link.TransferMode = mode;
-    ConnectForm form(hooks, parent);
+    ConnectForm form(workspace, workspace.DialogOwner());
     form.PrgValue->setValue(0);
     form.PrgValue->setMaximum(progressMax);
     form.setWindowTitle(LoadLangString(captionId));
@@ -33,8 +35,7 @@ void RunTransfer(const TransferHooks& hooks, QWidget* parent, int mode, int prog
         Runner()(form);
     else
         form.exec();
-    if (hooks.ShowChannelForm)
-        hooks.ShowChannelForm();
+    workspace.ShowChannelWindow();
 }
 
 }  // namespace
@@ -44,20 +45,27 @@ ConnectFormRunner SetConnectFormRunner(ConnectFormRunner runner)
     return std::exchange(Runner(), std::move(runner));
 }
 
-void MnuProgramRead_Click(const TransferHooks& hooks, QWidget* parent)
+void MnuProgramRead_Click(Workspace& workspace)
 {
     if (ExchangeRunning())
         return;
-    RunTransfer(hooks, parent, 0, 16, 1186);
+    RunTransfer(workspace, TransferMode::Read, 16, 1186);
 }
 
-void MnuProgramWrite_Click(const TransferHooks& hooks, QWidget* parent)
+void MnuProgramWrite_Click(Workspace& workspace)
 {
     if (ExchangeRunning())
         return;
     if (!RunPreWriteChecks())
         return;
-    RunTransfer(hooks, parent, 1, 49, 1187);
+    RunTransfer(workspace, TransferMode::Write, 49, 1187);
+}
+
+void AttachTransferCommands(MenuCommands& menu, Workspace& workspace)
+{
+    Workspace* ws = &workspace;
+    menu.setCommand(QStringLiteral("MnuProgramRead"), [ws] { MnuProgramRead_Click(*ws); });
+    menu.setCommand(QStringLiteral("MnuProgramWrite"), [ws] { MnuProgramWrite_Click(*ws); });
 }
 
 }  // namespace zx

@@ -6,16 +6,17 @@
 // exchange with the radio runs.
 #include <functional>
 
-#include "link/TransferHooks.h"
-
-class QWidget;
-
 namespace zx {
 
 class ConnectForm;
+class MenuCommands;
+class Workspace;
 
-void MnuProgramRead_Click(const TransferHooks& hooks, QWidget* parent);
-void MnuProgramWrite_Click(const TransferHooks& hooks, QWidget* parent);
+void MnuProgramRead_Click(Workspace& workspace);
+void MnuProgramWrite_Click(Workspace& workspace);
+
+// "MnuProgramRead" and "MnuProgramWrite" (toolbar buttons 7 and 9 run them).
+void AttachTransferCommands(MenuCommands& menu, Workspace& workspace);
 
 // How the commands show the dialog; the default runs it modally. Returns
 // the previous one.

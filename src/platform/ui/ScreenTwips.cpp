@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 #include "platform/Twips.h"
 
@@ -21,5 +22,15 @@ double ScreenLogicalDpiY()
 
 int TwipsToPixelsX(int twips) { return TwipsToPixels(twips, ScreenLogicalDpiX()); }
 int TwipsToPixelsY(int twips) { return TwipsToPixels(twips, ScreenLogicalDpiY()); }
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height)};
+}
+
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(TwipsRect(left, top, width, height));
+}
 
 }  // namespace zx

@@ -1,6 +1,8 @@
 #include "settings/ui/OptionalForm.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -247,6 +249,16 @@ void OptionalForm::CommitList(QComboBox* list)
 }
 
 void OptionalForm::CommitCheck(QCheckBox* box) { Core().image.set(checks_.at(box).first, box->isChecked() ? 1 : 0); }
+
+void OptionalForm::closeEvent(QCloseEvent* event)
+{
+    // Moving the focus to Close, as a click on it does, makes the focused
+    // field commit on leaving.
+    QWidget* focus = QApplication::focusWidget();
+    if (!isUnloaded() && !unloadingByProgram() && focus && focus != cmdClose() && isAncestorOf(focus))
+        cmdClose()->setFocus(Qt::OtherFocusReason);
+    EditorWindowFrame::closeEvent(event);
+}
 
 bool OptionalForm::eventFilter(QObject* watched, QEvent* event)
 {

@@ -51,6 +51,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The close box closes as Close does: the field being edited commits
+    // first. An unload by the program commits nothing.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();

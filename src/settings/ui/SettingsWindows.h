@@ -9,12 +9,11 @@
 namespace zx {
 
 class EditorWindowRegistry;
-struct CoreWindowHooks;
 
-// `channelList` gives the channel list's cells (read when a window loads, so
-// hooks filled later count); `channelEditor` the channel editor's PTT ID list
-// (unset while there is no editor).
-void RegisterSettingsWindows(EditorWindowRegistry& windows, const CoreWindowHooks& channelList,
-                             std::function<ChannelEditorPttLink()> channelEditor = {});
+// `channelList` reaches the channel list's cells; `channelEditor` gives the
+// channel editor's PTT ID list when a window loads (unset while there is no
+// editor).
+void AttachSettingsWindows(EditorWindowRegistry& windows, ChannelListLink channelList,
+                           std::function<ChannelEditorPttLink()> channelEditor = {});
 
 }  // namespace zx

@@ -1,23 +1,15 @@
 #pragma once
-// The texts the language switch gives the channel list window: the grid's
-// header row and column widths, its control captions, and the re-translation
-// of the setting words in the channel rows.
+// The language switch in the channel list: the setting words of the channel
+// rows re-translated. The header row comes from ChannelGridLayout.
 #include <cstdint>
 #include <functional>
 #include <optional>
 
 #include <QString>
 
-#include "core/CoreWindowHooks.h"
 #include "core/RadioImage.h"
 
 namespace zx {
-
-// Corner title ("Channel No.") then the titles of columns 1 to 9.
-ChannelGridTitles ChannelGridHeaderTitles(bool chinese);
-// Column widths for a grid `width` twips wide (1065, 1172, ... at 10650).
-ChannelGridWidths ChannelGridColumnWidths(int width);
-ChannelWindowControlTexts ChannelWindowControlCaptions(bool chinese);
 
 // The text a setting cell of column 3 to 9 gets in the new language, read
 // from its text in either language; nothing when the cell stays as it is.

@@ -1,7 +1,6 @@
-#include "core/LanguageSwitchRules.h"
+#include "channels/ChannelGridLanguage.h"
 
-#include <cmath>
-
+#include "core/ChannelRecord.h"
 #include "core/ImageLayout.h"
 #include "core/StringTable.h"
 
@@ -14,42 +13,7 @@ bool IsWordOfEitherLanguage(const QString& text, int id)
     return text == LoadLangString(id, false) || text == LoadLangString(id, true);
 }
 
-// The channel's PTT ID code within its record.
-constexpr int kPttIdCodeOffset = 14;
-
-// The grid's widths are whole twips, rounded half to even.
-int WholeTwips(double twips) { return static_cast<int>(std::nearbyint(twips)); }
-
 }  // namespace
-
-ChannelGridTitles ChannelGridHeaderTitles(bool chinese)
-{
-    if (chinese)
-        return {QStringLiteral("信道编号"), QStringLiteral("接收频率"), QStringLiteral("发射频率"),
-                QStringLiteral("QT/DQT解码"), QStringLiteral("QT/DQT编码"), QStringLiteral("发射功率"),
-                QStringLiteral("宽/窄"), QStringLiteral("扫描添加"), QStringLiteral("可选信令"),
-                QStringLiteral("PTT ID")};
-    return {QStringLiteral("Channel No."), QStringLiteral("RX Frequency"), QStringLiteral("TX Frequency"),
-            QStringLiteral("QT/DQT Dec"), QStringLiteral("QT/DQT Enc"), QStringLiteral("TX Power"),
-            QStringLiteral("W/N"), QStringLiteral("Scan Add"), QStringLiteral("Opt Signal"), QStringLiteral("PTT ID")};
-}
-
-ChannelGridWidths ChannelGridColumnWidths(int width)
-{
-    const double w = width;
-    constexpr int kShares[9] = {10, 11, 11, 11, 11, 8, 7, 8, 10};
-    ChannelGridWidths widths{};
-    for (int c = 0; c < 9; ++c)
-        widths[static_cast<std::size_t>(c)] = WholeTwips(w / 100 * kShares[c]);
-    widths[9] = WholeTwips(w / 100 * 11 + w / 110);
-    return widths;
-}
-
-ChannelWindowControlTexts ChannelWindowControlCaptions(bool chinese)
-{
-    return {LoadLangString(1075, chinese), LoadLangString(1076, chinese), LoadLangString(1059, chinese),
-            LoadLangString(1078, chinese)};
-}
 
 std::optional<QString> RetranslatedChannelCell(int column, const QString& text, bool chinese)
 {
@@ -97,7 +61,7 @@ void RetranslateChannelGrid(const RadioImage& image, int rowCount, bool chinese,
         for (int column = 3; column <= 9; ++column) {
             const std::optional<QString> text =
                 column == 9 && fleetSyncPttId
-                    ? FleetPttIdCellText(image.at(layout::ChannelRecord(v) + kPttIdCodeOffset), chinese)
+                    ? FleetPttIdCellText(image.at(layout::ChannelRecord(v) + record::kPttIdCode), chinese)
                     : RetranslatedChannelCell(column, read(v, column), chinese);
             if (text)
                 write(v, column, *text);

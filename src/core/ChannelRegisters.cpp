@@ -1,4 +1,4 @@
-#include "channels/ChannelRegisters.h"
+#include "core/ChannelRegisters.h"
 
 #include <QtGlobal>
 
