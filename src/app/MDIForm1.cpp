@@ -32,6 +32,7 @@
 #include "core/ui/MenuKeyPriority.h"
 #include "platform/ui/ScreenTwips.h"
 #include "printing/ui/PrintCommands.h"
+#include "settings/ui/SettingsWindows.h"
 #include "signalling/ui/SignallingWindows.h"
 
 namespace zx {
@@ -68,6 +69,12 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     AttachChannelEditForm(*windows_);
     AttachTestChannelForm(*windows_);
     RegisterSignallingWindows(*windows_);
+    AttachSettingsWindows(*windows_,
+                          {[this](int row, int column) { return channelForm()->CellText(row, column); },
+                           [this](int row, int column, const QString& text) {
+                               channelForm()->SetCellText(row, column, text);
+                           }},
+                          [this] { return ChannelEditorPttId(); });
     AttachCoreCommands(*this, *this, *windows_, documents_);
     AttachTransferCommands(*this, *this);
     AttachPrintCommands(*this, *this);
@@ -435,6 +442,27 @@ void MDIForm1::RetranslateChannelWindow() { channelForm()->ApplyLanguage(); }
 void MDIForm1::EnableMainWindow(bool enabled) { setEnabled(enabled); }
 
 void MDIForm1::ShowHelpPage(const QString& page) { ShowHelpTopic(this, page); }
+
+ChannelEditorPttLink MDIForm1::ChannelEditorPttId()
+{
+    // The optional features window reaches the editor's PTT ID list only
+    // while the editor is loaded.
+    auto editor = [this] { return qobject_cast<ChannelEditForm*>(windows_->window(8)); };
+    ChannelEditorPttLink link;
+    link.shownChannel = [editor] { return editor() ? editor()->ShownChannel() : 0; };
+    link.RebuildPttIdList = [editor](const QStringList& items, int position) {
+        if (ChannelEditForm* form = editor()) {
+            // Only the FleetSync type lists more than Off and On.
+            form->RebuildPttIdList(items.size() > 2 ? 1 : 0);
+            form->ChoosePttIdEntry(position);
+        }
+    };
+    link.ShowPttId = [editor](const QString& text) {
+        if (ChannelEditForm* form = editor())
+            form->ShowPttIdEntry(form->ComPTTID()->findText(text));
+    };
+    return link;
+}
 
 bool MDIForm1::MDIForm_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos)
 {

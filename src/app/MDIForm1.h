@@ -16,6 +16,7 @@
 #include "core/Workspace.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/EditorWindowRegistry.h"
+#include "settings/ui/OptionalFormHooks.h"
 
 class QAction;
 class QLabel;
@@ -87,6 +88,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the optional features window needs of the channel editor's PTT ID list.
+    ChannelEditorPttLink ChannelEditorPttId();
     QAction* AddItem(QMenu* menu, const char* name, int captionId, int helpId, QKeySequence key = {});
     void BuildMenus();
     void BuildToolbar();

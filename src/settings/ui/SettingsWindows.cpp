@@ -1,0 +1,20 @@
+#include "settings/ui/SettingsWindows.h"
+
+#include "core/ui/EditorWindowRegistry.h"
+#include "settings/ui/OptionalForm.h"
+
+namespace zx {
+
+void AttachSettingsWindows(EditorWindowRegistry& windows, ChannelListLink channelList,
+                           std::function<ChannelEditorPttLink()> channelEditor)
+{
+    windows.RegisterWindow(1, [channelList, channelEditor]() -> EditorWindowFrame* {
+        OptionalFormHooks hooks;
+        hooks.channelList = channelList;
+        if (channelEditor)
+            hooks.channelEditor = channelEditor();
+        return new OptionalForm(std::move(hooks));
+    });
+}
+
+}  // namespace zx
