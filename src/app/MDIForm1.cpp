@@ -458,8 +458,12 @@ ChannelEditorPttLink MDIForm1::ChannelEditorPttId()
         }
     };
     link.ShowPttId = [editor](const QString& text) {
-        if (ChannelEditForm* form = editor())
+        if (ChannelEditForm* form = editor()) {
+            // The register too, or the editor's next commit would store the
+            // entry the rebuilt list chose instead of the one it shows.
             form->ShowPttIdEntry(form->ComPTTID()->findText(text));
+            Core().channelRegisters.ChPttId = text;
+        }
     };
     return link;
 }

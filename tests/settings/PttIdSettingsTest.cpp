@@ -6,6 +6,7 @@
 #include <QClipboard>
 
 #include "settings/ui/FieldColours.h"
+#include "channels/ui/ChannelEditForm.h"
 #include "settings/ui/SettingsWindows.h"
 
 namespace zx::test {
@@ -284,6 +285,35 @@ TEST_F(PttIdSettingsTest, OpeningTheWindowNeverTurnsTheEditorsFleetListIntoOwn)
     EXPECT_EQ(editor.items, QStringList({"Off", "On"}));
     EXPECT_EQ(Cell(2, 9), "On");
     core.windowSlots.setOpen(ChannelEditFormOpen, false);
+}
+
+}  // namespace
+}  // namespace zx::test
+
+namespace zx::test {
+namespace {
+
+TEST_F(PttIdSettingsTest, OpeningTheWindowKeepsTheRealEditorsFleetListAndItsByte)
+{
+    core.image.set(layout::PttIdType, 1);
+    Program(2, kFleetList3);
+    Decode();
+    List().ChannelGrid()->setCurrentCell(1, 1);
+    List().ChannelGrid()->setCurrentCell(2, 1);
+    QTest::mouseClick(List().cmdChannelEdit(), Qt::LeftButton);
+    auto* editor = qobject_cast<ChannelEditForm*>(main->windows().window(8));
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(editor->ShownChannel(), 2);
+    ASSERT_EQ(editor->ComPTTID()->currentText(), "Fleet List 3");
+
+    Open();
+    EXPECT_EQ(editor->ComPTTID()->currentText(), "Fleet List 3");
+    EXPECT_EQ(Cell(2, 9), "Fleet List 3");
+
+    // The editor's Close commits its channel: the fleet list must survive.
+    QTest::mouseClick(editor->cmdClose(), Qt::LeftButton);
+    EXPECT_EQ(Byte(layout::ChannelPttIdCode(2)), 0xB4);
+    EXPECT_EQ(Cell(2, 9), "Fleet List 3");
 }
 
 }  // namespace
