@@ -23,6 +23,8 @@
 #include "core/ImageLayout.h"
 #include "core/ui/HelpKeyFilter.h"
 #include "app/MDIForm1.h"
+#include "channels/ui/ChannelEditForm.h"
+#include "channels/ui/ChannelForm.h"
 #include "platform/SettingsStore.h"
 #include "printing/ui/ReportPrinter.h"
 #include "printing/ui/frmPrintList.h"
@@ -371,6 +373,48 @@ TEST_F(PrintDialog, PrintingTheChannelsLeavesTheChannelListsRegistersAlone)
     EXPECT_EQ(core_.channelRegisters, before);
     EXPECT_EQ(core_.ChData, chData);
     EXPECT_EQ(core_.image, image) << "the report never writes the image";
+}
+
+TEST_F(PrintDialog, AnOpenChannelEditorKeepsItsOwnChannelAfterTheChannelsArePrinted)
+{
+    core_.image.write(layout::ChannelRecord(3), QByteArray::fromHex("0025611400256114132875030930b2fc"));
+    core_.image.write(layout::ChannelRecord(7), QByteArray::fromHex("00506114005061149e0213a80030b0f8"));
+    ChannelForm& list = *main_->channelForm();
+    list.DecodeAllChannels();
+    list.ChannelGrid()->setCurrentCell(1, 1);
+    list.ChannelGrid()->setCurrentCell(3, 1);
+    QTest::mouseClick(list.cmdChannelEdit(), Qt::LeftButton);
+    auto* editor = qobject_cast<ChannelEditForm*>(main_->windows().window(8));
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(editor->ShownChannel(), 3);
+    const auto typeDecode = [&](const QString& tone) {
+        QComboBox* decode = editor->ComDecode();
+        QApplication::setActiveWindow(main_.get());
+        main_->mdiArea()->setActiveSubWindow(editor);
+        decode->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        decode->lineEdit()->selectAll();
+        QTest::keyClicks(decode, tone);
+        QTest::keyClick(decode, Qt::Key_Return);
+    };
+    // The editor's own encoding of channel 3, before anything is printed.
+    typeDecode(QStringLiteral("100"));
+    QByteArray expected = core_.image.toByteArray(layout::ChannelRecord(3), 16);
+    ASSERT_EQ(expected.mid(8, 2).toHex(' '), "e8 03");
+
+    prompts_.chooseFile(dir_.filePath(QStringLiteral("channels.pdf")));
+    PrintSections({7});
+    ASSERT_TRUE(prompts_.messages().empty());
+
+    // Channel 7 was printed last; the next tone commit still writes channel 3
+    // from channel 3's own settings.
+    typeDecode(QStringLiteral("D023N"));
+    expected[8] = '\x13';
+    expected[9] = '\x28';
+    EXPECT_EQ(core_.image.toByteArray(layout::ChannelRecord(3), 16).toHex(' '), expected.toHex(' '));
+    EXPECT_EQ(list.CellText(3, 1), "146.12500");
+    EXPECT_EQ(list.CellText(3, 3), "D023N");
+    EXPECT_EQ(list.CellText(7, 1), "146.15000");
 }
 
 }  // namespace
