@@ -38,8 +38,8 @@ ListMap MapOf(DtmfEncodeField field)
 
 int Clamp(DtmfEncodeField field, int value)
 {
-    const DtmfEncodeSpec& spec = EncodeSpec(field);
-    return std::clamp(value, spec.minimum, spec.maximum);
+    const DtmfEncodeSpec& fieldRule = EncodeSpec(field);
+    return std::clamp(value, fieldRule.minimum, fieldRule.maximum);
 }
 
 QString DCodeText() { return LoadLangString(1175); }

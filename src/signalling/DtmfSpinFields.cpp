@@ -26,17 +26,17 @@ constexpr EncodeNames kNames[] = {
 
 SpinFieldParams DtmfEncodeSpinField(DtmfEncodeField field, std::function<int()> currentValue)
 {
-    const DtmfEncodeSpec& spec = EncodeSpec(field);
+    const DtmfEncodeSpec& fieldRule = EncodeSpec(field);
     const EncodeNames& names = kNames[static_cast<int>(field)];
     SpinFieldParams p;
     p.textBoxName = QString::fromLatin1(names.box);
     p.upDownName = QString::fromLatin1(names.updown);
     p.helpContextId = names.helpId;
-    p.min = spec.minimum;
-    p.max = spec.maximum;
-    p.step = spec.step;
+    p.min = fieldRule.minimum;
+    p.max = fieldRule.maximum;
+    p.step = fieldRule.step;
     p.shownText = [field](int code) { return EncodeDisplay(field, code); };
-    p.maxTypedLength = spec.maxLength;
+    p.maxTypedLength = fieldRule.maxLength;
     // Set by a commit that changes nothing, so that its store writes nothing.
     auto unchanged = std::make_shared<bool>(false);
     p.commit = [field, currentValue, unchanged](const QString& text) -> SpinCommit {
@@ -46,7 +46,7 @@ SpinFieldParams DtmfEncodeSpinField(DtmfEncodeField field, std::function<int()> 
             return {currentValue ? currentValue() : 0, text};
         return {*code, EncodeDisplay(field, *code)};
     };
-    const layout::Address address = spec.address;
+    const layout::Address address = fieldRule.address;
     p.store = [address, unchanged](RadioImage& image, const SpinCommit& c) {
         if (*unchanged)
             return;

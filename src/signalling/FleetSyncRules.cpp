@@ -35,8 +35,8 @@ QString NumberDisplay(FleetSyncNumber field, int value)
 
 SpinState NumberLoad(FleetSyncNumber field, const RadioImage& image)
 {
-    const FleetSyncNumberSpec& spec = NumberSpec(field);
-    auto clamp = [&](int v) { return std::clamp(v, spec.minimum, spec.maximum); };
+    const FleetSyncNumberSpec& fieldRule = NumberSpec(field);
+    auto clamp = [&](int v) { return std::clamp(v, fieldRule.minimum, fieldRule.maximum); };
     switch (field) {
     case FleetSyncNumber::OwnFleet: {
         const std::uint8_t c = image.at(layout::OwnFleet);

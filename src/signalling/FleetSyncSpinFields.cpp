@@ -23,16 +23,16 @@ constexpr Names kNames[] = {
 
 SpinFieldParams FleetSyncSpinField(FleetSyncNumber field, std::function<void()> pairEmptied, bool* ownFleetIdError)
 {
-    const FleetSyncNumberSpec& spec = NumberSpec(field);
+    const FleetSyncNumberSpec& fieldRule = NumberSpec(field);
     const Names& names = kNames[static_cast<int>(field)];
     SpinFieldParams p;
     p.textBoxName = QString::fromLatin1(names.box);
     p.upDownName = QString::fromLatin1(names.updown);
     p.helpContextId = names.helpId;
-    p.min = spec.minimum;
-    p.max = spec.maximum;
+    p.min = fieldRule.minimum;
+    p.max = fieldRule.maximum;
     p.shownText = [field](int value) { return NumberDisplay(field, value); };
-    p.maxTypedLength = spec.maxLength;
+    p.maxTypedLength = fieldRule.maxLength;
     p.load = [field](const RadioImage& image) -> SpinLoad {
         const SpinState s = NumberLoad(field, image);
         return {s.text, s.value};
