@@ -10,6 +10,7 @@
 #include "core/ModelRules.h"
 #include "core/RadioImage.h"
 #include "core/SharedState.h"
+#include "core/TestModeState.h"
 #include "core/WindowSlotTable.h"
 
 namespace zx {
@@ -28,6 +29,7 @@ public:
     LinkState link;
     AppLifeState life;
     PriorityState priority;
+    TestModeState testMode;
     // The Window menu's slots and the editor windows' open flags.
     WindowSlotTable windowSlots;
 
