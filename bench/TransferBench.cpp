@@ -3,6 +3,7 @@
 // delays the exchange itself waits (its send delays and closing waits, got by
 // running the same exchange on a virtual clock with an instant radio).
 #include <cstdio>
+#include <functional>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -10,9 +11,9 @@
 #include <QTemporaryDir>
 
 #include "core/AppCore.h"
+#include "link/AfterTransfer.h"
 #include "link/PortLink.h"
 #include "link/RadioTransfer.h"
-#include "platform/Prompt.h"
 #include "sim/PtyRadio.h"
 #include "sim/VirtualLink.h"
 
@@ -22,13 +23,32 @@ using zx::RadioTransfer;
 
 constexpr int kComPort = 20;
 
+// Takes a read's image, answers every question No (a failed round shows as
+// such) and calls `ended` at the end.
+class BenchWindow : public zx::TransferWindow {
+public:
+    explicit BenchWindow(std::function<void(zx::TransferOutcome)> ended) : ended_(std::move(ended)) {}
+    RadioTransfer* transfer = nullptr;
+
+    void AskReplyTimeout() override { transfer->OnCancel(); }
+    void AskOverwriteOtherModel() override { transfer->OnOverwriteAnswer(false); }
+    void TransferCompleted(const zx::RadioImage* received) override { zx::TakeCompletedTransfer(zx::Core(), received); }
+    void ReportCompleted() override { transfer->OnCompletionReported(); }
+    void ReportPortLost(const QString&) override {}
+    void TransferEnded(zx::TransferOutcome outcome) override { ended_(outcome); }
+
+private:
+    std::function<void(zx::TransferOutcome)> ended_;
+};
+
 qint64 OwnWaits(RadioTransfer::Direction direction, const zx::test::RadioModel& model)
 {
     zx::test::RadioModel radio = model;
     zx::test::VirtualLink link(radio);
-    RadioTransfer transfer(link, direction);
     bool done = false;
-    transfer.onFinished = [&](RadioTransfer::Outcome) { done = true; };
+    BenchWindow window([&](zx::TransferOutcome) { done = true; });
+    RadioTransfer transfer(link, window, direction, zx::Core().image);
+    window.transfer = &transfer;
     link.onBytes = [&](const QByteArray& b) { transfer.OnBytes(b); };
     link.onSendTimer = [&] { transfer.OnSendTimer(); };
     link.onReplyTimeout = [&] { transfer.OnReplyTimeout(); };
@@ -40,13 +60,14 @@ qint64 OwnWaits(RadioTransfer::Direction direction, const zx::test::RadioModel& 
 double Measure(RadioTransfer::Direction direction, zx::test::PtyRadio& sim, bool* ok)
 {
     zx::PortLink link;
-    RadioTransfer transfer(link, direction);
     QEventLoop loop;
     RadioTransfer::Outcome outcome = RadioTransfer::Outcome::None;
-    transfer.onFinished = [&](RadioTransfer::Outcome o) {
+    BenchWindow window([&](zx::TransferOutcome o) {
         outcome = o;
         loop.quit();
-    };
+    });
+    RadioTransfer transfer(link, window, direction, zx::Core().image);
+    window.transfer = &transfer;
     link.onBytes = [&](const QByteArray& b) { transfer.OnBytes(b); };
     link.onSendTimer = [&] { transfer.OnSendTimer(); };
     link.onReplyTimeout = [&] { transfer.OnReplyTimeout(); };
@@ -74,8 +95,6 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QCoreApplication app(argc, argv);
     zx::AppCore core;
-    // Every box takes its default answer.
-    zx::SetMessageHandler([](const zx::MessageRequest& r) { return r.defaultButton; });
 
     zx::test::PtyRadio sim;
     if (!sim.ok()) {

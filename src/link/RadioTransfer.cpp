@@ -1,7 +1,5 @@
 #include "link/RadioTransfer.h"
 
-#include "core/AppCore.h"
-#include "link/LinkMessages.h"
 #include "link/TransferPackets.h"
 
 namespace zx {
@@ -18,7 +16,10 @@ bool IsAck(const QByteArray& reply)
 }
 }  // namespace
 
-RadioTransfer::RadioTransfer(LinkIo& io, Direction direction) : io_(io), direction_(direction) {}
+RadioTransfer::RadioTransfer(LinkIo& link, TransferWindow& window, Direction direction, const RadioImage& image)
+    : io_(link), window_(window), direction_(direction), image_(image)
+{
+}
 
 int RadioTransfer::progressMax() const
 {
@@ -42,7 +43,7 @@ void RadioTransfer::Start()
     identReply_.clear();
     // The read collects into a copy: the program's image stays as it is
     // until every block has come.
-    received_ = Core().image;
+    received_ = image_;
     portLost_ = false;
     lostPortName_.clear();
     step_ = WakeUp;
@@ -78,7 +79,7 @@ void RadioTransfer::SendStep()
         if (read)
             io_.Send(ReadRequest(address()), kReadReplyLength);
         else
-            io_.Send(MakeWritePacket(counter_, address(), Core().image), 1);
+            io_.Send(MakeWritePacket(counter_, address(), image_), 1);
         break;
     case BlockAck:
         if (read) {
@@ -134,13 +135,12 @@ void RadioTransfer::OnBytes(const QByteArray& reply)
             return;
         }
         io_.StopReplyTimer();
-        step_ = ModelCheck() ? Block : Finish;
-        if (portLost_) {  // the device went while the question was up
-            EndWithPortLost();
+        if (SameModel()) {
+            GoOnWriting(true);
             return;
         }
-        io_.ArmSendTimer(10);
-        io_.StopReplyTimer();
+        phase_ = Phase::AskingModel;
+        window_.AskOverwriteOtherModel();
         return;
     case Block:
         if (read) {
@@ -229,26 +229,37 @@ void RadioTransfer::NextBlockAddress()
     }
 }
 
-bool RadioTransfer::ModelCheck()
+bool RadioTransfer::SameModel() const
 {
     const std::uint8_t band = static_cast<std::uint8_t>(identReply_.at(5));
     const std::uint8_t variant = static_cast<std::uint8_t>(identReply_.at(6));
-    const RadioImage& image = Core().image;
     // A radio reporting variant 0x33 takes every variant of its band; another
     // band is never taken without the user's word.
-    if (band == image.modelBandCode() && (variant == image.modelVariant() || variant == kVariantAcceptedForAll))
-        return true;
-    phase_ = Phase::Asking;
-    const bool overwrite = AskOverwriteOtherModel();
+    return band == image_.modelBandCode() && (variant == image_.modelVariant() || variant == kVariantAcceptedForAll);
+}
+
+void RadioTransfer::OnOverwriteAnswer(bool overwrite)
+{
+    if (phase_ != Phase::AskingModel)
+        return;
     phase_ = Phase::Running;
-    return overwrite;
+    GoOnWriting(overwrite);
+}
+
+void RadioTransfer::GoOnWriting(bool overwrite)
+{
+    step_ = overwrite ? Block : Finish;
+    if (portLost_) {  // the device went while the question was up
+        EndWithPortLost();
+        return;
+    }
+    io_.ArmSendTimer(10);
+    io_.StopReplyTimer();
 }
 
 void RadioTransfer::Complete()
 {
-    if (direction_ == Direction::Read)
-        Core().image = received_;
-    Core().link.TransferMode = TransferMode::Completed;
+    window_.TransferCompleted(direction_ == Direction::Read ? &received_ : nullptr);
     io_.StopReplyTimer();
     phase_ = Phase::Draining;
     io_.ArmReplyTimer(kCompletionDrainMs);
@@ -262,25 +273,10 @@ void RadioTransfer::Refuse()
     io_.ArmReplyTimer(kRefusalDrainMs);
 }
 
-void RadioTransfer::Report()
+void RadioTransfer::End()
 {
-    const bool read = direction_ == Direction::Read;
-    ShowTransferCompleted(read);
-    AppCore& core = Core();
-    if (read) {
-        core.checks.PriorityChannelError = false;
-        core.document.DataFilePath = kDefaultDataFileName;
-        core.document.hasFile = false;
-        core.SetBandLimitsFromImage();
-        if (onReadCompleted)
-            onReadCompleted();
-    } else {
-        core.checks.PriorityChannelError = false;
-        core.checks.OwnFleetIdError = false;
-        core.checks.PttCodeCheck = false;
-    }
-    finished_ = true;
-    outcome_ = Outcome::Completed;
+    phase_ = Phase::Done;
+    window_.TransferEnded(outcome_);
 }
 
 void RadioTransfer::OnReplyTimeout()
@@ -293,11 +289,8 @@ void RadioTransfer::OnReplyTimeout()
         io_.ArmReplyTimer(kBeforeBoxMs);
         return;
     case Phase::BeforeBox:
-        phase_ = Phase::Asking;
-        if (ReplyTimeoutBox() == MsgResult::Retry)
-            OnRetry();
-        else
-            OnCancel();
+        phase_ = Phase::AskingTimeout;
+        window_.AskReplyTimeout();
         return;
     case Phase::Draining:
         // The radio may still acknowledge the end command: drop it here, so
@@ -308,10 +301,8 @@ void RadioTransfer::OnReplyTimeout()
         io_.ArmReplyTimer(kAfterCloseMs);
         return;
     case Phase::AfterClose:
-        phase_ = Phase::Asking;  // the completion box is up
-        Report();
-        phase_ = Phase::Closing;
-        io_.ArmReplyTimer(kCloseTickMs);
+        phase_ = Phase::Reporting;
+        window_.ReportCompleted();
         return;
     case Phase::Refusing:
         io_.DiscardInput();
@@ -322,23 +313,29 @@ void RadioTransfer::OnReplyTimeout()
         io_.DiscardInput();
         finished_ = true;
         outcome_ = Outcome::Cancelled;
-        phase_ = Phase::Done;
-        if (onFinished)
-            onFinished(outcome_);
+        End();
         return;
     case Phase::Closing:
-        phase_ = Phase::Done;
-        if (onFinished)
-            onFinished(outcome_);
+        End();
         return;
     default:
         return;
     }
 }
 
+void RadioTransfer::OnCompletionReported()
+{
+    if (phase_ != Phase::Reporting)
+        return;
+    finished_ = true;
+    outcome_ = Outcome::Completed;
+    phase_ = Phase::Closing;
+    io_.ArmReplyTimer(kCloseTickMs);
+}
+
 void RadioTransfer::OnRetry()
 {
-    if (phase_ != Phase::Asking)
+    if (phase_ != Phase::AskingTimeout)
         return;
     if (portLost_) {
         EndWithPortLost();
@@ -360,7 +357,7 @@ void RadioTransfer::OnRetry()
 
 void RadioTransfer::OnCancel()
 {
-    if (phase_ != Phase::Asking)
+    if (phase_ != Phase::AskingTimeout)
         return;
     if (portLost_) {
         EndWithPortLost();
@@ -380,7 +377,8 @@ void RadioTransfer::OnPortLost(const QString& portName)
         lostPortName_ = portName;
         EndWithPortLost();
         return;
-    case Phase::Asking:
+    case Phase::AskingTimeout:
+    case Phase::AskingModel:
         // The answer to the question on the screen ends the exchange.
         portLost_ = true;
         lostPortName_ = portName;
@@ -390,9 +388,7 @@ void RadioTransfer::OnPortLost(const QString& portName)
         io_.StopReplyTimer();
         finished_ = true;
         outcome_ = Outcome::Cancelled;
-        phase_ = Phase::Done;
-        if (onFinished)
-            onFinished(outcome_);
+        End();
         return;
     case Phase::Draining:
     case Phase::AfterClose:
@@ -418,9 +414,8 @@ void RadioTransfer::EndWithPortLost()
     finished_ = true;
     outcome_ = Outcome::PortLost;
     phase_ = Phase::Done;  // nothing the port or the timers still bring counts
-    ShowPortLost(lostPortName_, direction_ == Direction::Read);
-    if (onFinished)
-        onFinished(outcome_);
+    window_.ReportPortLost(lostPortName_);
+    window_.TransferEnded(outcome_);
 }
 
 }  // namespace zx

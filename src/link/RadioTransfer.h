@@ -8,8 +8,10 @@
 // times 'R' hi lo 40 -> 'W' + 3 bytes + 64 data bytes and 06 -> 06 (the 17th
 // repeats 0x3C0 and is dropped), then 'E'. A write: the same opening, the
 // model check, 49 packets each answered by 06, then 'E'.
-#include <functional>
-
+//
+// It never shows a box and never reaches for the program's state: it is
+// handed the image it starts from, and its questions and results go out
+// through a TransferWindow, whose answers come back as inputs.
 #include <QByteArray>
 #include <QString>
 
@@ -18,12 +20,38 @@
 
 namespace zx {
 
+// PortLost: the device vanished (a USB adapter pulled out); the port is
+// closed and the user has been told.
+enum class TransferOutcome { None, Completed, Refused, Cancelled, PortLost };
+
+// What the transfer asks of the window that runs it, beside the link.
+class TransferWindow {
+public:
+    virtual ~TransferWindow() = default;
+    // The reply time-out question (Retry or Cancel); the answer comes back
+    // as OnRetry() or OnCancel(). Nothing moves until it does.
+    virtual void AskReplyTimeout() = 0;
+    // The radio is another model than the image: overwrite it? The answer
+    // comes back as OnOverwriteAnswer(). Nothing moves until it does.
+    virtual void AskOverwriteOtherModel() = 0;
+    // The end command is out after every block or packet went through.
+    // After a read `received` is the radio's whole image, which now replaces
+    // the program's; after a write it is null.
+    virtual void TransferCompleted(const RadioImage* received) = 0;
+    // The port is closed after a completed transfer: tell the user and put
+    // the program in order, then answer OnCompletionReported().
+    virtual void ReportCompleted() = 0;
+    // The device vanished; `portName` is "COM<n> (<device>)". The port is
+    // closed and TransferEnded(PortLost) follows at once.
+    virtual void ReportPortLost(const QString& portName) = 0;
+    // The transfer has ended; the dialog closes.
+    virtual void TransferEnded(TransferOutcome outcome) = 0;
+};
+
 class RadioTransfer {
 public:
     enum class Direction { Read, Write };
-    // PortLost: the device vanished (a USB adapter pulled out); the port is
-    // closed and the user has been told.
-    enum class Outcome { None, Completed, Refused, Cancelled, PortLost };
+    using Outcome = TransferOutcome;
     // TransferStep: the value of TransferState.
     enum Step { WakeUp = 1, Identify = 2, Confirm = 3, Block = 4, BlockAck = 5, Finish = 6 };
 
@@ -40,21 +68,22 @@ public:
     static constexpr int kRefusalCloseMs = 50;
     static constexpr int kCancelDrainMs = 30;
 
-    RadioTransfer(LinkIo& io, Direction direction);
-
-    // After a completed read, once the image, the flags and the file path
-    // are set: the channel list is refilled and the title remade here.
-    std::function<void()> onReadCompleted;
-    // The transfer has ended; the dialog closes.
-    std::function<void(Outcome)> onFinished;
+    // `image` is the program's image: a write sends it and compares its
+    // model with the radio's; a read collects into a copy of it.
+    RadioTransfer(LinkIo& link, TransferWindow& window, Direction direction, const RadioImage& image);
 
     // Inputs.
     void Start();
     void OnBytes(const QByteArray& reply);
     void OnSendTimer();
     void OnReplyTimeout();
+    // The answers to the time-out question.
     void OnRetry();
     void OnCancel();
+    // The answer to the other-model question: true to write anyway.
+    void OnOverwriteAnswer(bool overwrite);
+    // The completion has been reported: the transfer closes.
+    void OnCompletionReported();
     // The port's device is gone: the driver has closed the port and stopped
     // both timers. `portName` names the port and the device for the user.
     void OnPortLost(const QString& portName);
@@ -68,8 +97,11 @@ public:
     bool TransferFinished() const { return finished_; }
     Outcome outcome() const { return outcome_; }
     bool running() const { return phase_ != Phase::Idle && phase_ != Phase::Done; }
-    // A question is on the screen: the link stands still until it is answered.
-    bool waitingForAnswer() const { return phase_ == Phase::Asking; }
+    // A question is out: the link stands still until it is answered.
+    bool waitingForAnswer() const
+    {
+        return phase_ == Phase::AskingTimeout || phase_ == Phase::AskingModel || phase_ == Phase::Reporting;
+    }
     const QByteArray& IdentReply() const { return identReply_; }
     // The blocks a read has received so far; they replace the program's
     // image only once the read has completed.
@@ -77,23 +109,40 @@ public:
     int replyTimeoutMs() const;
 
 private:
-    enum class Phase { Idle, Running, BeforeBox, Asking, Cancelling, Draining, AfterClose, Refusing, Closing, Done };
+    enum class Phase {
+        Idle,
+        Running,
+        BeforeBox,
+        AskingTimeout,
+        AskingModel,
+        Cancelling,
+        Draining,
+        AfterClose,
+        Reporting,
+        Refusing,
+        Closing,
+        Done
+    };
 
     void SendStep();
     void GoodReply(int nextStep, int delayMs);
     void BoxAtOnce();
     void NextBlockAddress();
     void AddProgress();
-    // True when the write may go on: the radio is the image's model, or the
-    // user chose to overwrite another one.
-    bool ModelCheck();
+    // True when the radio is the image's model.
+    bool SameModel() const;
+    // After the model check: the packets follow, or only the end command.
+    void GoOnWriting(bool overwrite);
     void Complete();
     void Refuse();
-    void Report();
+    void End();
     void EndWithPortLost();
 
     LinkIo& io_;
+    TransferWindow& window_;
     Direction direction_;
+    // What a write sends and compares; where a read starts from.
+    const RadioImage image_;
     Phase phase_ = Phase::Idle;
     int step_ = WakeUp;
     int counter_ = 1;

@@ -13,6 +13,7 @@
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "link/PortLink.h"
+#include "link/PromptedTransferWindow.h"
 #include "link/RadioTransfer.h"
 #include "link/TransferPackets.h"
 #include "sim/PtyRadio.h"
@@ -62,13 +63,9 @@ protected:
     RadioTransfer::Outcome Run(RadioTransfer::Direction direction)
     {
         WatchedLink link;
-        RadioTransfer transfer(link, direction);
-        RadioTransfer::Outcome outcome = RadioTransfer::Outcome::None;
-        bool done = false;
-        transfer.onFinished = [&](RadioTransfer::Outcome o) {
-            outcome = o;
-            done = true;
-        };
+        PromptedTransferWindow window;
+        RadioTransfer transfer(link, window, direction, core.image);
+        window.transfer = &transfer;
         link.onBytes = [&](const QByteArray& b) { transfer.OnBytes(b); };
         link.onSendTimer = [&] { transfer.OnSendTimer(); };
         link.onReplyTimeout = [&] { transfer.OnReplyTimeout(); };
@@ -80,14 +77,14 @@ protected:
         };
         if (!link.PortSetup()) {
             ADD_FAILURE() << link.openErrorText().toStdString();
-            return outcome;
+            return window.outcome;
         }
         transfer.Start();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 15000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.finishedCalls > 0; }, 15000));
         portOpenAfter = link.port().isOpen();
         sendsAfterLoss = link.sendsAfterLoss;
         link.Shutdown();
-        return outcome;
+        return window.outcome;
     }
 
     AppCore core;

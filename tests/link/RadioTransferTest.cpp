@@ -31,7 +31,7 @@ TEST_F(ReadTransfer, FillsTheImageWithTheRadiosMemory)
     EXPECT_EQ(rig.outcome, Outcome::Completed);
     EXPECT_EQ(rig.core.image.toByteArray(0, 1024), RadioBytes(rig.radio, 0, 1024));
     EXPECT_EQ(rig.core.link.TransferMode, TransferMode::Completed);
-    EXPECT_EQ(rig.readCompletedCalls, 1);
+    EXPECT_EQ(rig.readCompletedCalls(), 1);
 }
 
 TEST_F(ReadTransfer, SendsTheProtocolCommandsInOrder)
@@ -227,7 +227,7 @@ TEST_F(ReadTransfer, CancelAtBlockNineLeavesTheImageAsItWas)
     EXPECT_EQ(rig.core.image.toByteArray(0, 1024), QByteArray(1024, '\xA5'));
     EXPECT_EQ(rig.AllSent().count('E'), 1);
     EXPECT_EQ(rig.link.sent.back().bytes, kEnd);
-    EXPECT_EQ(rig.readCompletedCalls, 0);  // the channel list keeps its texts
+    EXPECT_EQ(rig.readCompletedCalls(), 0);  // the channel list keeps its texts
     EXPECT_NE(rig.core.link.TransferMode, TransferMode::Completed);
     EXPECT_EQ(rig.outcome, Outcome::Cancelled);
     EXPECT_EQ(rig.prompts.messages().size(), 1u);  // no completion box
@@ -349,7 +349,7 @@ TEST_F(ReadTransfer, DeviceGoneAtBlockNineEndsAtOnceAndLeavesTheImage)
     EXPECT_FALSE(rig.link.replyTimerArmed());
     EXPECT_EQ(rig.link.sent.size(), sent);  // not even the end command
     EXPECT_EQ(rig.core.image.toByteArray(0, 1024), QByteArray(1024, '\xA5'));
-    EXPECT_EQ(rig.readCompletedCalls, 0);
+    EXPECT_EQ(rig.readCompletedCalls(), 0);
     EXPECT_NE(rig.core.link.TransferMode, TransferMode::Completed);
     ASSERT_EQ(rig.prompts.messages().size(), 1u);
     const MessageRequest& box = rig.prompts.messages()[0];

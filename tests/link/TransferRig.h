@@ -4,30 +4,25 @@
 
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
+#include "link/PromptedTransferWindow.h"
 #include "link/RadioTransfer.h"
 #include "sim/RadioModel.h"
 #include "sim/VirtualLink.h"
 
 namespace zx::test {
 
-struct TransferRig {
+struct TransferRig : PromptedTransferWindow {
     AppCore core;
     RadioModel radio;
     VirtualLink link{radio};
     ScriptedPrompts prompts;
-    std::unique_ptr<RadioTransfer> transfer;
-    RadioTransfer::Outcome outcome = RadioTransfer::Outcome::None;
-    int finishedCalls = 0;
-    int readCompletedCalls = 0;
+    std::unique_ptr<RadioTransfer> owned;
 
+    // A transfer of the program's image as it is now.
     void Make(RadioTransfer::Direction direction)
     {
-        transfer = std::make_unique<RadioTransfer>(link, direction);
-        transfer->onFinished = [this](RadioTransfer::Outcome o) {
-            outcome = o;
-            ++finishedCalls;
-        };
-        transfer->onReadCompleted = [this] { ++readCompletedCalls; };
+        owned = std::make_unique<RadioTransfer>(link, *this, direction, core.image);
+        transfer = owned.get();
         link.onBytes = [this](const QByteArray& b) { transfer->OnBytes(b); };
         link.onSendTimer = [this] { transfer->OnSendTimer(); };
         link.onReplyTimeout = [this] { transfer->OnReplyTimeout(); };
@@ -39,6 +34,17 @@ struct TransferRig {
         transfer->Start();
         return link.RunUntil([this] { return finishedCalls > 0; });
     }
+
+    // Runs until the transfer puts a question (answerAtOnce off) or ends.
+    bool RunUntilAsked()
+    {
+        const size_t before = questions.size();
+        return link.RunUntil([this, before] { return questions.size() > before || finishedCalls > 0; }) &&
+               finishedCalls == 0;
+    }
+
+    // The channel list was refilled after a completed read.
+    int readCompletedCalls() const { return static_cast<int>(workspace.calls.count("DecodeAllChannels")); }
 
     // The bytes the application sent, one entry per output.
     std::vector<QByteArray> Outputs() const

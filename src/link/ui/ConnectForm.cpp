@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/AppCore.h"
 #include "core/HelpTopicTable.h"
@@ -110,30 +111,66 @@ void ConnectForm::cmdOK_Click()
         done(QDialog::Rejected);
         return;
     }
-    transfer_ = std::make_unique<RadioTransfer>(link_, direction);
+    TransferWindow& window = *this;
+    transfer_ = std::make_unique<RadioTransfer>(link_, window, direction, Core().image);
     link_.onBytes = [this](const QByteArray& reply) { transfer_->OnBytes(reply); };
     link_.onSendTimer = [this] { transfer_->OnSendTimer(); };
     link_.onReplyTimeout = [this] { transfer_->OnReplyTimeout(); };
     link_.onPortLost = [this](const QString& portName) { transfer_->OnPortLost(portName); };
-    transfer_->onReadCompleted = [this] {
-        workspace_.DecodeAllChannels();
-        workspace_.RemakeTitle();
-    };
-    transfer_->onFinished = [this](RadioTransfer::Outcome outcome) {
-        if (outcome == RadioTransfer::Outcome::Cancelled) {
-            cmdOK->setEnabled(true);
-            cmdCancel->setEnabled(true);
-            cmdHelp->setEnabled(true);
-        }
-        TransferFinished = true;
-        done(outcome == RadioTransfer::Outcome::Completed ? QDialog::Accepted : QDialog::Rejected);
-    };
     transfer_->Start();
     cmdOK->setEnabled(false);
     cmdCancel->setEnabled(false);
     cmdHelp->setEnabled(false);
     TransferRunning = true;
     TransferFinished = false;
+}
+
+// A box runs its own event loop: the questions are put once the input that
+// asked has returned, and their answers are fed back.
+void ConnectForm::AskReplyTimeout()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (ReplyTimeoutBox() == MsgResult::Retry)
+            transfer_->OnRetry();
+        else
+            transfer_->OnCancel();
+    });
+}
+
+void ConnectForm::AskOverwriteOtherModel()
+{
+    QTimer::singleShot(0, this, [this] { transfer_->OnOverwriteAnswer(zx::AskOverwriteOtherModel()); });
+}
+
+void ConnectForm::TransferCompleted(const RadioImage* received)
+{
+    TakeCompletedTransfer(Core(), received);
+}
+
+void ConnectForm::ReportCompleted()
+{
+    QTimer::singleShot(0, this, [this] {
+        const bool read = transfer_->direction() == RadioTransfer::Direction::Read;
+        ShowTransferCompleted(read);
+        AfterCompletedTransfer(Core(), workspace_, read);
+        transfer_->OnCompletionReported();
+    });
+}
+
+void ConnectForm::ReportPortLost(const QString& portName)
+{
+    ShowPortLost(portName, transfer_->direction() == RadioTransfer::Direction::Read);
+}
+
+void ConnectForm::TransferEnded(TransferOutcome outcome)
+{
+    if (outcome == TransferOutcome::Cancelled) {
+        cmdOK->setEnabled(true);
+        cmdCancel->setEnabled(true);
+        cmdHelp->setEnabled(true);
+    }
+    TransferFinished = true;
+    done(outcome == TransferOutcome::Completed ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void ConnectForm::cmdCancel_Click()

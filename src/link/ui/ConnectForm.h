@@ -2,7 +2,8 @@
 // The transfer dialog: a progress bar, OK to start the read or write that
 // TransferMode names, Cancel to leave before it starts. Once started it
 // cannot be closed until the transfer ends; when it closes it puts the main
-// window back in order through the workspace (AfterTransferDialog).
+// window back in order through the workspace (AfterTransferDialog). It
+// answers the transfer's questions with the program's message boxes.
 #include <memory>
 
 #include <QDialog>
@@ -18,7 +19,7 @@ namespace zx {
 
 class Workspace;
 
-class ConnectForm : public QDialog {
+class ConnectForm : public QDialog, private TransferWindow {
     Q_OBJECT
 public:
     explicit ConnectForm(Workspace& workspace, QWidget* parent = nullptr);
@@ -60,6 +61,14 @@ private:
     void cmdCancel_Click();
     void cmdHelp_Click();
     void Unload();
+
+    // TransferWindow
+    void AskReplyTimeout() override;
+    void AskOverwriteOtherModel() override;
+    void TransferCompleted(const RadioImage* received) override;
+    void ReportCompleted() override;
+    void ReportPortLost(const QString& portName) override;
+    void TransferEnded(TransferOutcome outcome) override;
 
     Workspace& workspace_;
     PortLink link_;
