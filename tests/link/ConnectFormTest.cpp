@@ -167,6 +167,44 @@ TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)
     EXPECT_EQ(prompts.messages()[0].buttons, MsgButtons::RetryCancel);
 }
 
+TEST_F(TransferDialog, RetryAtTheTimeOutBoxWakesTheRadioAgain)
+{
+    sim.radio.muteWakeUps = 1;
+    prompts.answer(MsgResult::Retry);
+    auto form = Open(TransferMode::Read);
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
+    ASSERT_EQ(prompts.messages().size(), 2u);
+    EXPECT_EQ(prompts.messages()[0].text, "please check all connections and communication port settings.");
+    EXPECT_EQ(prompts.messages()[0].buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(prompts.messages()[1].text, "Reading Completed");
+    EXPECT_EQ(sim.radio.count(RadioModel::Command::WakeUp), 2);
+    EXPECT_EQ(form->transfer()->outcome(), RadioTransfer::Outcome::Completed);
+    for (int a = 0; a < 1024; ++a)
+        ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
+    EXPECT_EQ(calls.count("DecodeAllChannels"), 1);
+    EXPECT_FALSE(form->link().port().isOpen());
+}
+
+TEST_F(TransferDialog, OkAtTheOtherModelBoxWritesAnyway)
+{
+    core.InitAllFrameData();
+    sim.radio.identBand = static_cast<std::uint8_t>(core.image.modelBandCode() + 1);
+    core.checks.PttCodeCheck = true;
+    prompts.answer(MsgResult::Ok);  // "Model type is wrong.Overwrite?"
+    auto form = Open(TransferMode::Write);
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
+    ASSERT_EQ(prompts.messages().size(), 2u);
+    EXPECT_EQ(prompts.messages()[0].text, "Model type is wrong.Overwrite?");
+    EXPECT_EQ(prompts.messages()[1].text, "Writing Completed");
+    EXPECT_EQ(sim.radio.count(RadioModel::Command::Write), 49);
+    EXPECT_EQ(core.link.TransferMode, TransferMode::Completed);
+    EXPECT_FALSE(core.checks.PttCodeCheck);
+    EXPECT_EQ(calls.count("DecodeAllChannels"), 0);
+    EXPECT_FALSE(form->link().port().isOpen());
+}
+
 TEST_F(TransferDialog, DeviceGoneMidReadClosesTheDialogAndFreesTheLink)
 {
     core.image.fill(0xA5);

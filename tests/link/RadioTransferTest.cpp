@@ -600,5 +600,220 @@ TEST_F(WriteTransfer, DeviceGoneAtPacketNineEndsAtOnce)
               "it may hold part of the new data, so write again once it is connected.");
 }
 
+// --- questions go out and their answers come in ----------------------------
+
+using Question = PromptedTransferWindow::Question;
+
+// Inputs that are no answer to the question that is out; none may move the
+// transfer on.
+void PokeWhileAsked(TransferRig& rig)
+{
+    rig.transfer->OnBytes(kAckByte);
+    rig.transfer->OnSendTimer();
+    rig.transfer->OnReplyTimeout();
+    rig.transfer->OnCompletionReported();
+}
+
+struct TimeoutAnswerCase {
+    const char* name;
+    Direction direction;
+    RadioModel::Command::Kind silentKind;  // this command gets no reply once
+    int occurrence;
+    bool retry;
+    QByteArray firstAfterAnswer;  // what goes out next
+    int delayAfterAnswer;         // and when, from the answer
+};
+
+void PrintTo(const TimeoutAnswerCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TimeoutQuestion : public ::testing::TestWithParam<TimeoutAnswerCase> {};
+
+TEST_P(TimeoutQuestion, IsAnOutputAnsweredByRetryOrCancel)
+{
+    const TimeoutAnswerCase c = GetParam();
+    TransferRig rig;
+    rig.core.InitAllFrameData();
+    rig.core.image.fill(0xA5);
+    rig.radio.FillPattern();
+    rig.radio.identBand = rig.core.image.modelBandCode();
+    rig.radio.identVariant = rig.core.image.modelVariant();
+    const RadioImage before = rig.core.image;
+    const auto memoryBefore = rig.radio.memory;
+    rig.radio.replyFilter = [&](const RadioModel::Command& cmd, const QByteArray& normal) {
+        return cmd.kind == c.silentKind && cmd.occurrence == c.occurrence ? QByteArray() : normal;
+    };
+    rig.answerAtOnce = false;
+    rig.Make(c.direction);
+    rig.transfer->Start();
+    ASSERT_TRUE(rig.RunUntilAsked());
+
+    // The question is out, and no box: the window puts it.
+    EXPECT_EQ(rig.questions, std::vector<Question>{Question::ReplyTimeout});
+    EXPECT_TRUE(rig.prompts.messages().empty());
+    EXPECT_TRUE(rig.transfer->waitingForAnswer());
+    EXPECT_FALSE(rig.link.sendTimerArmed());
+    EXPECT_FALSE(rig.link.replyTimerArmed());
+    // The time-out plus the pause before the question have passed.
+    const qint64 askedAt = rig.link.now();
+    EXPECT_EQ(askedAt - rig.link.sent.back().at, rig.transfer->replyTimeoutMs() + RadioTransfer::kBeforeBoxMs);
+
+    // Nothing moves until the answer: not other inputs, not the overwrite
+    // answer, not time.
+    const size_t sent = rig.link.sent.size();
+    const int state = rig.transfer->TransferState();
+    PokeWhileAsked(rig);
+    rig.transfer->OnOverwriteAnswer(true);
+    EXPECT_FALSE(rig.link.RunUntil([&] { return rig.link.sent.size() > sent; }));
+    EXPECT_EQ(rig.link.sent.size(), sent);
+    EXPECT_EQ(rig.transfer->TransferState(), state);
+    EXPECT_EQ(rig.questions.size(), 1u);
+    EXPECT_EQ(rig.finishedCalls, 0);
+
+    const qint64 answeredAt = rig.link.now();
+    if (c.retry)
+        rig.transfer->OnRetry();
+    else
+        rig.transfer->OnCancel();
+    ASSERT_TRUE(rig.link.RunUntil([&] { return rig.finishedCalls > 0; }));
+    ASSERT_GT(rig.link.sent.size(), sent);
+    EXPECT_EQ(rig.link.sent[sent].bytes, c.firstAfterAnswer);
+    EXPECT_EQ(rig.link.sent[sent].at - answeredAt, c.delayAfterAnswer);
+    EXPECT_EQ(rig.questions.size(), 1u);
+    if (c.retry) {
+        EXPECT_EQ(rig.outcome, Outcome::Completed);
+        EXPECT_EQ(rig.completions, 1);
+        EXPECT_EQ(rig.link.closes, 1);
+        if (c.direction == Direction::Read) {
+            EXPECT_EQ(rig.core.image.toByteArray(0, 1024), RadioBytes(rig.radio, 0, 1024));
+        }
+        return;
+    }
+    // Cancel: the end command alone, then the transfer ends with nothing
+    // taken or written past what the radio had acknowledged.
+    EXPECT_EQ(rig.link.sent.size(), sent + 1);
+    EXPECT_EQ(rig.outcome, Outcome::Cancelled);
+    EXPECT_EQ(rig.completions, 0);
+    EXPECT_EQ(rig.core.image, before);
+    EXPECT_TRUE(rig.prompts.messages().empty());
+    if (c.direction == Direction::Read) {
+        EXPECT_EQ(rig.radio.memory, memoryBefore);
+    }
+}
+
+// Retry sends the step again after 30 ms: the wake-up while the radio never
+// acknowledged it, the identification once it had. Cancel sends the end
+// command at once.
+INSTANTIATE_TEST_SUITE_P(
+    Answers, TimeoutQuestion,
+    ::testing::Values(
+        TimeoutAnswerCase{"RetryWakeUp", Direction::Read, RadioModel::Command::WakeUp, 1, true, "PROGRAM", 30},
+        TimeoutAnswerCase{"RetryReadBlock", Direction::Read, RadioModel::Command::Read, 9, true, Bytes({0x02}), 30},
+        TimeoutAnswerCase{"CancelReadBlock", Direction::Read, RadioModel::Command::Read, 9, false, "E", 0},
+        TimeoutAnswerCase{"RetryWriteIdent", Direction::Write, RadioModel::Command::Ident, 1, true, Bytes({0x02}), 30},
+        TimeoutAnswerCase{"CancelWriteWakeUp", Direction::Write, RadioModel::Command::WakeUp, 1, false, "E", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class OverwriteQuestion : public WriteTransfer, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override
+    {
+        WriteTransfer::SetUp();
+        rig.radio.identBand = static_cast<std::uint8_t>(rig.core.image.modelBandCode() + 1);
+        rig.answerAtOnce = false;
+        rig.Make(Direction::Write);
+        rig.transfer->Start();
+    }
+};
+
+TEST_P(OverwriteQuestion, IsAnOutputAnsweredByTheUsersWord)
+{
+    const bool overwrite = GetParam();
+    const RadioImage image = rig.core.image;
+    ASSERT_TRUE(rig.RunUntilAsked());
+    const QByteArray opening = QByteArrayLiteral("PROGRAM") + Bytes({0x02, 0x06});
+    EXPECT_EQ(rig.questions, std::vector<Question>{Question::OverwriteOtherModel});
+    EXPECT_TRUE(rig.prompts.messages().empty());
+    EXPECT_TRUE(rig.transfer->waitingForAnswer());
+    EXPECT_EQ(rig.radio.received, opening);
+    EXPECT_FALSE(rig.link.sendTimerArmed());
+    EXPECT_FALSE(rig.link.replyTimerArmed());
+
+    // Neither time nor the time-out answers move the write on.
+    PokeWhileAsked(rig);
+    rig.transfer->OnRetry();
+    rig.transfer->OnCancel();
+    EXPECT_FALSE(rig.link.RunUntil([&] { return rig.radio.received.size() > opening.size(); }));
+    EXPECT_EQ(rig.radio.received, opening);
+    EXPECT_EQ(rig.finishedCalls, 0);
+
+    const qint64 answeredAt = rig.link.now();
+    const size_t sent = rig.link.sent.size();
+    rig.transfer->OnOverwriteAnswer(overwrite);
+    rig.transfer->OnOverwriteAnswer(!overwrite);  // a second answer changes nothing
+    ASSERT_TRUE(rig.link.RunUntil([&] { return rig.finishedCalls > 0; }));
+    ASSERT_GT(rig.link.sent.size(), sent);
+    EXPECT_EQ(rig.link.sent[sent].at - answeredAt, 10);
+    EXPECT_EQ(rig.questions.size(), 1u);
+    EXPECT_EQ(rig.core.image, image);
+    if (overwrite) {
+        EXPECT_EQ(rig.link.sent[sent].bytes, MakeWritePacket(1, image));
+        EXPECT_EQ(rig.radio.count(RadioModel::Command::Write), 49);
+        EXPECT_EQ(rig.outcome, Outcome::Completed);
+        EXPECT_EQ(rig.core.link.TransferMode, TransferMode::Completed);
+        ASSERT_EQ(rig.prompts.messages().size(), 1u);
+        EXPECT_EQ(rig.prompts.messages()[0].text, "Writing Completed");
+    } else {
+        EXPECT_EQ(rig.radio.received, opening + kEnd);
+        EXPECT_EQ(rig.radio.memory, before);
+        EXPECT_EQ(rig.outcome, Outcome::Refused);
+        EXPECT_EQ(rig.completions, 0);
+        EXPECT_NE(rig.core.link.TransferMode, TransferMode::Completed);
+        EXPECT_TRUE(rig.prompts.messages().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, OverwriteQuestion, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Overwrite" : "Refuse"; });
+
+TEST_P(OverwriteQuestion, DeviceGoneWhileAskedEndsOnTheAnswer)
+{
+    ASSERT_TRUE(rig.RunUntilAsked());
+    const size_t sent = rig.link.sent.size();
+    rig.link.ClosePort();
+    rig.transfer->OnPortLost("COM1 (/dev/ttyUSB0)");
+    EXPECT_EQ(rig.finishedCalls, 0);  // the question is still out
+    EXPECT_TRUE(rig.prompts.messages().empty());
+    rig.transfer->OnOverwriteAnswer(GetParam());
+    EXPECT_EQ(rig.outcome, Outcome::PortLost);
+    EXPECT_EQ(rig.finishedCalls, 1);
+    EXPECT_EQ(rig.link.sent.size(), sent);
+    ASSERT_EQ(rig.prompts.messages().size(), 1u);
+    EXPECT_TRUE(rig.prompts.messages()[0].text.startsWith("COM1 (/dev/ttyUSB0) was disconnected: the write"));
+}
+
+TEST_F(ReadTransfer, ReceivedImageGoesOutOnlyWhenTheLastBlockIsIn)
+{
+    rig.core.image.fill(0xA5);
+    rig.Make(Direction::Read);
+    rig.transfer->Start();
+    // Every block is in, but the end command is not out yet.
+    ASSERT_TRUE(rig.link.RunUntil([&] { return rig.radio.count(RadioModel::Command::Read) == 17; }));
+    EXPECT_EQ(rig.completions, 0);
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), QByteArray(1024, '\xA5'));
+    ASSERT_TRUE(rig.link.RunUntil([&] { return rig.completions == 1; }));
+    EXPECT_EQ(rig.link.sent.back().bytes, kEnd);
+    EXPECT_EQ(rig.core.image.toByteArray(0, 1024), RadioBytes(rig.radio, 0, 1024));
+    EXPECT_EQ(rig.core.link.TransferMode, TransferMode::Completed);
+    // The user is told, and the document reset, only once the port is closed.
+    EXPECT_TRUE(rig.prompts.messages().empty());
+    EXPECT_TRUE(rig.workspace.calls.isEmpty());
+    ASSERT_TRUE(rig.link.RunUntil([&] { return rig.finishedCalls > 0; }));
+    EXPECT_EQ(rig.workspace.calls, QStringList({"DecodeAllChannels", "RemakeTitle"}));
+    EXPECT_EQ(rig.outcome, Outcome::Completed);
+}
+
 }  // namespace
 }  // namespace zx::test
