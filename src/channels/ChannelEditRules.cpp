@@ -67,13 +67,13 @@ int NormaliseChannelNumber(const QString& text, bool eightChannel)
 
 int NextChannel(int shown, bool eightChannel)
 {
-    const int last = eightChannel ? 8 : 16;
+    const int last = layout::ChannelCountOf(eightChannel);
     return shown >= last ? 1 : shown + 1;
 }
 
 int PreviousChannel(int shown, bool eightChannel)
 {
-    const int last = eightChannel ? 8 : 16;
+    const int last = layout::ChannelCountOf(eightChannel);
     return shown <= 1 ? last : shown - 1;
 }
 

@@ -1,5 +1,6 @@
 #include "channels/ChannelGridLanguage.h"
 
+#include "channels/ChannelGridLayout.h"
 #include "core/ChannelRecord.h"
 #include "core/ImageLayout.h"
 #include "core/StringTable.h"
@@ -23,16 +24,16 @@ std::optional<QString> RetranslatedChannelCell(int column, const QString& text, 
         return LoadLangString(IsWordOfEitherLanguage(text, first) ? first : second, chinese);
     };
     switch (column) {
-    case 3:
-    case 4:
-    case 8:
+    case kDecodeColumn:
+    case kEncodeColumn:
+    case kOptSignalColumn:
         if (IsWordOfEitherLanguage(text, 1077))
             return LoadLangString(1077, chinese);
         return std::nullopt;
-    case 5: return twoWords(1090, 1091);
-    case 6: return twoWords(1086, 1087);
-    case 7: return twoWords(1088, 1092);
-    case 9: return twoWords(1089, 1085);
+    case kTxPowerColumn: return twoWords(1090, 1091);
+    case kWideNarrowColumn: return twoWords(1086, 1087);
+    case kScanAddColumn: return twoWords(1088, 1092);
+    case kPttIdColumn: return twoWords(1089, 1085);
     default: return std::nullopt;
     }
 }
@@ -56,11 +57,11 @@ void RetranslateChannelGrid(const RadioImage& image, int rowCount, bool chinese,
 {
     const bool fleetSyncPttId = image.at(layout::PttIdType) == 1;
     for (int v = 1; v <= rowCount; ++v) {
-        if (read(v, 1).isEmpty())
+        if (read(v, kRxFreqColumn).isEmpty())
             continue;
-        for (int column = 3; column <= 9; ++column) {
+        for (int column = kDecodeColumn; column <= kPttIdColumn; ++column) {
             const std::optional<QString> text =
-                column == 9 && fleetSyncPttId
+                column == kPttIdColumn && fleetSyncPttId
                     ? FleetPttIdCellText(image.at(layout::ChannelRecord(v) + record::kPttIdCode), chinese)
                     : RetranslatedChannelCell(column, read(v, column), chinese);
             if (text)

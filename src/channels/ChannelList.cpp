@@ -58,7 +58,7 @@ void ClearChannelData(AppCore& core, int channel)
 
 int FreeAreaBytes(std::span<const QString> rxTexts, bool eightChannel)
 {
-    const int channels = eightChannel ? 8 : 16;
+    const int channels = layout::ChannelCountOf(eightChannel);
     const auto count = static_cast<std::size_t>(channels);
     int programmed = 0;
     for (std::size_t i = 0; i < rxTexts.size() && i < count; ++i)

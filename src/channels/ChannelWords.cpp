@@ -1,5 +1,6 @@
 #include "channels/ChannelWords.h"
 
+#include "channels/ChannelGridLayout.h"
 #include "core/StringTable.h"
 
 namespace zx::words {
@@ -17,15 +18,15 @@ QString FleetListEntry(int n, bool chinese)
 QStringList CellChoices(int column, std::uint8_t pttIdType, bool chinese)
 {
     switch (column) {
-    case 5:
+    case kTxPowerColumn:
         return {Word(kHigh, chinese), Word(kLow, chinese)};
-    case 6:
+    case kWideNarrowColumn:
         return {Word(kNarrow, chinese), Word(kWide, chinese)};
-    case 7:
+    case kScanAddColumn:
         return {Word(kYes, chinese), Word(kNo, chinese)};
-    case 8:
+    case kOptSignalColumn:
         return {Word(kNone, chinese), Word(kDtmf, chinese), Word(kFleetSync, chinese)};
-    case 9:
+    case kPttIdColumn:
         if (pttIdType == 1) {
             QStringList list{Word(kOff, chinese), Word(kOwn, chinese)};
             for (int n = 1; n <= 8; ++n)

@@ -33,12 +33,12 @@ FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, cons
                                     const QString& textBefore)
 {
     FrequencyCommit result;
-    if (column != 1 && column != 2)
+    if (column != kRxFreqColumn && column != kTxFreqColumn)
         return result;
     GetBandLimits(core);
     ChannelRegisters& regs = core.channelRegisters;
     const bool chinese = core.LanguageChinese;
-    if (column == 1) {
+    if (column == kRxFreqColumn) {
         if (text.isEmpty()) {
             ClearChannelData(core, channel);
             result.cleared = true;
@@ -73,7 +73,7 @@ FrequencyCommit CommitGridFrequency(AppCore& core, int channel, int column, cons
 
 QString CommitGridTone(AppCore& core, int channel, int column, const QString& text, const QString& textBefore)
 {
-    if (column != 3 && column != 4)
+    if (column != kDecodeColumn && column != kEncodeColumn)
         return text;
     const bool leftAsItWas = !text.isEmpty() && text == textBefore;
     const QString tone = leftAsItWas ? text : NormaliseToneText(text, core.LanguageChinese);

@@ -118,6 +118,8 @@ protected:
         return texts;
     }
     std::pair<int, int> Cursor() const { return {Grid()->currentRow(), Grid()->currentColumn()}; }
+    // A cursor position, to compare with Cursor().
+    static std::pair<int, int> At(int row, int column) { return {row, column}; }
     QByteArray RecordHex(int channel) const { return Hex(ReadChannelRecord(core.image, channel)); }
 
     void Focus(int row, int column)

@@ -24,8 +24,8 @@ TEST_F(ChannelFormTest, LayoutOfSixteenChannels)
     ASSERT_EQ(Grid()->rowCount(), 17);
     ASSERT_EQ(Grid()->columnCount(), 10);
     EXPECT_EQ(Cell(0, 0), QStringLiteral("Channel No."));
-    EXPECT_EQ(Cell(0, 1), QStringLiteral("RX Frequency"));
-    EXPECT_EQ(Cell(0, 9), QStringLiteral("PTT ID"));
+    EXPECT_EQ(Cell(0, kRxFreqColumn), QStringLiteral("RX Frequency"));
+    EXPECT_EQ(Cell(0, kPttIdColumn), QStringLiteral("PTT ID"));
     for (int k = 1; k <= 16; ++k)
         EXPECT_EQ(Cell(k, 0), QString::number(k));
     const int twips[] = {1065, 1172, 1172, 1172, 1172, 852, 746, 852, 1065, 1268};
@@ -53,7 +53,7 @@ TEST_F(ChannelFormTest, EightChannelModelHasNineRowsAndHalfTheFreeArea)
     form->DecodeAllChannels();
     EXPECT_EQ(Grid()->rowCount(), 9);
     EXPECT_EQ(Grid()->height(), TwipsToPixelsY(2400));
-    EXPECT_EQ(Cell(0, 8), QStringLiteral(" Opt Signal "));
+    EXPECT_EQ(Cell(0, kOptSignalColumn), QStringLiteral(" Opt Signal "));
     EXPECT_EQ(Cell(8, 0), QStringLiteral("8"));
     EXPECT_EQ(form->LabBlankChannel()->text(), QStringLiteral("128"));
 }
@@ -95,7 +95,7 @@ TEST_P(GridKeyTest, OpensTheRightEditorWithTheTypedCharacter)
     GridKey(c.key, c.modifiers);
     EXPECT_EQ(TextBoxOpen(), c.editor == 1);
     EXPECT_EQ(ListOpen(), c.editor == 2);
-    EXPECT_EQ(Cursor(), std::make_pair(4, c.editColumn));
+    EXPECT_EQ(Cursor(), At(4, c.editColumn));
     if (c.editor == 1) {
         EXPECT_EQ(TextBox()->text(), QString::fromLatin1(c.text));
         EXPECT_EQ(TextBox()->cursorPosition(), TextBox()->text().size());
@@ -110,64 +110,64 @@ TEST_P(GridKeyTest, OpensTheRightEditorWithTheTypedCharacter)
 INSTANTIATE_TEST_SUITE_P(
     Keys, GridKeyTest,
     ::testing::Values(
-        KeyCase{"DigitOnEmptyTxStartsRx", false, 2, Qt::Key_7, {}, 1, 1, "7"},
-        KeyCase{"DigitOnRx", false, 1, Qt::Key_3, {}, 1, 1, "3"},
-        KeyCase{"KeypadDigit", false, 1, Qt::Key_5, Qt::KeypadModifier, 1, 1, "5"},
-        KeyCase{"DeleteTypesPoint", false, 1, Qt::Key_Delete, {}, 1, 1, "."},
-        KeyCase{"KeypadPointTypesPoint", false, 1, Qt::Key_Period, Qt::KeypadModifier, 1, 1, "."},
-        KeyCase{"MainPointTypesNothing", false, 1, Qt::Key_Period, {}, 0, 1, ""},
-        KeyCase{"DigitOnEmptyDecodeOpensRxEmpty", false, 3, Qt::Key_7, {}, 1, 1, ""},
-        KeyCase{"DigitOnEmptyEncodeOpensRxEmpty", false, 4, Qt::Key_7, {}, 1, 1, ""},
-        KeyCase{"LetterOnEmptyDecodeOpensRxEmpty", false, 3, Qt::Key_D, {}, 1, 1, ""},
-        KeyCase{"LetterInRxDoesNothing", false, 1, Qt::Key_D, {}, 0, 1, ""},
-        KeyCase{"DigitOnProgrammedTx", true, 2, Qt::Key_4, {}, 1, 2, "4"},
-        KeyCase{"DInDecodeOpensTheList", true, 3, Qt::Key_D, {}, 2, 3, "D"},
-        KeyCase{"DigitInEncode", true, 4, Qt::Key_8, {}, 2, 4, "8"},
-        KeyCase{"IInEncode", true, 4, Qt::Key_I, Qt::ShiftModifier, 2, 4, "I"},
-        KeyCase{"DInTxPowerDoesNothing", true, 5, Qt::Key_D, {}, 0, 5, ""},
-        KeyCase{"DigitInPttIdDoesNothing", true, 9, Qt::Key_1, {}, 0, 9, ""},
-        KeyCase{"OtherLetterDoesNothing", true, 3, Qt::Key_A, {}, 0, 3, ""}),
+        KeyCase{"DigitOnEmptyTxStartsRx", false, kTxFreqColumn, Qt::Key_7, {}, 1, kRxFreqColumn, "7"},
+        KeyCase{"DigitOnRx", false, kRxFreqColumn, Qt::Key_3, {}, 1, kRxFreqColumn, "3"},
+        KeyCase{"KeypadDigit", false, kRxFreqColumn, Qt::Key_5, Qt::KeypadModifier, 1, kRxFreqColumn, "5"},
+        KeyCase{"DeleteTypesPoint", false, kRxFreqColumn, Qt::Key_Delete, {}, 1, kRxFreqColumn, "."},
+        KeyCase{"KeypadPointTypesPoint", false, kRxFreqColumn, Qt::Key_Period, Qt::KeypadModifier, 1, kRxFreqColumn, "."},
+        KeyCase{"MainPointTypesNothing", false, kRxFreqColumn, Qt::Key_Period, {}, 0, kRxFreqColumn, ""},
+        KeyCase{"DigitOnEmptyDecodeOpensRxEmpty", false, kDecodeColumn, Qt::Key_7, {}, 1, kRxFreqColumn, ""},
+        KeyCase{"DigitOnEmptyEncodeOpensRxEmpty", false, kEncodeColumn, Qt::Key_7, {}, 1, kRxFreqColumn, ""},
+        KeyCase{"LetterOnEmptyDecodeOpensRxEmpty", false, kDecodeColumn, Qt::Key_D, {}, 1, kRxFreqColumn, ""},
+        KeyCase{"LetterInRxDoesNothing", false, kRxFreqColumn, Qt::Key_D, {}, 0, kRxFreqColumn, ""},
+        KeyCase{"DigitOnProgrammedTx", true, kTxFreqColumn, Qt::Key_4, {}, 1, kTxFreqColumn, "4"},
+        KeyCase{"DInDecodeOpensTheList", true, kDecodeColumn, Qt::Key_D, {}, 2, kDecodeColumn, "D"},
+        KeyCase{"DigitInEncode", true, kEncodeColumn, Qt::Key_8, {}, 2, kEncodeColumn, "8"},
+        KeyCase{"IInEncode", true, kEncodeColumn, Qt::Key_I, Qt::ShiftModifier, 2, kEncodeColumn, "I"},
+        KeyCase{"DInTxPowerDoesNothing", true, kTxPowerColumn, Qt::Key_D, {}, 0, kTxPowerColumn, ""},
+        KeyCase{"DigitInPttIdDoesNothing", true, kPttIdColumn, Qt::Key_1, {}, 0, kPttIdColumn, ""},
+        KeyCase{"OtherLetterDoesNothing", true, kDecodeColumn, Qt::Key_A, {}, 0, kDecodeColumn, ""}),
     [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ChannelFormTest, DigitOnEncodeOfAChannelWithoutTxOpensTheTxEntryEmpty)
 {
     Program(4, kRxOnly);
-    Focus(4, 4);
+    Focus(4, kEncodeColumn);
     GridKey(Qt::Key_7);
     ASSERT_TRUE(TextBoxOpen());
-    EXPECT_EQ(Cursor(), std::make_pair(4, 2));
+    EXPECT_EQ(Cursor(), At(4, kTxFreqColumn));
     EXPECT_EQ(TextBox()->text(), QString());
 }
 
 TEST_F(ChannelFormTest, ClickAndEnterRedirectEmptyRowsAndMissingTx)
 {
-    ClickCell(6, 3);  // decode cell of an empty channel
-    EXPECT_EQ(Cursor(), std::make_pair(6, 1));
+    ClickCell(6, kDecodeColumn);  // decode cell of an empty channel
+    EXPECT_EQ(Cursor(), At(6, kRxFreqColumn));
     EXPECT_TRUE(TextBoxOpen());
     Key(Qt::Key_Escape);
     EXPECT_FALSE(TextBoxOpen());
 
     Program(7, kRxOnly);
-    ClickCell(7, 4);  // encode cell without TX
-    EXPECT_EQ(Cursor(), std::make_pair(7, 2));
+    ClickCell(7, kEncodeColumn);  // encode cell without TX
+    EXPECT_EQ(Cursor(), At(7, kTxFreqColumn));
     EXPECT_TRUE(TextBoxOpen());
     Key(Qt::Key_Escape);
 
-    Focus(8, 6);
+    Focus(8, kWideNarrowColumn);
     GridKey(Qt::Key_Return);  // empty channel
-    EXPECT_EQ(Cursor(), std::make_pair(8, 1));
+    EXPECT_EQ(Cursor(), At(8, kRxFreqColumn));
     EXPECT_TRUE(TextBoxOpen());
 }
 
 TEST_F(ChannelFormTest, FixedCellsAreNeverCurrent)
 {
-    Focus(1, 1);
+    Focus(1, kRxFreqColumn);
     GridKey(Qt::Key_Up);
     GridKey(Qt::Key_Left);
-    EXPECT_EQ(Cursor(), std::make_pair(1, 1));
-    ClickCell(0, 3);
+    EXPECT_EQ(Cursor(), At(1, kRxFreqColumn));
+    ClickCell(0, kDecodeColumn);
     ClickCell(5, 0);
-    EXPECT_EQ(Cursor(), std::make_pair(1, 1));
+    EXPECT_EQ(Cursor(), At(1, kRxFreqColumn));
     EXPECT_FALSE(TextBoxOpen());
 }
 
@@ -175,20 +175,20 @@ TEST_F(ChannelFormTest, FixedCellsAreNeverCurrent)
 
 TEST_F(ChannelFormTest, EnteringACellCaptionsTheWindowAndSlotZero)
 {
-    ClickCell(5, 3);
+    ClickCell(5, kDecodeColumn);
     const QString caption = QStringLiteral(" Channel Information [ Channel - 5 ]");
     EXPECT_EQ(form->windowTitle(), caption);
     EXPECT_EQ(core.windowSlots.slot(0).caption, caption);
     EXPECT_EQ(core.GridChannel, 5);
     EXPECT_EQ(core.CurrentChannel, 5);
-    EXPECT_EQ(form->GridColumn(), 1);  // redirected to the RX cell of the empty channel
+    EXPECT_EQ(form->GridColumn(), kRxFreqColumn);  // redirected to the RX cell of the empty channel
     EXPECT_EQ(Grid()->property(kHelpContextIdProperty).toInt(), 4101);
 }
 
 TEST_F(ChannelFormTest, WithoutAnOpenEditorNoEditorHookRuns)
 {
     Program(2, kRxTx);
-    Focus(2, 5);
+    Focus(2, kTxPowerColumn);
     GridKey(Qt::Key_Return);
     Key(Qt::Key_Down);
     Key(Qt::Key_Return);
@@ -201,7 +201,7 @@ TEST_F(ChannelFormTest, AnOpenEditorFollowsTheGrid)
 {
     Program(2, kRxTx);
     SetEditorOpen(true);
-    Focus(2, 5);
+    Focus(2, kTxPowerColumn);
     EXPECT_EQ(log.editorChannels, std::vector<int>{2});
     GridKey(Qt::Key_Return);
     EXPECT_EQ(log.showCalls, 1);
@@ -210,14 +210,14 @@ TEST_F(ChannelFormTest, AnOpenEditorFollowsTheGrid)
     EXPECT_EQ(log.picks.back(), std::make_pair(5, QStringLiteral("Low")));
     Key(Qt::Key_Return);
 
-    Focus(3, 1);
+    Focus(3, kRxFreqColumn);
     GridKey(Qt::Key_1);
     EXPECT_EQ(log.clearCalls, 1);  // empty row
     Type("46.5");
     Key(Qt::Key_Return);
     EXPECT_EQ(log.enableCalls, 1);
     EXPECT_EQ(log.frequencyColumns, std::vector<int>{1});
-    EXPECT_EQ(Cell(3, 1), QStringLiteral("146.50000"));
+    EXPECT_EQ(Cell(3, kRxFreqColumn), QStringLiteral("146.50000"));
 
     form->cmdChannelEdit()->click();
     EXPECT_EQ(log.editCalls, 1);
@@ -237,11 +237,11 @@ TEST_F(ChannelFormTest, ActivationMarksSlotZero)
 
 TEST_F(ChannelFormTest, FewerRowsKeepTheCursorOnAChannel)
 {
-    Focus(12, 4);
+    Focus(12, kEncodeColumn);
     core.EightChannelModel = true;
     form->LayoutChannelGrid(GridHeaderCaller::FileOpen);
-    EXPECT_EQ(Cursor(), std::make_pair(8, 4));
-    EXPECT_EQ(Cell(0, 4), QStringLiteral(" QT/DQT Enc "));
+    EXPECT_EQ(Cursor(), At(8, kEncodeColumn));
+    EXPECT_EQ(Cell(0, kEncodeColumn), QStringLiteral(" QT/DQT Enc "));
     EXPECT_EQ(form->LastChannel(), 8);
 }
 
@@ -251,21 +251,21 @@ TEST_F(ChannelFormTest, LanguageSwitchRetitlesTheHeaderAndTheToneLists)
     core.LanguageChinese = true;
     form->ApplyGridHeader(GridHeaderCaller::Decoder);
     EXPECT_EQ(Cell(0, 0), QString::fromUtf8("信道编号"));
-    EXPECT_EQ(Cell(0, 5), QString::fromUtf8("发射功率"));
+    EXPECT_EQ(Cell(0, kTxPowerColumn), QString::fromUtf8("发射功率"));
     EXPECT_EQ(Cell(7, 0), QStringLiteral("7"));  // row labels stay
     EXPECT_EQ(Grid()->rowCount(), 17);
 
     std::array<QString, 10> titles;
     titles.fill(QStringLiteral("t"));
     form->SetGridHeader(titles, {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000});
-    EXPECT_EQ(Cell(0, 9), QStringLiteral("t"));
+    EXPECT_EQ(Cell(0, kPttIdColumn), QStringLiteral("t"));
     EXPECT_EQ(form->ColumnWidthTwips(3), 400);
     EXPECT_EQ(Grid()->columnWidth(3), TwipsToPixelsX(400));
 
     form->SetControlCaptions();
     EXPECT_EQ(form->cmdChannelEdit()->text(), QString::fromUtf8("信道编辑(&E)"));
     form->RebuildToneLists();
-    Focus(2, 3);
+    Focus(2, kDecodeColumn);
     GridKey(Qt::Key_Return);
     ASSERT_TRUE(ListOpen());
     EXPECT_EQ(List()->itemText(0), QString::fromUtf8("无"));
@@ -292,7 +292,7 @@ TEST_F(ChannelFormTest, ClearChannelDataEmptiesRowAndRecordButNotTheScanAddBit)
 
 TEST_F(ChannelFormTest, ResetChannelListHidesTheEditors)
 {
-    Focus(1, 1);
+    Focus(1, kRxFreqColumn);
     GridKey(Qt::Key_1);
     ASSERT_TRUE(TextBoxOpen());
     core.CurrentChannel = 7;

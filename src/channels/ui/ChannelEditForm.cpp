@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "channels/ChannelCodec.h"
+#include "channels/ChannelGridLayout.h"
 #include "channels/ChannelList.h"
 #include "channels/ChannelWords.h"
 #include "channels/DecimalText.h"
@@ -841,9 +842,9 @@ void ChannelEditForm::MirrorFrequencyCommit(int column, const FrequencyCommit&, 
 {
     const AppCore& core = Core();
     const ChannelRegisters& regs = core.channelRegisters;
-    if (column == 2 && !regs.ChTxFreq.isEmpty())
+    if (column == kTxFreqColumn && !regs.ChTxFreq.isEmpty())
         SetFieldEnabled(ComEncode_, true);
-    if (column == 1) {
+    if (column == kRxFreqColumn) {
         SetFieldEnabled(ChkScanAdd_, true);
         {
             const QSignalBlocker rx(txtRxFreq_);
@@ -892,26 +893,26 @@ void ChannelEditForm::MirrorListPick(int column, const QString& text)
             SelectEntry(box, position);
     };
     switch (column) {
-    case 3:
+    case kDecodeColumn:
         ShowText(ComDecode_, text);
         break;
-    case 4:
+    case kEncodeColumn:
         ShowText(ComEncode_, text);
         break;
-    case 5:
+    case kTxPowerColumn:
         select(ComTxPower_, text == Word(words::kHigh, chinese) ? 0 : text == Word(words::kLow, chinese) ? 1 : -1);
         break;
-    case 6:
+    case kWideNarrowColumn:
         select(ComWideNarrow_,
                text == Word(words::kNarrow, chinese) ? 0 : text == Word(words::kWide, chinese) ? 1 : -1);
         break;
-    case 7:
+    case kScanAddColumn:
         SetChecked(ChkScanAdd_, text == Word(words::kYes, chinese));
         break;
-    case 8:
+    case kOptSignalColumn:
         select(ComSelSignal_, ComSelSignal_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
         break;
-    case 9:
+    case kPttIdColumn:
         if (pttIdType == 1) {
             const bool known = text == Word(words::kOff, chinese) || text == Word(words::kOwn, chinese)
                                || text.startsWith(Word(words::kFleetList, chinese));

@@ -107,7 +107,7 @@ ChannelForm::ChannelForm(QWidget* parent) : EditorWindowFrame(Setup(), parent)
     {
         // The cursor starts on channel 1's RX cell without a cell entry.
         const QSignalBlocker blocker(grid_);
-        grid_->setCurrentCell(1, 1);
+        grid_->setCurrentCell(1, kRxFreqColumn);
     }
 
     RebuildToneLists();
@@ -169,7 +169,8 @@ void ChannelForm::LayoutChannelGrid(GridHeaderCaller caller)
         const QSignalBlocker blocker(grid_);
         grid_->setRowCount(rows);
         if (grid_->currentRow() >= rows || grid_->currentRow() < 1)
-            grid_->setCurrentCell(qMin(qMax(grid_->currentRow(), 1), rows - 1), qMax(grid_->currentColumn(), 1));
+            grid_->setCurrentCell(qMin(qMax(grid_->currentRow(), 1), rows - 1),
+                                  qMax<int>(grid_->currentColumn(), kRxFreqColumn));
     }
     PlaceTwips(grid_, kChannelGridLeftTwips, kChannelGridTopTwips, kChannelGridWidthTwips,
                eight ? kChannelGridHeight8Twips : kChannelGridHeight16Twips);
@@ -243,7 +244,7 @@ void ChannelForm::SetCellText(int row, int column, const QString& text)
 ChannelColumns ChannelForm::RowTexts(int channel) const
 {
     ChannelColumns texts;
-    for (int c = 1; c < kChannelGridColumns; ++c)
+    for (int c = kRxFreqColumn; c < kChannelGridColumns; ++c)
         texts[static_cast<std::size_t>(c - 1)] = CellText(channel, c);
     return texts;
 }
@@ -252,7 +253,7 @@ void ChannelForm::WriteRow(int channel, const ChannelColumns& texts)
 {
     if (channel < 1 || channel > LastChannel())
         return;
-    for (int c = 1; c < kChannelGridColumns; ++c)
+    for (int c = kRxFreqColumn; c < kChannelGridColumns; ++c)
         SetCellText(channel, c, texts[static_cast<std::size_t>(c - 1)]);
 }
 
@@ -292,7 +293,7 @@ void ChannelForm::UpdateFreeArea()
 {
     std::vector<QString> rx;
     for (int r = 1; r <= LastChannel(); ++r)
-        rx.push_back(CellText(r, 1));
+        rx.push_back(CellText(r, kRxFreqColumn));
     LabBlankChannel_->setText(QString::number(FreeAreaBytes(rx, Core().EightChannelModel)));
 }
 
@@ -390,7 +391,7 @@ void ChannelForm::Form_Unload()
 
 void ChannelForm::ChannelGrid_EnterCell(int row, int column)
 {
-    if (row < 1 || column < 1)
+    if (row < 1 || column < kRxFreqColumn)
         return;
     AppCore& core = Core();
     core.GridChannel = row;
@@ -405,7 +406,7 @@ void ChannelForm::ChannelGrid_EnterCell(int row, int column)
 
 void ChannelForm::ChannelGrid_Click(int row, int column)
 {
-    if (row < 1 || column < 1 || grid_->currentRow() < 1 || grid_->currentColumn() < 1)
+    if (row < 1 || column < kRxFreqColumn || grid_->currentRow() < 1 || grid_->currentColumn() < kRxFreqColumn)
         return;
     gridColumn_ = grid_->currentColumn();
     RedirectColumn();
@@ -426,11 +427,11 @@ void ChannelForm::MoveRight(int steps)
 void ChannelForm::RedirectColumn()
 {
     const int row = grid_->currentRow();
-    if (CellText(row, 1).isEmpty()) {
-        if (gridColumn_ != 1)
-            MoveTo(row, 1);
-    } else if (CellText(row, 2).isEmpty() && gridColumn_ == 4) {
-        MoveTo(row, 2);
+    if (CellText(row, kRxFreqColumn).isEmpty()) {
+        if (gridColumn_ != kRxFreqColumn)
+            MoveTo(row, kRxFreqColumn);
+    } else if (CellText(row, kTxFreqColumn).isEmpty() && gridColumn_ == kEncodeColumn) {
+        MoveTo(row, kTxFreqColumn);
     }
     BeginCellEdit();
 }
@@ -439,11 +440,11 @@ bool ChannelForm::ChannelGrid_KeyDown(QKeyEvent* event)
 {
     const int row = grid_->currentRow();
     const int column = grid_->currentColumn();
-    if (row < 1 || column < 1)
+    if (row < 1 || column < kRxFreqColumn)
         return false;
     gridColumn_ = column;
-    const bool rxEmpty = CellText(row, 1).isEmpty();
-    const bool txEmpty = CellText(row, 2).isEmpty();
+    const bool rxEmpty = CellText(row, kRxFreqColumn).isEmpty();
+    const bool txEmpty = CellText(row, kTxFreqColumn).isEmpty();
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         RedirectColumn();
@@ -463,7 +464,7 @@ bool ChannelForm::ChannelGrid_KeyDown(QKeyEvent* event)
     } else {
         return false;
     }
-    if (letter && column != 3 && column != 4)
+    if (letter && column != kDecodeColumn && column != kEncodeColumn)
         return true;
 
     const auto typeText = [this](QChar ch) {
@@ -475,30 +476,30 @@ bool ChannelForm::ChannelGrid_KeyDown(QKeyEvent* event)
             comInputStep_->setEditText(QString(ch));
     };
     switch (column) {
-    case 1:
+    case kRxFreqColumn:
         BeginCellEdit();
         typeText(c);
         break;
-    case 2:
+    case kTxFreqColumn:
         if (rxEmpty)
-            MoveTo(row, 1);
+            MoveTo(row, kRxFreqColumn);
         BeginCellEdit();
         typeText(c);
         break;
-    case 3:
+    case kDecodeColumn:
         if (rxEmpty) {
-            MoveTo(row, 1);
+            MoveTo(row, kRxFreqColumn);
             BeginCellEdit();
         } else {
             BeginCellEdit();
             typeList(c);
         }
         break;
-    case 4:
+    case kEncodeColumn:
         if (rxEmpty)
-            MoveTo(row, 1);
+            MoveTo(row, kRxFreqColumn);
         else if (txEmpty)
-            MoveTo(row, 2);
+            MoveTo(row, kTxFreqColumn);
         BeginCellEdit();
         if (!rxEmpty && !txEmpty)
             typeList(c);
@@ -551,7 +552,7 @@ void ChannelForm::BeginCellEdit()
         return;
     const int row = grid_->currentRow();
     const int column = grid_->currentColumn();
-    if (row < 1 || column < 1)
+    if (row < 1 || column < kRxFreqColumn)
         return;
     AppCore& core = Core();
     core.GridChannel = row;
@@ -563,12 +564,12 @@ void ChannelForm::BeginCellEdit()
     cellTextBefore_ = CellText(row, column);
     LoadChannelRow(row);
     // Of an empty channel only the RX frequency can be edited.
-    if (column != 1 && CellText(row, 1).isEmpty())
+    if (column != kRxFreqColumn && CellText(row, kRxFreqColumn).isEmpty())
         return;
 
     comInputStep_->clear();
     const int helpId = kColumnHelpBase + column;
-    if (column <= 2) {
+    if (column <= kTxFreqColumn) {
         txtInputBox_->setMaxLength(9);
         txtInputBox_->setProperty(kHelpContextIdProperty, helpId);
         PlaceEditor(txtInputBox_, true);
@@ -584,12 +585,12 @@ void ChannelForm::BeginCellEdit()
     }
 
     comInputStep_->setProperty(kHelpContextIdProperty, helpId);
-    comInputStep_->setToneEntry(column == 3 || column == 4);
+    comInputStep_->setToneEntry(column == kDecodeColumn || column == kEncodeColumn);
     {
         const QSignalBlocker blocker(comInputStep_);
-        if (column == 3)
+        if (column == kDecodeColumn)
             comInputStep_->addItems(QtDqtList_);
-        else if (column == 4)
+        else if (column == kEncodeColumn)
             comInputStep_->addItems(QtDqtList2_);
         else
             comInputStep_->addItems(
@@ -615,7 +616,7 @@ void ChannelForm::BeginCellEdit()
 
 void ChannelForm::txtInputBox_Change(const QString& text)
 {
-    if (gridColumn_ != 1 && gridColumn_ != 2)
+    if (gridColumn_ != kRxFreqColumn && gridColumn_ != kTxFreqColumn)
         return;
     SetCellText(Core().GridChannel, gridColumn_, text);
     if (text.size() >= 9)
@@ -645,9 +646,9 @@ void ChannelForm::txtInputBox_Validate()
     core.CurrentChannel = grid_->currentRow();
     const int channel = core.GridChannel;
     const int column = gridColumn_;
-    if (column != 1 && column != 2)
+    if (column != kRxFreqColumn && column != kTxFreqColumn)
         return;
-    const bool optSignalHadText = !CellText(channel, 8).isEmpty();
+    const bool optSignalHadText = !CellText(channel, kOptSignalColumn).isEmpty();
     const FrequencyCommit commit = CommitGridFrequency(core, channel, column, txtInputBox_->text(), cellTextBefore_);
     if (commit.cleared) {
         WriteCurrentRow();
@@ -657,10 +658,10 @@ void ChannelForm::txtInputBox_Validate()
     }
     if (commit.outOfRange)
         ShowRangeMessage();
-    if (column == 1 && commit.inBand)
+    if (column == kRxFreqColumn && commit.inBand)
         cellTextBefore_ = commit.committed;
     if (ChannelEditor* editor = OpenEditor()) {
-        if (column == 1)
+        if (column == kRxFreqColumn)
             editor->EnableChannelEdit();
         editor->MirrorFrequencyCommit(column, commit, optSignalHadText);
         EncodeChannel(core, channel);
@@ -704,7 +705,7 @@ void ChannelForm::comInputStep_Click()
 void ChannelForm::comInputStep_Validate()
 {
     const int column = gridColumn_;
-    if (column != 3 && column != 4)
+    if (column != kDecodeColumn && column != kEncodeColumn)
         return;
     AppCore& core = Core();
     const QString tone = CommitGridTone(core, core.GridChannel, column, comInputStep_->currentText(), cellTextBefore_);
@@ -730,13 +731,13 @@ void ChannelForm::EndListEdit()
     }
     const int channel = Core().GridChannel;
     const int column = gridColumn_;
-    if (column == 9) {
+    if (column == kPttIdColumn) {
         if (channel < LastChannel()) {
-            MoveTo(channel, 1);
-            MoveTo(channel + 1, 1);
+            MoveTo(channel, kRxFreqColumn);
+            MoveTo(channel + 1, kRxFreqColumn);
         }
-    } else if (column >= 3) {
-        MoveRight(column == 3 && CellText(channel, 2).isEmpty() ? 2 : 1);
+    } else if (column >= kDecodeColumn) {
+        MoveRight(column == kDecodeColumn && CellText(channel, kTxFreqColumn).isEmpty() ? 2 : 1);
     }
 }
 
