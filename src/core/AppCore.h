@@ -58,7 +58,7 @@ public:
     void SetBandLimitsFromImage();
     // Evaluates the channel count rule on the image into EightChannelModel.
     void ApplyEightChannelRule();
-    int ChannelCount() const { return EightChannelModel ? 8 : 16; }
+    int ChannelCount() const { return layout::ChannelCountOf(EightChannelModel); }
     // Copies the 16 channel records of the image into ChData (also on an
     // 8-channel model).
     void CopyChannelRecords();

@@ -19,6 +19,8 @@ inline constexpr int kHeaderBlockSize = 16;
 inline constexpr Address ChannelTable = 0x010;
 inline constexpr int kChannelRecordSize = 16;
 inline constexpr int kMaxChannels = 16;
+// The channels a model holds: an eight-channel model uses only the first 8.
+inline constexpr int ChannelCountOf(bool eightChannel) { return eightChannel ? 8 : kMaxChannels; }
 inline constexpr Address ChannelRecord(int channel) { return channel * kChannelRecordSize; }
 // Byte 14 of a channel record: 0xB0 + the PTT ID list position, 0xFF unset.
 inline constexpr Address ChannelPttIdCode(int channel) { return ChannelRecord(channel) + 14; }

@@ -84,11 +84,11 @@ TreeViewForm::TreeViewForm(EditorWindowRegistry& windows, QWidget* parent)
     treView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     treView_->setIconSize(QSize(15, 15));
     treView_->setProperty(kHelpContextIdProperty, kHelpId);
-    treView_->setGeometry(TwipsToPixelsX(165), TwipsToPixelsY(165), TwipsToPixelsX(2950), TwipsToPixelsY(3045));
+    PlaceTwips(treView_, 165, 165, 2950, 3045);
     cmdClose()->setAutoDefault(false);
-    cmdClose()->setGeometry(TwipsToPixelsX(3370), TwipsToPixelsY(2400), TwipsToPixelsX(1100), TwipsToPixelsY(370));
+    PlaceTwips(cmdClose(), 3370, 2400, 1100, 370);
     cmdHelp()->setAutoDefault(false);
-    cmdHelp()->setGeometry(TwipsToPixelsX(3370), TwipsToPixelsY(2845), TwipsToPixelsX(1100), TwipsToPixelsY(370));
+    PlaceTwips(cmdHelp(), 3370, 2845, 1100, 370);
     setTabOrder(treView_, cmdClose());
     setTabOrder(cmdClose(), cmdHelp());
 
