@@ -238,8 +238,9 @@ TEST_F(TreeViewFormTest, EnterOnTheRootOpensNothingButShowsTheWindowMenu)
 
 TEST_F(TreeViewFormTest, NodeOfAWindowThatCannotLoadListsNoSlot)
 {
-    // No embedded message window is registered: like Edit > Embedded
-    // Message, the node marks nothing.
+    // With no window registered for the embedded message slot, the node,
+    // like Edit > Embedded Message, marks nothing.
+    main_->windows().RegisterWindow(7, {});
     core_.windowSlots.setWindowMenuVisible(false);
     TreeViewForm& form = Open();
     Select(form, 7);

@@ -1,6 +1,8 @@
 #include "settings/ui/SettingsWindows.h"
 
 #include "core/ui/EditorWindowRegistry.h"
+#include "settings/ui/EmbedInfoForm.h"
+#include "settings/ui/KeyAssign.h"
 #include "settings/ui/OptionalForm.h"
 
 namespace zx {
@@ -15,6 +17,8 @@ void AttachSettingsWindows(EditorWindowRegistry& windows, ChannelListLink channe
             hooks.channelEditor = channelEditor();
         return new OptionalForm(std::move(hooks));
     });
+    windows.RegisterWindow(2, []() -> EditorWindowFrame* { return new KeyAssign; });
+    windows.RegisterWindow(7, []() -> EditorWindowFrame* { return new EmbedInfoForm; });
 }
 
 }  // namespace zx

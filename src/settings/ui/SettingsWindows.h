@@ -1,7 +1,7 @@
 #pragma once
-// The radio settings windows in the main window's Window-menu slots: the
-// optional features window in slot 1, opened by Edit > Optional Features and
-// the tree view's node.
+// The radio settings windows in the main window's Window-menu slots, each
+// opened by its Edit menu item and its tree view node: optional features in
+// slot 1, key assignment in slot 2, the embedded message in slot 7.
 #include <functional>
 
 #include "settings/ui/OptionalFormHooks.h"
