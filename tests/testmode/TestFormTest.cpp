@@ -20,6 +20,8 @@
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
+#include "core/ui/HelpKeyFilter.h"
+#include "core/ui/HelpWindow.h"
 #include "link/ExchangeLock.h"
 #include "sim/PtyRadio.h"
 #include "testmode/TuningDataBlock.h"
@@ -491,6 +493,22 @@ TEST_F(TestWindow, APortThatCannotBeOpenedIsReportedAndTheWindowClosesAsAfterCan
     EXPECT_TRUE(workspace_.mainWindowEnabled);
     EXPECT_FALSE(ExchangeRunning());
     EXPECT_TRUE(sim_.radio.received.isEmpty());
+}
+
+TEST_F(TestWindow, F1ShowsTheMainPageWithItsTestModeSection)
+{
+    OpenOnChannel1();
+    HelpKeyFilter::Install();
+    for (QWidget* w : std::initializer_list<QWidget*>{form_->ComChannel, form_->CmdTune, form_->cmdClose}) {
+        HelpWindow::instance()->ShowPage("chinfo", false);
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_F1);
+        EXPECT_EQ(HelpWindow::instance()->currentPage(), "general") << w->objectName().toStdString();
+    }
+    HelpWindow::instance()->close();
+    QFile page(":/help/en/general.html");
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(page.readAll()).contains("Test mode"));
 }
 
 TEST_F(TestWindow, ActivationTicksTheTestFrequencySlot)
