@@ -172,7 +172,6 @@ void TestForm::BuildControls()
     LvwTuneSel = new QListWidget(this);
     LvwTuneSel->setObjectName(QStringLiteral("LvwTuneSel"));
     LvwTuneSel->setSelectionMode(QAbstractItemView::SingleSelection);
-    LvwTuneSel->setMinimumHeight(150);
     CmdTune = MakeButton(this, "CmdTune");
     CmdPrint = MakeButton(this, "CmdPrint");
     cmdClose = MakeButton(this, "cmdClose");
@@ -266,6 +265,8 @@ void TestForm::Form_Load()
             LvwTuneSel->addItem(LoadLangString(TuningItemTextId(item)));
         LvwTuneSel->setCurrentRow(-1);
     }
+    // All fifteen items in view, without scrolling.
+    LvwTuneSel->setMinimumHeight(LvwTuneSel->sizeHintForRow(0) * kTuningItemCount + 2 * LvwTuneSel->frameWidth() + 2);
 
     const TestModeState& state = Core().testMode;
     const std::vector<int> channels = ListedTestChannels(state);

@@ -54,6 +54,9 @@ void TestModeCommand::ShowTestForm()
     form_->Form_Load();
     if (form_->link().ended())
         return;  // the port failed; the window is closing
+    form_->adjustSize();
+    if (main)
+        form_->move(main->window()->geometry().center() - form_->rect().center());
     form_->show();
     form_->raise();
     form_->activateWindow();
