@@ -511,6 +511,19 @@ TEST_F(TestWindow, F1ShowsTheMainPageWithItsTestModeSection)
     EXPECT_TRUE(QString::fromUtf8(page.readAll()).contains("Test mode"));
 }
 
+TEST_F(TestWindow, ADeviceThatVanishesIsReportedOnceAndTheWindowCloses)
+{
+    OpenOnChannel1();
+    sim_.HangUp();
+    QTest::mouseClick(form_->cmdWide, Qt::LeftButton);
+    ASSERT_TRUE(ClosedAndGone());
+    ASSERT_EQ(prompts_.messages().size(), 1u);
+    EXPECT_TRUE(prompts_.messages()[0].text.contains("was disconnected"));
+    EXPECT_TRUE(core_.testMode.LinkAborted);
+    EXPECT_TRUE(workspace_.mainWindowEnabled);
+    EXPECT_FALSE(ExchangeRunning());
+}
+
 TEST_F(TestWindow, ActivationTicksTheTestFrequencySlot)
 {
     core_.windowSlots.setSlotVisible(0, true);
