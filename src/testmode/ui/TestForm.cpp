@@ -23,6 +23,7 @@
 #include "link/MainLinkMessages.h"
 #include "testmode/TestWindowRules.h"
 #include "testmode/TuningItems.h"
+#include "testmode/ui/TuningDataPrint.h"
 
 namespace zx {
 
@@ -102,6 +103,7 @@ TestForm::TestForm(Workspace& workspace, const TuningDialogFactories& dialogs,
     port_.onPortLost = [this](const QString& portName) { link_.OnPortLost(portName); };
 
     BuildControls();
+    AttachTuningDataPrint(*this);
 }
 
 TestForm::~TestForm()

@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
 
 #include "core/AppCore.h"
 #include "core/StringTable.h"
 #include "platform/Prompt.h"
 #include "printing/ui/ReportPrinter.h"
 #include "testmode/TuningDataPrintout.h"
+#include "testmode/ui/TestForm.h"
 
 namespace zx {
 
@@ -82,6 +85,25 @@ bool PrintTuningData(QWidget* owner)
         return false;
     }
     return true;
+}
+
+void CmdPrint_Click(TestForm& form)
+{
+    if (form.printoutRunning())
+        return;
+    // Inert from here on, the wait included: a step started meanwhile would
+    // replace the PTT off.
+    form.SetPrintoutRunning(true);
+    form.SwitchPttOff();
+    QTimer::singleShot(kPttOffWaitMs, Qt::PreciseTimer, &form, [&form] {
+        PrintTuningData(&form);
+        form.SetPrintoutRunning(false);
+    });
+}
+
+void AttachTuningDataPrint(TestForm& form)
+{
+    QObject::connect(form.CmdPrint, &QPushButton::clicked, &form, [&form] { CmdPrint_Click(form); });
 }
 
 }  // namespace zx
