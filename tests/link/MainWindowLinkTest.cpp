@@ -461,12 +461,16 @@ TEST_F(TestEntry, RetryReadsTheWholeOpeningAgain)
     main_->setEnabled(true);
 }
 
-TEST_F(TestEntry, TestModeStaysInertInTheMenu)
+TEST_F(TestEntry, TestModeInTheMenuStartsTheEntry)
 {
+    // A radio that never wakes: the time-out question, then Cancel ends it.
+    sim_.radio.muteWakeUps = 100;
+    prompts_.answer(MsgResult::Cancel);
     main_->action("MnuProgramTestMode")->trigger();
-    QTest::qWait(300);
-    EXPECT_TRUE(sim_.radio.received.isEmpty());
-    EXPECT_FALSE(ExchangeRunning());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !prompts_.messages().empty(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return !ExchangeRunning(); }, 3000));
+    EXPECT_TRUE(sim_.radio.received.startsWith("TUNING "));
+    EXPECT_EQ(prompts_.messages()[0].text, QString::fromLatin1(kTimeoutText));
 }
 
 // --- the port dialog --------------------------------------------------------

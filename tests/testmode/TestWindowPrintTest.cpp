@@ -1,0 +1,185 @@
+// The test window's Print button on the radio simulator: the transmitter is
+// switched off first, the confirmation comes 200 ms after the click, the
+// window starts nothing meanwhile, and OK prints the tuning data.
+#include <gtest/gtest.h>
+
+#include <QPageLayout>
+#include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/MDIForm1.h"
+#include "common/ImageFixtures.h"
+#include "common/QtPrinters.h"
+#include "common/ScriptedPrompts.h"
+#include "common/TuningFixtures.h"
+#include "core/AppCore.h"
+#include "link/ExchangeLock.h"
+#include "link/ui/MainLinkController.h"
+#include "platform/SettingsStore.h"
+#include "printing/ui/ReportPrinter.h"
+#include "sim/PtyRadio.h"
+#include "testmode/TestEntrySteps.h"
+#include "testmode/TuningDataBlock.h"
+#include "testmode/ui/TestForm.h"
+#include "testmode/ui/TuningDataPrint.h"
+
+namespace zx::test {
+namespace {
+
+constexpr int kComPort = 8;
+using Kind = RadioModel::Command::Kind;
+
+class TestWindowPrint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        OpenSettings()->clear();
+        previousQueues_ = SetPrinterQueueCheck([] { return false; });
+        QPrinter& printer = ReportPrinter();
+        printer.setOutputFileName(QString());
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                          QPageLayout::Point));
+        // The time each box comes, on the simulator's clock.
+        scripted_ = SetMessageHandler([this](const MessageRequest& request) {
+            boxTimes_.push_back(sim_.now());
+            return scripted_(request);
+        });
+
+        main_ = std::make_unique<MDIForm1>();
+        main_->resize(900, 600);
+        main_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+        ASSERT_TRUE(sim_.ok());
+        sim_.Attach(kComPort, core_);
+        const RadioImage radio = DefaultFor(0x21, 0xF8);
+        std::copy(radio.bytes().begin(), radio.bytes().end(), sim_.radio.memory.begin());
+        for (int n = 1; n <= 16; ++n)
+            sim_.radio.testTable[static_cast<std::size_t>(n - 1)] = core_.image.toByteArray(0x280 + 8 * (n - 1), 8);
+        sim_.radio.tuningBlock = IdentityTuningBlock();
+
+        // Program > Test Mode as the main window runs it, up to the test
+        // window's opening Channel step.
+        main_->mainLink().StartTestEntry(steps_);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form_ != nullptr; }, 5000))
+            << sim_.radio.received.toHex().toStdString() << " boxes " << prompts_.messages().size()
+            << (prompts_.messages().empty() ? "" : prompts_.messages()[0].text.toStdString());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return sim_.radio.count(Kind::TestChannel) == 17; }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form_->link().busy(); }, 3000));
+    }
+    void TearDown() override
+    {
+        if (form_) {
+            form_->close();
+            EXPECT_TRUE(QTest::qWaitFor([this] { return form_.isNull(); }, 3000));
+        }
+        main_.reset();
+        EXPECT_FALSE(ExchangeRunning());
+        SetMessageHandler(scripted_);
+        SetPrinterQueueCheck(previousQueues_);
+        ReportPrinter().setOutputFileName(QString());
+    }
+
+    void ShowTestForm()
+    {
+        form_ = new TestForm(*main_, dialogs_, [](const QByteArray& block) {
+            StoreTuningData(Core().image, Core().testMode, block);
+        });
+        form_->show();
+        form_->Form_Load();
+    }
+    // Keys the transmitter with the window's PTT button.
+    void KeyTransmitter()
+    {
+        QTest::mouseClick(form_->CmdPtt, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return sim_.radio.pttOn && !form_->link().busy(); }, 2000));
+        ASSERT_EQ(TestForm::PictureOf(form_->PicPtt), "LampOn");
+    }
+    std::vector<RadioModel::Command> CommandsSince(std::size_t first) const
+    {
+        return {sim_.radio.log.begin() + static_cast<std::ptrdiff_t>(first), sim_.radio.log.end()};
+    }
+
+    AppCore core_;
+    ScriptedPrompts prompts_;
+    MessageHandler scripted_;  // the scripted answerer, wrapped to time the boxes
+    PrinterQueueCheck previousQueues_;
+    std::vector<qint64> boxTimes_;
+    PtyRadio sim_;
+    std::unique_ptr<MDIForm1> main_;
+    TuningDialogFactories dialogs_;
+    QPointer<TestForm> form_;
+    TestEntrySteps steps_{core_.image, core_.testMode, [this] { ShowTestForm(); }};
+    QTemporaryDir dir_;
+};
+
+TEST_F(TestWindowPrint, SwitchesTheTransmitterOffThenAsksAfter200MsAndCancelPrintsNothing)
+{
+    KeyTransmitter();
+    prompts_.answer(MsgResult::Cancel);
+    const std::size_t before = sim_.radio.log.size();
+    const qint64 click = sim_.now();
+    QTest::mouseClick(form_->CmdPrint, Qt::LeftButton);
+    // Nothing the user does in the wait starts a step.
+    QTest::qWait(60);
+    EXPECT_FALSE(form_->CmdPtt->isEnabled());
+    QTest::mouseClick(form_->CmdPtt, Qt::LeftButton);
+    form_->CmdPtt_Click();
+    form_->cmdWide_Click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !boxTimes_.empty(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form_->printoutRunning(); }, 2000));
+
+    const std::vector<RadioModel::Command> sent = CommandsSince(before);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].raw, QByteArray::fromHex("080E"));
+    EXPECT_GE(sent[0].at - click, 4);
+    EXPECT_LT(sent[0].at - click, 150);
+    ASSERT_EQ(boxTimes_.size(), 1u);
+    EXPECT_GE(boxTimes_[0] - click, 199);
+    EXPECT_LT(boxTimes_[0] - click, 600);
+    ASSERT_EQ(prompts_.messages().size(), 1u);
+    EXPECT_EQ(prompts_.messages()[0].text, "All tuning data print out.");
+    EXPECT_EQ(prompts_.messages()[0].parent, form_.data());
+
+    EXPECT_TRUE(prompts_.fileRequests().empty()) << "Cancel prints nothing";
+    EXPECT_EQ(TestForm::PictureOf(form_->PicPtt), "LampOff");
+    EXPECT_FALSE(form_->link().PttOn());
+    EXPECT_FALSE(sim_.radio.pttOn);
+    // The window works again.
+    EXPECT_TRUE(form_->CmdPtt->isEnabled());
+    EXPECT_TRUE(form_->CmdPrint->isEnabled());
+}
+
+TEST_F(TestWindowPrint, OkPrintsTheTuningDataTheEntryStored)
+{
+    const QString pdf = dir_.filePath(QStringLiteral("tuning.pdf"));
+    prompts_.answer(MsgResult::Ok);
+    prompts_.chooseFile(pdf);
+    const std::size_t before = sim_.radio.log.size();
+    QTest::mouseClick(form_->CmdPrint, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form_->printoutRunning(); }, 3000));
+
+    // Not transmitting: the PTT off goes out all the same.
+    const std::vector<RadioModel::Command> sent = CommandsSince(before);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].raw, QByteArray::fromHex("080E"));
+    EXPECT_EQ(prompts_.messages().size(), 1u) << "no message after a good printout";
+    ASSERT_EQ(prompts_.fileRequests().size(), 1u);
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    // The RF High Power line of the identity block the entry stored.
+    EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral(
+        R"(RF High Power\s+11\s+12\s+13\s+14\s+15\s+16\s+---)"))))
+        << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("UHF: 400-480 MHz")));
+}
+
+}  // namespace
+}  // namespace zx::test
