@@ -2,6 +2,7 @@
 
 #include "core/ui/EditorWindowRegistry.h"
 #include "settings/ui/OptionalForm.h"
+#include "settings/ui/ScanForm.h"
 
 namespace zx {
 
@@ -14,6 +15,13 @@ void AttachSettingsWindows(EditorWindowRegistry& windows, ChannelListLink channe
         if (channelEditor)
             hooks.channelEditor = channelEditor();
         return new OptionalForm(std::move(hooks));
+    });
+}
+
+void AttachScanForm(EditorWindowRegistry& windows, std::function<ChannelEditorPriorityLink()> channelEditor)
+{
+    windows.RegisterWindow(ScanForm::Setup().slot, [channelEditor]() -> EditorWindowFrame* {
+        return new ScanForm(channelEditor ? channelEditor() : ChannelEditorPriorityLink{});
     });
 }
 
