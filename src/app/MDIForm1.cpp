@@ -1,9 +1,11 @@
 #include "app/MDIForm1.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -32,6 +34,7 @@
 #include "core/ui/MenuKeyPriority.h"
 #include "platform/ui/ScreenTwips.h"
 #include "printing/ui/PrintCommands.h"
+#include "settings/ui/ScanForm.h"
 #include "settings/ui/SettingsWindows.h"
 #include "signalling/ui/SignallingWindows.h"
 #include "testmode/ui/TestModeCommands.h"
@@ -64,7 +67,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     AttachMainWindowCommands();
     windows_->RegisterWindow(0, [this] {
         auto* list = new ChannelForm();
-        list->setChannelEditor([this] { return LoadChannelEditor(*windows_); });
+        list->setChannelEditor([this] { return LoadLinkedChannelEditor(); });
         return list;
     });
     AttachChannelEditForm(*windows_);
@@ -76,6 +79,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
                                channelForm()->SetCellText(row, column, text);
                            }},
                           [this] { return ChannelEditorPttId(); });
+    AttachScanForm(*windows_, [this] { return ChannelEditorPriority(); });
     AttachCoreCommands(*this, *this, *windows_, documents_);
     AttachTransferCommands(*this, *this);
     AttachPrintCommands(*this, *this);
@@ -468,6 +472,43 @@ ChannelEditorPttLink MDIForm1::ChannelEditorPttId()
         }
     };
     return link;
+}
+
+ChannelEditorPriorityLink MDIForm1::ChannelEditorPriority()
+{
+    // The scan window reaches the editor's priority box only while the
+    // editor is loaded.
+    auto editor = [this] { return qobject_cast<ChannelEditForm*>(windows_->window(8)); };
+    ChannelEditorPriorityLink link;
+    link.rxFrequencyText = [editor] { return editor() ? editor()->txtRxFreq()->text() : QString(); };
+    link.channelText = [editor] { return editor() ? editor()->txtChannel()->text() : QString(); };
+    link.setPriorityEnabled = [editor](bool enabled) {
+        if (ChannelEditForm* form = editor())
+            form->ChkPriorityChannel()->setEnabled(enabled);
+    };
+    link.showPriorityChecked = [editor](bool checked) {
+        if (ChannelEditForm* form = editor()) {
+            // A mirror of the committed channel: the box's click action
+            // would change the priority channel.
+            const QSignalBlocker blocker(form->ChkPriorityChannel());
+            form->ChkPriorityChannel()->setChecked(checked);
+        }
+    };
+    return link;
+}
+
+ChannelEditor* MDIForm1::LoadLinkedChannelEditor()
+{
+    ChannelEditor* loaded = LoadChannelEditor(*windows_);
+    if (auto* form = dynamic_cast<ChannelEditForm*>(loaded)) {
+        // The editor's priority box shows its channel in the scan window's
+        // field; the field stores it when it is next committed there.
+        form->setScanPriorityField([this](int channel) {
+            if (auto* scan = qobject_cast<ScanForm*>(windows_->window(ScanForm::Setup().slot)))
+                scan->txtPriorityCH()->setText(QString::number(channel));
+        });
+    }
+    return loaded;
 }
 
 bool MDIForm1::MDIForm_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos)

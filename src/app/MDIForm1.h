@@ -17,6 +17,7 @@
 #include "core/ui/AboutForm.h"
 #include "core/ui/EditorWindowRegistry.h"
 #include "settings/ui/OptionalFormHooks.h"
+#include "settings/ui/ScanFormHooks.h"
 #include "testmode/ui/TuningDialogFactories.h"
 
 class QAction;
@@ -28,6 +29,7 @@ class QToolBar;
 
 namespace zx {
 
+class ChannelEditor;
 class ChannelForm;
 class MainLinkController;
 class TestModeCommand;
@@ -97,6 +99,11 @@ protected:
 private:
     // What the optional features window needs of the channel editor's PTT ID list.
     ChannelEditorPttLink ChannelEditorPttId();
+    // What the scan window needs of the channel editor's priority box.
+    ChannelEditorPriorityLink ChannelEditorPriority();
+    // The channel editor, loaded when it is not, with its priority box
+    // writing into the scan window's priority field.
+    ChannelEditor* LoadLinkedChannelEditor();
     QAction* AddItem(QMenu* menu, const char* name, int captionId, int helpId, QKeySequence key = {});
     void BuildMenus();
     void BuildToolbar();

@@ -4,6 +4,7 @@
 #include "settings/ui/EmbedInfoForm.h"
 #include "settings/ui/KeyAssign.h"
 #include "settings/ui/OptionalForm.h"
+#include "settings/ui/ScanForm.h"
 
 namespace zx {
 
@@ -19,6 +20,13 @@ void AttachSettingsWindows(EditorWindowRegistry& windows, ChannelListLink channe
     });
     windows.RegisterWindow(2, []() -> EditorWindowFrame* { return new KeyAssign; });
     windows.RegisterWindow(7, []() -> EditorWindowFrame* { return new EmbedInfoForm; });
+}
+
+void AttachScanForm(EditorWindowRegistry& windows, std::function<ChannelEditorPriorityLink()> channelEditor)
+{
+    windows.RegisterWindow(ScanForm::Setup().slot, [channelEditor]() -> EditorWindowFrame* {
+        return new ScanForm(channelEditor ? channelEditor() : ChannelEditorPriorityLink{});
+    });
 }
 
 }  // namespace zx

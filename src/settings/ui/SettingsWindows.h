@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "settings/ui/OptionalFormHooks.h"
+#include "settings/ui/ScanFormHooks.h"
 
 namespace zx {
 
@@ -15,5 +16,9 @@ class EditorWindowRegistry;
 // editor).
 void AttachSettingsWindows(EditorWindowRegistry& windows, ChannelListLink channelList,
                            std::function<ChannelEditorPttLink()> channelEditor = {});
+
+// The scan information window in slot 3; `channelEditor` gives the channel
+// editor's priority box when the window loads.
+void AttachScanForm(EditorWindowRegistry& windows, std::function<ChannelEditorPriorityLink()> channelEditor = {});
 
 }  // namespace zx

@@ -1,0 +1,139 @@
+#pragma once
+// The scan information window opened from the real main window's Edit menu,
+// with the channel list open beside it and, where a test needs it, the
+// channel editor opened from the list.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/MDIForm1.h"
+#include "channels/ui/ChannelEditForm.h"
+#include "channels/ui/ChannelForm.h"
+#include "common/QtPrinters.h"
+#include "common/ScriptedPrompts.h"
+#include "core/AppCore.h"
+#include "core/ImageLayout.h"
+#include "platform/SettingsStore.h"
+#include "settings/ui/ScanForm.h"
+#include "settings/ui/SpinField.h"
+#include "settings/ui/UpDownControl.h"
+
+namespace zx::test {
+
+// RX 146.12500 only: a programmed channel.
+inline const char* const kScanPlainRx = "00 25 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8";
+
+class ScanFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        OpenSettings()->clear();
+        main = std::make_unique<MDIForm1>();
+        main->resize(1280, 960);
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+        QApplication::setActiveWindow(main.get());
+    }
+
+    // Edit > Scan Information.
+    ScanForm* Open()
+    {
+        main->action("MnuEditScanInformation")->trigger();
+        form = qobject_cast<ScanForm*>(main->windows().window(3));
+        return form;
+    }
+    ChannelForm& List() { return *main->channelForm(); }
+    // Writes a channel record ("00 25 ..." hex) and shows it in the list.
+    void Program(int channel, const char* hex = kScanPlainRx)
+    {
+        core.image.write(layout::ChannelRecord(channel), QByteArray::fromHex(QByteArray(hex).replace(' ', "")));
+        List().DecodeAllChannels();
+    }
+    // Writes scan bytes from 0x160 ("01 FF ..." hex).
+    void StoreScan(const char* hex)
+    {
+        core.image.write(layout::ScanInfo, QByteArray::fromHex(QByteArray(hex).replace(' ', "")));
+    }
+    // The channel list's cursor on `channel`, then its Channel Edit button.
+    ChannelEditForm* OpenEditor(int channel)
+    {
+        List().ChannelGrid()->setCurrentCell(channel == 1 ? 2 : 1, 1);
+        List().ChannelGrid()->setCurrentCell(channel, 1);
+        QTest::mouseClick(List().cmdChannelEdit(), Qt::LeftButton);
+        editor = qobject_cast<ChannelEditForm*>(main->windows().window(8));
+        return editor;
+    }
+    // Brings the scan window to the front, as a click on it would.
+    void Activate() { main->mdiArea()->setActiveSubWindow(form); }
+
+    std::uint8_t Byte(int address) const { return core.image.at(address); }
+    QByteArray Bytes(int address, int size) const { return core.image.toByteArray(address, size).toHex(' ').toUpper(); }
+
+    // Focuses a control as Tab would (a text box selects its text).
+    void Focus(QWidget* w)
+    {
+        w->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
+    }
+    QWidget* Focused() const { return QApplication::focusWidget(); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* f = Focused();
+        ASSERT_NE(f, nullptr);
+        QTest::keyClick(f, key, modifiers);
+    }
+    void Tab() { Key(Qt::Key_Tab); }
+    // Focuses the box, types over its text and leaves it with Tab.
+    void TypeAndLeave(QLineEdit* box, const QString& text)
+    {
+        Focus(box);
+        QTest::keyClicks(box, text);
+        if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Backspace);
+        Tab();
+    }
+    // A choice in a list with the arrow keys, as a user makes it; the list
+    // keeps the focus.
+    void Choose(QComboBox* list, int position)
+    {
+        Focus(list);
+        while (list->currentIndex() < position)
+            QTest::keyClick(list, Qt::Key_Down);
+        while (list->currentIndex() > position)
+            QTest::keyClick(list, Qt::Key_Up);
+    }
+    // A choice, then the list left with Tab (committed).
+    void ChooseAndLeave(QComboBox* list, int position)
+    {
+        Choose(list, position);
+        Tab();
+    }
+    QStringList Items(QComboBox* list) const
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        return texts;
+    }
+
+    QLineEdit* Priority() const { return form->txtPriorityCH(); }
+    QComboBox* Mode() const { return form->cboPriority(); }
+    QComboBox* Revert() const { return form->cboRevertCH(); }
+    bool Error() const { return core.checks.PriorityChannelError; }
+
+    AppCore core;
+    ScriptedPrompts prompts;
+    std::unique_ptr<MDIForm1> main;
+    ScanForm* form = nullptr;
+    ChannelEditForm* editor = nullptr;
+};
+
+}  // namespace zx::test
