@@ -138,6 +138,27 @@ std::uint8_t TuningItemCode(int tuneItem)
     return kItemCodes[static_cast<std::size_t>(tuneItem)];
 }
 
+TuningDialog TuningDialogFor(int item, bool narrow)
+{
+    switch (item) {
+    case kItemRfHighPower:
+    case kItemRfLowPower:
+        return TuningDialog::TunningForm1;
+    case kItemDtmfFineDeviation:
+    case kItemMskFineDeviation:
+        return TuningDialog::TunningForm4;
+    case kItemSensitivity:
+        return TuningDialog::TunningForm3;
+    case kItemBatteryWarningLevel:
+    case kItemVox1:
+    case kItemVox10:
+    case kItemRssi:
+        return TuningDialog::TunningForm2;
+    default:  // DQT Balance .. DQT Fine Deviation, both squelch levels
+        return narrow ? TuningDialog::TunningForm4 : TuningDialog::TunningForm3;
+    }
+}
+
 TuningSetup BandPointSetup(const TestModeState& testMode, const RadioImage& image)
 {
     TuningSetup setup;

@@ -14,6 +14,7 @@
 #include "core/RadioImage.h"
 #include "core/TestModeState.h"
 #include "testmode/TuningLink.h"
+#include "testmode/ui/TuningDialogFactories.h"
 
 namespace zx {
 
@@ -35,8 +36,15 @@ enum TuningItemNumber : int {
     kItemVox10 = 14,
     kItemRssi = 15,
 };
+inline constexpr int kTuningItemCount = 15;
+
 // The item's code (0 for a number outside 1..15).
 std::uint8_t TuningItemCode(int tuneItem);
+
+// The dialog that tunes `item`; `narrow` (test mode in narrow bandwidth)
+// sends DQT Balance, Max Deviation, QT and DQT Fine Deviation and both
+// squelch levels to the single-value dialog instead of the band points.
+TuningDialog TuningDialogFor(int item, bool narrow);
 
 struct TuningPointSetup {
     int tabCaptionId = 0;        // LoadLangString id of the tab ("Test", "Low", ...)

@@ -18,6 +18,8 @@ QByteArray PortVariable(int comPort) { return "ZX4100_COM" + QByteArray::number(
 
 PtyRadio::PtyRadio(QObject* parent) : QObject(parent)
 {
+    clock_.start();
+    radio.clock = [this] { return clock_.elapsed(); };
     char name[256] = {};
     termios raw {};
     cfmakeraw(&raw);

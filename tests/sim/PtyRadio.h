@@ -3,6 +3,7 @@
 // as its serial port (through ZX4100_COM<n>), the simulator answers on the
 // master side from a RadioModel. Replies can be cut into pieces sent a few
 // milliseconds apart.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
@@ -22,6 +23,9 @@ public:
     ~PtyRadio() override;
 
     bool ok() const { return master_ >= 0; }
+    // Milliseconds since the simulator was made: the clock of the radio's
+    // command log.
+    qint64 now() const { return clock_.elapsed(); }
     QString slavePath() const { return slavePath_; }
     // Points ZX4100_COM<comPort> at this simulator until it is destroyed.
     void MapComPort(int comPort);
@@ -53,6 +57,7 @@ private:
     QString slavePath_;
     QSocketNotifier* notifier_ = nullptr;
     qint64 nextPieceAt_ = 0;
+    QElapsedTimer clock_;
 };
 
 }  // namespace zx::test

@@ -20,6 +20,31 @@ bool TextCommandAt(QByteArray& pending, const QByteArray& text)
     }
     return n == text.size();
 }
+
+// The tuning items' codes in tab order: the power items (Test, Low, Low',
+// Center, High', High) and the band-point items (Test, Low, Center, High).
+const std::vector<std::vector<int>> kPointRows = {
+    {0x12, 0x30, 0x33, 0x31, 0x34, 0x32},
+    {0x14, 0x60, 0x63, 0x61, 0x64, 0x62},
+    {0x18, 0x65, 0x66, 0x67},
+    {0x17, 0x24, 0x25, 0x26},
+    {0x19, 0x6A, 0x6B, 0x6C},
+    {0x1A, 0x6F, 0x70, 0x71},
+    {0x1F, 0x35, 0x36, 0x37},
+    {0x0D, 0x75, 0x76, 0x77},
+    {0x0C, 0x72, 0x73, 0x74},
+};
+// The items without band points: DTMF and MSK fine deviation, the measured
+// items.
+const std::vector<int> kSingleCodes = {0x1D, 0x1B, 0x1C, 0x21, 0x23, 0x22};
+
+bool IsItemCode(int code)
+{
+    for (const auto& row : kPointRows)
+        if (std::find(row.begin(), row.end(), code) != row.end())
+            return true;
+    return std::find(kSingleCodes.begin(), kSingleCodes.end(), code) != kSingleCodes.end();
+}
 }  // namespace
 
 RadioModel::RadioModel()
@@ -35,6 +60,18 @@ RadioModel::RadioModel()
     for (int k = 1; k <= 62; ++k)
         tuningBlock[k - 1] = static_cast<char>(k + 0x40);
     testTable.fill(QByteArray(8, '\xFF'));
+    liveValue.fill(0x80);
+    storedValue.fill(0x80);
+}
+
+std::vector<int> RadioModel::PointCodes(int code)
+{
+    for (const auto& row : kPointRows)
+        if (std::find(row.begin(), row.end(), code) != row.end())
+            return row;
+    if (code < 0)
+        return {};
+    return {code, code, code, code};
 }
 
 void RadioModel::FillPattern()
@@ -61,6 +98,15 @@ int RadioModel::count(Command::Kind kind) const
     return n;
 }
 
+std::vector<RadioModel::Command> RadioModel::commands(Command::Kind kind) const
+{
+    std::vector<Command> out;
+    for (const Command& c : log)
+        if (c.kind == kind)
+            out.push_back(c);
+    return out;
+}
+
 std::vector<QByteArray> RadioModel::Feed(const QByteArray& bytes)
 {
     received += bytes;
@@ -82,59 +128,64 @@ std::optional<QByteArray> RadioModel::Parse()
     const auto b0 = static_cast<std::uint8_t>(pending_[0]);
     Command c{Command::Ack, 0, 0, {}};
     qsizetype length = 1;
-    switch (b0) {
-    case 'P':
-        // After "NRK" and its acknowledgement a lone 'P' is the second
-        // information request; "PR..." is always a wake-up.
-        if (awake_ && secondInfoNext_ && !pending_.startsWith("PR")) {
-            c.kind = Command::SecondInfo;
+    if (testMode_ && ParseTestModeCommand(b0, c, length)) {
+        if (c.kind == Command::kKindCount)
+            return std::nullopt;  // incomplete, or noise already dropped
+    } else {
+        switch (b0) {
+        case 'P':
+            // After "NRK" and its acknowledgement a lone 'P' is the second
+            // information request; "PR..." is always a wake-up.
+            if (awake_ && secondInfoNext_ && !pending_.startsWith("PR")) {
+                c.kind = Command::SecondInfo;
+                break;
+            }
+            if (!TextCommandAt(pending_, kWake))
+                return std::nullopt;
+            c.kind = Command::WakeUp;
+            length = kWake.size();
+            break;
+        case 'T':
+            if (!TextCommandAt(pending_, kTestWake))
+                return std::nullopt;
+            c.kind = Command::TestModeWakeUp;
+            length = kTestWake.size();
+            break;
+        case 'N':
+            if (!TextCommandAt(pending_, kInfoRequest))
+                return std::nullopt;
+            c.kind = Command::InfoRequest;
+            length = kInfoRequest.size();
+            break;
+        case 0x05: c.kind = Command::TuningRequest; break;
+        case 0x10:
+            if (pending_.size() < 2)
+                return std::nullopt;
+            c.kind = Command::TestChannel;
+            length = 2;
+            break;
+        case 0x02: c.kind = Command::Ident; break;
+        case 0x06: c.kind = Command::Ack; break;
+        case 0x45: c.kind = Command::End; break;
+        case 0x52:
+            if (pending_.size() < 4)
+                return std::nullopt;
+            c.kind = Command::Read;
+            length = 4;
+            break;
+        case 0x57: {
+            if (pending_.size() < 4)
+                return std::nullopt;
+            length = 4 + static_cast<std::uint8_t>(pending_[3]);
+            if (pending_.size() < length)
+                return std::nullopt;
+            c.kind = Command::Write;
             break;
         }
-        if (!TextCommandAt(pending_, kWake))
+        default:
+            pending_.remove(0, 1);  // noise
             return std::nullopt;
-        c.kind = Command::WakeUp;
-        length = kWake.size();
-        break;
-    case 'T':
-        if (!TextCommandAt(pending_, kTestWake))
-            return std::nullopt;
-        c.kind = Command::TestModeWakeUp;
-        length = kTestWake.size();
-        break;
-    case 'N':
-        if (!TextCommandAt(pending_, kInfoRequest))
-            return std::nullopt;
-        c.kind = Command::InfoRequest;
-        length = kInfoRequest.size();
-        break;
-    case 0x05: c.kind = Command::TuningRequest; break;
-    case 0x10:
-        if (pending_.size() < 2)
-            return std::nullopt;
-        c.kind = Command::TestChannel;
-        length = 2;
-        break;
-    case 0x02: c.kind = Command::Ident; break;
-    case 0x06: c.kind = Command::Ack; break;
-    case 0x45: c.kind = Command::End; break;
-    case 0x52:
-        if (pending_.size() < 4)
-            return std::nullopt;
-        c.kind = Command::Read;
-        length = 4;
-        break;
-    case 0x57: {
-        if (pending_.size() < 4)
-            return std::nullopt;
-        length = 4 + static_cast<std::uint8_t>(pending_[3]);
-        if (pending_.size() < length)
-            return std::nullopt;
-        c.kind = Command::Write;
-        break;
-    }
-    default:
-        pending_.remove(0, 1);  // noise
-        return std::nullopt;
+        }
     }
     c.raw = pending_.left(length);
     // The second information request may follow only "NRK" and the
@@ -145,14 +196,76 @@ std::optional<QByteArray> RadioModel::Parse()
     pending_.remove(0, length);
     if (c.kind == Command::Read || c.kind == Command::Write)
         c.address = (static_cast<std::uint8_t>(c.raw[1]) << 8) | static_cast<std::uint8_t>(c.raw[2]);
-    if (c.kind == Command::TestChannel)
+    if (c.kind == Command::TestChannel || c.kind == Command::TestSignal)
         c.address = static_cast<std::uint8_t>(c.raw[1]);
+    if (c.kind == Command::Ptt)
+        c.action = static_cast<std::uint8_t>(c.raw[1]);
+    if (c.kind == Command::Item) {
+        c.address = b0;
+        c.action = static_cast<std::uint8_t>(c.raw[1]);
+        if (c.action == kSetValue)
+            c.value = static_cast<std::uint8_t>(c.raw[2]);
+    }
+    c.at = clock ? clock() : -1;
     c.occurrence = ++counts_[static_cast<std::size_t>(c.kind)];
     log.push_back(c);
     QByteArray reply = Reply(c);
     if (replyFilter)
         reply = replyFilter(c, reply);
     return reply;
+}
+
+bool RadioModel::ParseTestModeCommand(std::uint8_t b0, Command& c, qsizetype& length)
+{
+    // The kind stays kKindCount while the command is incomplete (or was
+    // noise, then its first byte is gone).
+    c.kind = Command::kKindCount;
+    const auto second = [this](qsizetype i) { return static_cast<std::uint8_t>(pending_[i]); };
+    switch (b0) {
+    case 0x07: c.kind = Command::ReadValue; return true;
+    case 0x46: c.kind = Command::Wide; return true;
+    case 0x47: c.kind = Command::Narrow; return true;
+    case 0x11:
+        if (pending_.size() >= 2) {
+            c.kind = Command::TestSignal;
+            length = 2;
+        }
+        return true;
+    case 0x08:
+        if (pending_.size() >= 2) {
+            if (second(1) == kEnter || second(1) == kStore) {
+                c.kind = Command::Ptt;
+                length = 2;
+            } else {
+                pending_.remove(0, 1);
+            }
+        }
+        return true;
+    default:
+        break;
+    }
+    if (!IsItemCode(b0))
+        return false;
+    if (pending_.size() < 2)
+        return true;
+    switch (second(1)) {
+    case kEnter:
+    case kStore:
+    case kActionF:
+    case kMeasure:
+        c.kind = Command::Item;
+        length = 2;
+        return true;
+    case kSetValue:
+        if (pending_.size() >= 3) {
+            c.kind = Command::Item;
+            length = 3;
+        }
+        return true;
+    default:
+        pending_.remove(0, 1);  // noise
+        return true;
+    }
 }
 
 QByteArray RadioModel::Reply(const Command& c)
@@ -165,6 +278,8 @@ QByteArray RadioModel::Reply(const Command& c)
         }
         awake_ = true;
         testMode_ = c.kind == Command::TestModeWakeUp;
+        enteredCode = -1;
+        pttOn = false;
         return ack;
     }
     if (!awake_)
@@ -190,12 +305,43 @@ QByteArray RadioModel::Reply(const Command& c)
     case Command::TestChannel:
         if (!testMode_ || c.address < 1 || c.address > 16)
             return {};
+        testChannel = c.address;
         return testTable[static_cast<std::size_t>(c.address - 1)];
     case Command::Ack:
         return ack;
+    case Command::TestSignal:
+        testSignal = c.address;
+        return ack;
+    case Command::Ptt:
+        pttOn = c.action == kEnter;
+        return ack;
+    case Command::Wide:
+    case Command::Narrow:
+        narrow = c.kind == Command::Narrow;
+        return ack;
+    case Command::ReadValue: {
+        std::vector<int> codes = PointCodes(enteredCode);
+        QByteArray r;
+        for (int code : codes)
+            r.append(static_cast<char>(liveValue[static_cast<std::size_t>(code)]));
+        if (r.isEmpty())
+            r = QByteArray(4, '\0');
+        return r;
+    }
+    case Command::Item: {
+        const auto code = static_cast<std::size_t>(c.address);
+        switch (c.action) {
+        case kEnter: enteredCode = c.address; return ack;
+        case kStore: storedValue[code] = liveValue[code]; return ack;
+        case kSetValue: liveValue[code] = static_cast<std::uint8_t>(c.value); return ack;
+        case kMeasure: return QByteArray(1, static_cast<char>(liveValue[code]));
+        default: return ack;
+        }
+    }
     case Command::End:
         awake_ = false;
         testMode_ = false;
+        pttOn = false;
         return ackAfterEnd ? ack : QByteArray();
     case Command::Read: {
         QByteArray r;

@@ -7,6 +7,15 @@
 // silent, answer with a wrong byte, spoil a block's marker, report another
 // band, variant or model letter, answer 0x50 short). Anything else it
 // receives (the port probe's "ATI1") is dropped as noise.
+//
+// In test mode (after "TUNING ") it also knows the test window's and the
+// tuning dialogs' commands: the test signal 11 s, PTT 08 0D / 08 0E, wide 46
+// and narrow 47, the item commands [code, 0D] enter, [code, 0E] store,
+// [code, 0F], [code, 20, v] set value and [code, 0A] measure, and the value
+// request 07. It keeps a live and a stored value per code: 20 v sets the
+// live value, 0E stores it, 0A answers it as one byte; 07 answers the live
+// values of the entered item's points in tab order (six after a code of the
+// power items was entered, else four).
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -24,12 +33,29 @@ public:
             WakeUp, Ident, Ack, End, Read, Write,
             // Radio information and the test-mode entry.
             TestModeWakeUp, InfoRequest, SecondInfo, TuningRequest, TestChannel,
+            // Test mode.
+            TestSignal, Ptt, Wide, Narrow, ReadValue, Item,
             kKindCount
         } kind;
         int occurrence = 0;  // 1 for the first command of its kind
-        int address = 0;     // read and write; the channel n of a test channel
+        // Read and write: the address; a test channel n or test signal s:
+        // its number; an item command: its code.
+        int address = 0;
         QByteArray raw;
+        // An item command: its action (0D, 0E, 0F, 20, 0A) and for 20 its
+        // value; PTT: 0D on, 0E off.
+        int action = 0;
+        int value = 0;
+        // When it came, by `clock` (-1 without one).
+        qint64 at = -1;
     };
+
+    // Item command actions.
+    static constexpr int kEnter = 0x0D;
+    static constexpr int kStore = 0x0E;
+    static constexpr int kActionF = 0x0F;
+    static constexpr int kSetValue = 0x20;
+    static constexpr int kMeasure = 0x0A;
 
     RadioModel();
 
@@ -65,6 +91,25 @@ public:
     QByteArray received;
     std::vector<Command> log;
     int count(Command::Kind kind) const;
+    // The commands of one kind, in order.
+    std::vector<Command> commands(Command::Kind kind) const;
+    // Milliseconds for the log's times; the pty simulator and the virtual
+    // link set it.
+    std::function<qint64()> clock;
+
+    // Test mode: the value of each code as the radio uses it (live) and as
+    // it keeps it (stored). Both start at 0x80.
+    std::array<std::uint8_t, 256> liveValue{};
+    std::array<std::uint8_t, 256> storedValue{};
+    // The last code entered with [code, 0D] (-1: none since "TUNING ").
+    int enteredCode = -1;
+    bool pttOn = false;
+    bool narrow = false;
+    int testSignal = 0;   // the last s of 11 s
+    int testChannel = 0;  // the last n of 10 n
+    // The codes of the item (in tab order) that 07 answers for: the row of
+    // the entered code, or the entered code alone.
+    static std::vector<int> PointCodes(int code);
 
     // Takes received bytes; returns the replies to send, in order.
     std::vector<QByteArray> Feed(const QByteArray& bytes);
@@ -74,6 +119,9 @@ public:
 
 private:
     std::optional<QByteArray> Parse();
+    // A test-mode command at the head of pending_: false when b0 starts
+    // none; else true, with c.kind set once it is complete.
+    bool ParseTestModeCommand(std::uint8_t b0, Command& c, qsizetype& length);
     QByteArray Reply(const Command& c);
 
     QByteArray pending_;

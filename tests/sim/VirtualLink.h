@@ -15,7 +15,14 @@ namespace zx::test {
 
 class VirtualLink : public LinkIo {
 public:
-    explicit VirtualLink(RadioModel& radio) : radio_(radio) {}
+    // The radio's command log takes its times from this link's clock.
+    explicit VirtualLink(RadioModel& radio) : radio_(radio)
+    {
+        radio_.clock = [this] { return now_; };
+    }
+    ~VirtualLink() override { radio_.clock = nullptr; }
+    VirtualLink(const VirtualLink&) = delete;
+    VirtualLink& operator=(const VirtualLink&) = delete;
 
     std::function<void(const QByteArray&)> onBytes;
     std::function<void()> onSendTimer;

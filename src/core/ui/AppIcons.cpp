@@ -123,4 +123,16 @@ QIcon ToolbarPicture(const QString& key)
     return QIcon(Picture(key));
 }
 
+QPixmap BitmapPicture(const QString& key)
+{
+    QColor color(40, 100, 200);
+    if (key == QLatin1String("LampOff"))
+        color = QColor(0, 200, 0);
+    else if (key == QLatin1String("LampOn"))
+        color = QColor(230, 0, 0);
+    QPixmap pm(16, 16);
+    pm.fill(color);
+    return pm;
+}
+
 }  // namespace zx

@@ -11,7 +11,6 @@
 #include "core/ui/AppIcons.h"
 #include "link/LinkMessages.h"
 #include "link/MainLinkMessages.h"
-#include "testmode/ui/TestModePictures.h"
 
 namespace zx {
 
@@ -77,14 +76,14 @@ QLabel* TuningDialogFrame::MakeLamp(const char* name)
 {
     auto* lamp = new QLabel(this);
     lamp->setObjectName(QString::fromLatin1(name));
-    lamp->setFixedSize(LampOff().size());
+    lamp->setFixedSize(BitmapPicture(QStringLiteral("LampOff")).size());
     SetLamp(lamp, false);
     return lamp;
 }
 
 void TuningDialogFrame::SetLamp(QLabel* lamp, bool on)
 {
-    lamp->setPixmap(on ? LampOn() : LampOff());
+    lamp->setPixmap(BitmapPicture(on ? QStringLiteral("LampOn") : QStringLiteral("LampOff")));
     lamp->setProperty("lampOn", on);
 }
 
