@@ -16,6 +16,8 @@ TuningPointsForm::TuningPointsForm(const TuningHandOver& handOver, TuningSetup s
 {
     SSTabTune = new QTabWidget(this);
     SSTabTune->setObjectName(QStringLiteral("SSTabTune"));
+    // Every point's tab in sight: the window is made wide enough.
+    SSTabTune->setUsesScrollButtons(false);
     for (std::size_t k = 0; k < setup_.points.size(); ++k) {
         const TuningPointSetup& point = setup_.points[k];
         auto* page = new TuningPointTab(SSTabTune);
