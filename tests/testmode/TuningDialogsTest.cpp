@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -435,6 +436,85 @@ TEST_F(TuningDialogTest, BoxCancelWhileMeasuringClosesAndTheReopenedDialogStarts
     EXPECT_EQ(AllReceived().left(5), Hex("1C0A" "1C0A" "06"));
     QTest::mouseClick(again->CmdStart, Qt::LeftButton);
     EXPECT_FALSE(again->PicStart->isVisible());
+}
+
+TEST_F(TuningDialogTest, PttLampFollowsTheRadiosAcknowledgement)
+{
+    TunningForm3* form = Open<TunningForm3>(3);
+    ASSERT_TRUE(form);
+    QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return form->PicPtt->property("lampOn").toBool(); }));
+    EXPECT_TRUE(sim_.radio.pttOn);
+    QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return !form->PicPtt->property("lampOn").toBool(); }));
+    EXPECT_FALSE(sim_.radio.pttOn);
+    EXPECT_EQ(AllReceived(), Hex("080D" "080E"));
+}
+
+TEST_F(TuningDialogTest, OkWhileTransmittingSwitchesOffThenStoresOnce)
+{
+    TunningForm4* form = Open<TunningForm4>(5, true);
+    ASSERT_TRUE(form);
+    QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return form->PicPtt->property("lampOn").toBool(); }));
+    QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+    ASSERT_TRUE(WaitClosed());
+    QTest::qWait(50);
+    EXPECT_EQ(AllReceived(), Hex("080D" "080E" "190E"));
+    EXPECT_FALSE(sim_.radio.pttOn);
+    EXPECT_EQ(closed_, 1);
+}
+
+TEST_F(TuningDialogTest, PowerHighQuarterTabShowsItsValueWithoutSendingIt)
+{
+    TunningForm1* form = Open<TunningForm1>(1);
+    ASSERT_TRUE(form);
+    QTabBar* tabs = form->SSTabTune->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
+    ASSERT_TRUE(Received(3));
+    EXPECT_EQ(AllReceived(), Hex("340D" "07" "06"));
+    // After the exchange the tab shows the dialog's own value of the point
+    // (0x182 of the tuning block), not the radio's.
+    EXPECT_EQ(form->tab(4)->txtTuneValue->text(), "15");
+    EXPECT_EQ(form->tab(4)->SldValue->value(), 15);
+}
+
+TEST_F(TuningDialogTest, BoxCancelDuringASelectPointClosesWithoutExchange)
+{
+    sim_.radio.replyFilter = [](const RadioModel::Command& c, const QByteArray& normal) {
+        return c.kind == Kind::ReadValue ? normal.left(3) : normal;  // one byte short
+    };
+    prompts_.answer(MsgResult::Cancel);
+    TunningForm3* form = Open<TunningForm3>(3);
+    ASSERT_TRUE(form);
+    QTabBar* tabs = form->SSTabTune->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    ASSERT_TRUE(WaitClosed());
+    QTest::qWait(50);
+    EXPECT_EQ(prompts_.messages().size(), 1u);
+    EXPECT_EQ(AllReceived(), Hex("650D" "07"));
+    EXPECT_TRUE(core_.testMode.LinkAborted);
+    EXPECT_EQ(closed_, 1);
+}
+
+TEST_F(TuningDialogTest, SingleValueAndMeasuredCaptionsInChinese)
+{
+    core_.LanguageChinese = true;
+    TunningForm4* single = Open<TunningForm4>(3, true);
+    ASSERT_TRUE(single);
+    EXPECT_EQ(single->windowTitle(), QString::fromUtf8("DQT平衡(窄带)"));
+    EXPECT_EQ(TabCaptions(single->SSTabTune), QStringList({QString::fromUtf8("测试")}));
+    core_.testMode.LinkAborted = true;
+    single->close();
+    ASSERT_TRUE(WaitClosed());
+    core_.testMode.LinkAborted = false;
+
+    TunningForm2* measured = Open<TunningForm2>(12);
+    ASSERT_TRUE(measured);
+    EXPECT_EQ(measured->windowTitle(), QString::fromUtf8("电池告警电平"));
+    EXPECT_EQ(measured->CmdStart->text(), QString::fromUtf8("开始"));
+    EXPECT_EQ(measured->lblRx->text(), QString::fromUtf8("接收"));
+    EXPECT_EQ(measured->cmdOK->text(), QString::fromUtf8("确定(&O)"));
 }
 
 }  // namespace
