@@ -34,6 +34,7 @@
 #include "printing/ui/PrintCommands.h"
 #include "settings/ui/SettingsWindows.h"
 #include "signalling/ui/SignallingWindows.h"
+#include "testmode/ui/TestModeCommands.h"
 
 namespace zx {
 
@@ -80,6 +81,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     AttachPrintCommands(*this, *this);
     mainLink_ = std::make_unique<MainLinkController>(*this, panels_[0]);
     AttachMainLinkCommands(*this, *mainLink_);
+    testMode_ = AttachTestModeCommands(*this, *this, *mainLink_, tuningDialogs_, this);
     MDIForm_Load();
 }
 

@@ -17,6 +17,7 @@
 #include "core/ui/AboutForm.h"
 #include "core/ui/EditorWindowRegistry.h"
 #include "settings/ui/OptionalFormHooks.h"
+#include "testmode/ui/TuningDialogFactories.h"
 
 class QAction;
 class QLabel;
@@ -29,6 +30,7 @@ namespace zx {
 
 class ChannelForm;
 class MainLinkController;
+class TestModeCommand;
 
 class MDIForm1 : public QMainWindow, public Workspace, public MenuCommands {
     Q_OBJECT
@@ -65,6 +67,11 @@ public:
     DocumentCommands& documents() { return documents_; }
     // Radio information, the port dialog and the test-mode entry.
     MainLinkController& mainLink() { return *mainLink_; }
+    // Program > Test Mode and its test window.
+    TestModeCommand& testMode() { return *testMode_; }
+    // The tuning dialogs the test window hands the radio to, one factory
+    // per dialog.
+    TuningDialogFactories& tuningDialogs() { return tuningDialogs_; }
 
     // The channel list window, loaded on first use; it lives for the run.
     ChannelForm* channelForm();
@@ -116,6 +123,8 @@ private:
     std::unique_ptr<EditorWindowRegistry> windows_;
     DocumentCommands documents_{*this};
     std::unique_ptr<MainLinkController> mainLink_;
+    TuningDialogFactories tuningDialogs_;
+    TestModeCommand* testMode_ = nullptr;
 };
 
 }  // namespace zx

@@ -7,7 +7,7 @@ constexpr double kHighestListedMHz = 600.0;
 constexpr int kNone = 1077;
 }  // namespace
 
-double LeadingMHz(const QString& text)
+double LeadingMegahertz(const QString& text)
 {
     QString number;
     bool point = false;
@@ -30,7 +30,7 @@ std::vector<int> ListedTestChannels(const TestModeState& state)
 {
     std::vector<int> channels;
     for (int k = 0; k < kTestChannels; ++k) {
-        const double mhz = LeadingMHz(state.TestFreqList[0][static_cast<std::size_t>(k)]);
+        const double mhz = LeadingMegahertz(state.TestFreqList[0][static_cast<std::size_t>(k)]);
         if (mhz > 0.0 && mhz < kHighestListedMHz)
             channels.push_back(k + 1);
     }

@@ -19,7 +19,7 @@ std::vector<int> ListedTestChannels(const TestModeState& state);
 // The leading number of a text, as the test channel list reads it ("146.125"
 // of "146.12500", 0 for "" or "0"); reading stops at the first character
 // that cannot continue it.
-double LeadingMHz(const QString& text);
+double LeadingMegahertz(const QString& text);
 
 // A frequency label: the list's text followed by "MHz" ("146.12500MHz").
 QString FrequencyLabel(const QString& listText);

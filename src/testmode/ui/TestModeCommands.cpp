@@ -1,0 +1,70 @@
+#include "testmode/ui/TestModeCommands.h"
+
+#include <QWidget>
+#include <QWindow>
+
+#include "core/AppCore.h"
+#include "core/MenuCommands.h"
+#include "core/Workspace.h"
+#include "link/ui/MainLinkController.h"
+#include "testmode/TestEntrySteps.h"
+#include "testmode/TuningDataBlock.h"
+#include "testmode/ui/TestForm.h"
+
+namespace zx {
+
+TestModeCommand::TestModeCommand(Workspace& workspace, MainLinkController& mainLink,
+                                 const TuningDialogFactories& dialogs, QObject* parent)
+    : QObject(parent),
+      workspace_(workspace),
+      mainLink_(mainLink),
+      dialogs_(dialogs),
+      steps_(std::make_unique<TestEntrySteps>(Core().image, Core().testMode, [this] { ShowTestForm(); }))
+{
+}
+
+TestModeCommand::~TestModeCommand()
+{
+    delete form_;
+}
+
+TestForm* TestModeCommand::testForm() const
+{
+    return form_;
+}
+
+void TestModeCommand::MnuProgramTestMode_Click()
+{
+    mainLink_.StartTestEntry(*steps_);
+}
+
+void TestModeCommand::ShowTestForm()
+{
+    delete form_;
+    form_ = new TestForm(workspace_, dialogs_, [](const QByteArray& block) {
+        StoreTuningData(Core().image, Core().testMode, block);
+    });
+    // Kept in front of the main window without being its child, which is
+    // disabled while this window is open.
+    QWidget* main = workspace_.DialogOwner();
+    if (main && main->window()->windowHandle()) {
+        form_->winId();
+        form_->windowHandle()->setTransientParent(main->window()->windowHandle());
+    }
+    form_->Form_Load();
+    if (form_->link().ended())
+        return;  // the port failed; the window is closing
+    form_->show();
+    form_->raise();
+    form_->activateWindow();
+}
+
+TestModeCommand* AttachTestModeCommands(MenuCommands& menu, Workspace& workspace, MainLinkController& mainLink,
+                                        const TuningDialogFactories& dialogs, QObject* owner)
+{
+    auto* command = new TestModeCommand(workspace, mainLink, dialogs, owner);
+    menu.setCommand(QStringLiteral("MnuProgramTestMode"), [command] { command->MnuProgramTestMode_Click(); });
+    return command;
+}
+
+}  // namespace zx
