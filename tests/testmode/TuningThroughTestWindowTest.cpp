@@ -1,9 +1,10 @@
-// From the test window to a tuning dialog and back, on the radio simulator:
-// the test window enters the item and hands the radio over, the dialog
-// runs its exchanges on its own port, and the test window takes over again
-// once the dialog has gone.
+// From the main window's Program > Test Mode through the test window to a
+// tuning dialog and back, on the radio simulator: the test window enters
+// the item and hands the radio over, the dialog runs its exchanges on its
+// own port, and the test window takes over again once the dialog has gone.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QPointer>
@@ -12,16 +13,15 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/MDIForm1.h"
 #include "common/ImageFixtures.h"
-#include "common/RecordingWorkspace.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
+#include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
-#include "testmode/TuningDataBlock.h"
 #include "testmode/ui/TestForm.h"
-#include "testmode/ui/TuningDialogFactories.h"
-#include "testmode/ui/TuningDialogs.h"
+#include "testmode/ui/TestModeCommands.h"
 #include "testmode/ui/TuningPointTab.h"
 #include "testmode/ui/TuningValueBox.h"
 #include "testmode/ui/TunningForm2.h"
@@ -51,24 +51,31 @@ class TuningThroughTestWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        OpenSettings()->clear();
+        main_ = std::make_unique<MDIForm1>();
+        main_->resize(900, 600);
+        main_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
         ASSERT_TRUE(sim_.ok());
         sim_.Attach(kComPort, core_);
-        sim_.radio.Feed("TUNING ");
+        const RadioImage radio = DefaultFor(0x21, 0xF8);
+        std::copy(radio.bytes().begin(), radio.bytes().end(), sim_.radio.memory.begin());
+        // The radio agrees with the image on every test channel.
+        for (int n = 1; n <= 16; ++n)
+            sim_.radio.testTable[static_cast<std::size_t>(n - 1)] = core_.image.toByteArray(0x280 + 8 * (n - 1), 8);
         sim_.radio.tuningBlock = IdentityTuningBlock();
-        core_.image = DefaultFor(0x21, 0xF8);
-        ASSERT_TRUE(StoreTuningData(core_.image, core_.testMode, IdentityTuningBlock()));
-        core_.testMode.TestFreqList[0][0] = QStringLiteral("446.00625");
-        core_.testMode.TestFreqList[1][0] = QStringLiteral("446.00625");
-        AttachTuningDialogs(factories_);
-        workspace_.mainWindowEnabled = false;
-        test_ = new TestForm(workspace_, factories_, [](const QByteArray& block) {
-            StoreTuningData(Core().image, Core().testMode, block);
-        });
-        test_->show();
-        test_->Form_Load();
-        // The opening's channel step: 10 01, then 06.
-        ASSERT_TRUE(WaitFor([this] { return sim_.radio.count(Kind::Ack) >= 1; }));
+
+        // Program > Test Mode, as the user picks it.
+        QAction* testMode = main_->findChild<QAction*>(QStringLiteral("MnuProgramTestMode"));
+        ASSERT_TRUE(testMode);
+        testMode->trigger();
+        ASSERT_TRUE(WaitFor([this] { return main_->testMode().testForm() != nullptr; }));
+        test_ = main_->testMode().testForm();
+        // The window's opening channel step: 10 01, then 06.
+        ASSERT_TRUE(WaitFor([this] { return sim_.radio.count(Kind::TestSignal) == 0 && sim_.radio.testChannel == 1 &&
+                                            sim_.radio.log.back().kind == Kind::Ack; }));
         QTest::qWait(50);
+        EXPECT_FALSE(main_->isEnabled());
     }
 
     void TearDown() override
@@ -77,6 +84,8 @@ protected:
             test_->close();
             WaitFor([this] { return test_.isNull(); });
         }
+        EXPECT_TRUE(main_->isEnabled());
+        main_.reset();
     }
 
     // Picks tuning item `item` (1..15) and presses Tune.
@@ -90,8 +99,7 @@ protected:
     AppCore core_;
     ScriptedPrompts prompts_;
     PtyRadio sim_;
-    RecordingWorkspace workspace_;
-    TuningDialogFactories factories_;
+    std::unique_ptr<MDIForm1> main_;
     QPointer<TestForm> test_;
 };
 
