@@ -19,7 +19,7 @@ std::vector<HelpTopic> BuildTable()
     return {
         // The main window: menu titles (2) and the commands without a window
         // of their own. The test mode window has no page; F1 there shows the
-        // main page, which describes the Program menu.
+        // main page, which describes the Program menu and the test window.
         {"MDIForm1", "general", 0,
          {2, 2100, 2200, 2300, 2400, 2600, 2700, 8200, 8300, 9100, 9200, 9300, 9400, 9500, 5301, 5302, 5318,
           5319, 5320, 5321, 5322}},
