@@ -38,6 +38,7 @@
 #include "settings/ui/SettingsWindows.h"
 #include "signalling/ui/SignallingWindows.h"
 #include "testmode/ui/TestModeCommands.h"
+#include "testmode/ui/TuningDialogs.h"
 
 namespace zx {
 
@@ -85,6 +86,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     AttachPrintCommands(*this, *this);
     mainLink_ = std::make_unique<MainLinkController>(*this, panels_[0]);
     AttachMainLinkCommands(*this, *mainLink_);
+    AttachTuningDialogs(tuningDialogs_);
     testMode_ = AttachTestModeCommands(*this, *this, *mainLink_, tuningDialogs_, this);
     MDIForm_Load();
 }

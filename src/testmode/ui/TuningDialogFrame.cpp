@@ -1,0 +1,208 @@
+#include "testmode/ui/TuningDialogFrame.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+#include "core/AppCore.h"
+#include "core/StringTable.h"
+#include "core/ui/AppIcons.h"
+#include "link/LinkMessages.h"
+#include "link/MainLinkMessages.h"
+
+namespace zx {
+
+TuningDialogFrame::TuningDialogFrame(const TuningHandOver& handOver, TuningSetup setup, const char* name)
+    : QDialog(nullptr), setup_(std::move(setup)), handOver_(handOver)
+{
+    setObjectName(QString::fromLatin1(name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowIcon(WindowIcon());
+    setWindowTitle(setup_.captionId != 0 ? LoadLangString(setup_.captionId) : QString());
+
+    TuningLinkIo& io = *this;
+    link_ = std::make_unique<TuningLink>(io, setup_.link, Core().testMode);
+    port_.onBytes = [this](const QByteArray& reply) { link_->OnBytes(reply); };
+    port_.onSendTimer = [this] { link_->OnSendTimer(); };
+    port_.onReplyTimeout = [this] { link_->OnReplyTimeout(); };
+    port_.onPortLost = [this](const QString& portName) { OnPortLost(portName); };
+
+    cmdOK = new QPushButton(LoadLangString(kCaptionOk), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel = new QPushButton(LoadLangString(kCaptionCancel), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* b : {cmdOK, cmdCancel})
+        b->setAutoDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, [this] {
+        link_->Ok();
+        AfterAction();
+    });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] {
+        link_->Cancel();
+        AfterAction();
+    });
+}
+
+TuningDialogFrame::~TuningDialogFrame()
+{
+    port_.Shutdown();
+    // The test window takes the radio back.
+    if (handOver_.closed)
+        handOver_.closed();
+}
+
+void TuningDialogFrame::Load()
+{
+    // In front of the test window, without being its child: it is disabled
+    // while the dialog runs.
+    if (QWidget* test = handOver_.testWindow; test && test->window()->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(test->window()->windowHandle());
+    }
+    show();
+    raise();
+    activateWindow();
+    if (port_.PortSetup())
+        return;
+    ShowPortOpenError(port_.openErrorText());
+    done_ = true;
+    CloseSoon();
+}
+
+QLabel* TuningDialogFrame::MakeLamp(const char* name)
+{
+    auto* lamp = new QLabel(this);
+    lamp->setObjectName(QString::fromLatin1(name));
+    lamp->setFixedSize(BitmapPicture(QStringLiteral("LampOff")).size());
+    SetLamp(lamp, false);
+    return lamp;
+}
+
+void TuningDialogFrame::SetLamp(QLabel* lamp, bool on)
+{
+    lamp->setPixmap(BitmapPicture(on ? QStringLiteral("LampOn") : QStringLiteral("LampOff")));
+    lamp->setProperty("lampOn", on);
+}
+
+void TuningDialogFrame::AfterAction()
+{
+    if (link_->closing())
+        SetControlsEnabled(false);
+}
+
+void TuningDialogFrame::closeEvent(QCloseEvent* event)
+{
+    if (done_) {
+        event->accept();
+        return;
+    }
+    // The closing exchange runs first (at most one: the link ignores a
+    // close while its exchange runs); CloseDone closes the window.
+    event->ignore();
+    link_->Close();
+    AfterAction();
+}
+
+void TuningDialogFrame::reject()
+{
+    close();
+}
+
+void TuningDialogFrame::CloseSoon()
+{
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void TuningDialogFrame::OnPortLost(const QString& portName)
+{
+    // The port has gone under the exchange: nothing more can be sent, so
+    // the dialog ends without a closing exchange.
+    ShowMainLinkPortLost(portName);
+    done_ = true;
+    CloseSoon();
+}
+
+void TuningDialogFrame::Send(const QByteArray& bytes, int replyLength)
+{
+    port_.Send(bytes, replyLength);
+}
+
+void TuningDialogFrame::ArmSendTimer(int milliseconds)
+{
+    port_.ArmSendTimer(milliseconds);
+}
+
+void TuningDialogFrame::StopSendTimer()
+{
+    port_.StopSendTimer();
+}
+
+void TuningDialogFrame::ArmReplyTimer(int milliseconds)
+{
+    port_.ArmReplyTimer(milliseconds);
+}
+
+void TuningDialogFrame::StopReplyTimer()
+{
+    port_.StopReplyTimer();
+}
+
+void TuningDialogFrame::ClearBuffers()
+{
+    port_.ClearBuffers();
+}
+
+void TuningDialogFrame::DiscardInput()
+{
+    port_.DiscardInput();
+}
+
+void TuningDialogFrame::ClosePort()
+{
+    port_.ClosePort();
+}
+
+void TuningDialogFrame::Progress(int value)
+{
+    port_.Progress(value);
+}
+
+bool TuningDialogFrame::EnsurePortOpen()
+{
+    CommPort& port = port_.port();
+    if (port.isOpen())
+        return true;
+    if (port.isLost())
+        return false;
+    return port.open();
+}
+
+void TuningDialogFrame::AskReplyTimeout()
+{
+    // The box runs its own event loop: let the input that asked return
+    // first, then feed the answer back.
+    QTimer::singleShot(0, this, [this] {
+        if (ReplyTimeoutBox() == MsgResult::Retry)
+            link_->OnRetry();
+        else
+            link_->OnCancel();
+        AfterAction();
+    });
+}
+
+void TuningDialogFrame::PortOpenFailed()
+{
+    ShowPortOpenError(port_.openErrorText());
+}
+
+void TuningDialogFrame::CloseDone()
+{
+    done_ = true;
+    SetControlsEnabled(false);
+    CloseSoon();
+}
+
+}  // namespace zx

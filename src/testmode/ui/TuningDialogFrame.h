@@ -1,0 +1,88 @@
+#pragma once
+// What the four tuning dialogs share around their TuningLink: a top-level
+// window of its own (the test window, disabled meanwhile, is only its
+// transient parent), its own port with its send and reply timers, opened
+// when the dialog loads and left open, the time-out question, the PTT lamp,
+// and the closing: a close is refused while the closing exchange runs (the
+// controls are disabled meanwhile) and goes through when the link reports
+// CloseDone. A port that cannot be opened is reported and the dialog closes
+// without a closing exchange. When the dialog is gone, the test window is
+// told through the hand-over.
+#include <memory>
+
+#include <QDialog>
+
+#include "link/PortLink.h"
+#include "testmode/TuningItems.h"
+#include "testmode/TuningLink.h"
+#include "testmode/TuningLinkIo.h"
+#include "testmode/ui/TuningDialogFactories.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zx {
+
+class TuningDialogFrame : public QDialog, protected TuningLinkIo {
+    Q_OBJECT
+public:
+    ~TuningDialogFrame() override;
+
+    // Shows the dialog and opens its port; nothing is sent. When the port
+    // cannot be opened the user is told and the dialog closes.
+    void Load();
+
+    TuningLink& link() { return *link_; }
+    PortLink& portLink() { return port_; }
+    const TuningSetup& setup() const { return setup_; }
+
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+protected:
+    TuningDialogFrame(const TuningHandOver& handOver, TuningSetup setup, const char* name);
+
+    // The dialog's own controls, enabled or not as a whole (disabled while
+    // the closing exchange runs).
+    virtual void SetControlsEnabled(bool enabled) = 0;
+    // A picture label showing LampOff, for the PTT lamp.
+    QLabel* MakeLamp(const char* name);
+    void SetLamp(QLabel* lamp, bool on);
+
+    // After each user action: once the link has begun closing, the
+    // controls take no more input.
+    void AfterAction();
+
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+    // TuningLinkIo
+    void Send(const QByteArray& bytes, int replyLength) override;
+    void ArmSendTimer(int milliseconds) override;
+    void StopSendTimer() override;
+    void ArmReplyTimer(int milliseconds) override;
+    void StopReplyTimer() override;
+    void ClearBuffers() override;
+    void DiscardInput() override;
+    void ClosePort() override;
+    void Progress(int value) override;
+    bool EnsurePortOpen() override;
+    void AskReplyTimeout() override;
+    void PortOpenFailed() override;
+    void CloseDone() override;
+
+    TuningSetup setup_;
+
+private:
+    // Closes the window once the current input has returned.
+    void CloseSoon();
+    void OnPortLost(const QString& portName);
+
+    TuningHandOver handOver_;
+    PortLink port_;
+    std::unique_ptr<TuningLink> link_;
+    // The link has ended (or the port failed): the next close goes through.
+    bool done_ = false;
+};
+
+}  // namespace zx
