@@ -13,6 +13,7 @@
 #include "app/MDIForm1.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
+#include "common/UserInput.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
 #include "core/ui/EditorWindowRegistry.h"
@@ -20,7 +21,7 @@
 
 namespace zx::test {
 
-class KeysMessageTest : public ::testing::Test {
+class KeysMessageTest : public ::testing::Test, protected UserInput {
 protected:
     void SetUp() override
     {
@@ -47,20 +48,6 @@ protected:
     static QByteArray Hex(const QByteArray& bytes) { return bytes.toHex(' ').toUpper(); }
     static QByteArray Ff(int count) { return QByteArray(count, '\xFF'); }
 
-    // Focuses a control as Tab would.
-    void Focus(QWidget* w)
-    {
-        w->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
-    }
-    QWidget* Focused() const { return QApplication::focusWidget(); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget* f = Focused();
-        ASSERT_NE(f, nullptr);
-        QTest::keyClick(f, key, modifiers);
-    }
-    void Tab() { Key(Qt::Key_Tab); }
 
     AppCore core;
     ScriptedPrompts prompts;

@@ -17,6 +17,7 @@
 #include "channels/ui/ChannelForm.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
+#include "common/UserInput.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
 #include "app/MDIForm1.h"
@@ -28,7 +29,7 @@
 
 namespace zx::test {
 
-class OptionalFormTest : public ::testing::Test {
+class OptionalFormTest : public ::testing::Test, protected UserInput {
 protected:
     void SetUp() override
     {
@@ -59,38 +60,6 @@ protected:
     std::uint8_t Byte(int address) const { return core.image.at(address); }
     QByteArray Bytes(int address, int size) const { return core.image.toByteArray(address, size).toHex(' ').toUpper(); }
 
-    // Focuses a control as Tab would (a text box selects its text).
-    void Focus(QWidget* w)
-    {
-        w->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
-    }
-    QWidget* Focused() const { return QApplication::focusWidget(); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget* f = Focused();
-        ASSERT_NE(f, nullptr);
-        QTest::keyClick(f, key, modifiers);
-    }
-    void Tab() { Key(Qt::Key_Tab); }
-    // Focuses the box, types over its text and leaves it with Tab.
-    void TypeAndLeave(QLineEdit* box, const QString& text)
-    {
-        Focus(box);
-        QTest::keyClicks(box, text);
-        if (text.isEmpty())
-            QTest::keyClick(box, Qt::Key_Backspace);
-        Tab();
-    }
-    // A choice in a list with the arrow keys, as a user makes it.
-    void Choose(QComboBox* list, int position)
-    {
-        Focus(list);
-        while (list->currentIndex() < position)
-            QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentIndex() > position)
-            QTest::keyClick(list, Qt::Key_Up);
-    }
 
     QLineEdit* Code(int i) const { return form->fraPTTID()->txtPTTCode(i); }
     QComboBox* Type() const { return form->fraPTTID()->cboPTTIDType(); }

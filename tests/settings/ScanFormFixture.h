@@ -19,6 +19,7 @@
 #include "channels/ui/ChannelForm.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
+#include "common/UserInput.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
 #include "platform/SettingsStore.h"
@@ -31,7 +32,7 @@ namespace zx::test {
 // RX 146.12500 only: a programmed channel.
 inline const char* const kScanPlainRx = "00 25 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8";
 
-class ScanFormTest : public ::testing::Test {
+class ScanFormTest : public ::testing::Test, protected UserInput {
 protected:
     void SetUp() override
     {
@@ -77,39 +78,6 @@ protected:
     std::uint8_t Byte(int address) const { return core.image.at(address); }
     QByteArray Bytes(int address, int size) const { return core.image.toByteArray(address, size).toHex(' ').toUpper(); }
 
-    // Focuses a control as Tab would (a text box selects its text).
-    void Focus(QWidget* w)
-    {
-        w->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
-    }
-    QWidget* Focused() const { return QApplication::focusWidget(); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget* f = Focused();
-        ASSERT_NE(f, nullptr);
-        QTest::keyClick(f, key, modifiers);
-    }
-    void Tab() { Key(Qt::Key_Tab); }
-    // Focuses the box, types over its text and leaves it with Tab.
-    void TypeAndLeave(QLineEdit* box, const QString& text)
-    {
-        Focus(box);
-        QTest::keyClicks(box, text);
-        if (text.isEmpty())
-            QTest::keyClick(box, Qt::Key_Backspace);
-        Tab();
-    }
-    // A choice in a list with the arrow keys, as a user makes it; the list
-    // keeps the focus.
-    void Choose(QComboBox* list, int position)
-    {
-        Focus(list);
-        while (list->currentIndex() < position)
-            QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentIndex() > position)
-            QTest::keyClick(list, Qt::Key_Up);
-    }
     // A choice, then the list left with Tab (committed).
     void ChooseAndLeave(QComboBox* list, int position)
     {
