@@ -138,22 +138,19 @@ void TuningLink::StartStop()
 
 void TuningLink::Ok()
 {
-    if (closing() || waitingForAnswer() || HoldDuringPause(Held::Ok))
-        return;
-    if (config_.measured) {
-        if (measuring_) {
-            measuring_ = false;
-            io_.ShowMeasuring(false);
-        }
-    } else if (pttOn_) {
-        pttOffFirst_ = true;
-    }
-    BeginClosing(TuneOperation::Ok, kOkDelayMs);
+    Leave(TuneOperation::Ok, Held::Ok, kOkDelayMs);
 }
 
 void TuningLink::Cancel()
 {
-    if (closing() || waitingForAnswer() || HoldDuringPause(Held::Cancel))
+    Leave(TuneOperation::Cancel, Held::Cancel, kCancelDelayMs);
+}
+
+// OK and Cancel: a running measurement stops, a keyed transmitter is switched
+// off first, then the closing exchange of `operation` starts.
+void TuningLink::Leave(TuneOperation operation, Held action, int delayMs)
+{
+    if (closing() || waitingForAnswer() || HoldDuringPause(action))
         return;
     if (config_.measured) {
         if (measuring_) {
@@ -163,7 +160,7 @@ void TuningLink::Cancel()
     } else if (pttOn_) {
         pttOffFirst_ = true;
     }
-    BeginClosing(TuneOperation::Cancel, kCancelDelayMs);
+    BeginClosing(operation, delayMs);
 }
 
 void TuningLink::Close()

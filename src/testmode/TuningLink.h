@@ -174,6 +174,7 @@ private:
     enum class Held { StartStop, Ok, Cancel, Close };
 
     void Begin(TuneOperation operation, int delayMs);
+    void Leave(TuneOperation operation, Held action, int delayMs);
     void BeginClosing(TuneOperation operation, int delayMs);
     bool HoldDuringPause(Held action);
     void SendStep();
