@@ -17,6 +17,7 @@
 
 #include "common/ImageFixtures.h"
 #include "common/ModalDriver.h"
+#include "common/PdfPages.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
@@ -32,32 +33,6 @@
 namespace zx::test {
 namespace {
 
-struct WordBox {
-    double xMin, yMin;
-};
-
-// The words of a PDF with their boxes in points from the top left of the
-// page, page by page, read back with pdftotext.
-std::vector<std::multimap<QString, WordBox>> PdfWords(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(20000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    std::vector<std::multimap<QString, WordBox>> pages;
-    static const QRegularExpression token(QStringLiteral(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]+)</word>)re"));
-    for (auto it = token.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            pages.emplace_back();
-        } else if (!pages.empty()) {
-            pages.back().insert({m.captured(3), {m.captured(1).toDouble(), m.captured(2).toDouble()}});
-        }
-    }
-    return pages;
-}
-
 class PrintDialog : public ::testing::Test {
 protected:
     void SetUp() override
@@ -69,11 +44,7 @@ protected:
             return setupStep_ ? setupStep_(printer) : false;
         });
         previousClock_ = SetPrintClock([] { return QDateTime(QDate(2026, 3, 4), QTime(13, 5, 9)); });
-        QPrinter& printer = ReportPrinter();
-        printer.setOutputFileName(QString());
-        printer.setPrinterName(QString());
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                          QPageLayout::Point));
+        ResetReportPrinter();
         core_.image = DefaultFor(0x21, 0xF8);
         main_ = std::make_unique<MDIForm1>();
         main_->resize(1000, 700);

@@ -13,6 +13,7 @@
 #include "link/ui/MainLinkController.h"
 #include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
+#include "testmode/TestModeRadio.h"
 #include "testmode/TestEntrySteps.h"
 
 namespace zx::test {
@@ -31,13 +32,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
         ASSERT_TRUE(sim_.ok());
         sim_.Attach(kComPort, core_);
-        const RadioImage radio = DefaultFor(0x21, 0xF8);
-        std::copy(radio.bytes().begin(), radio.bytes().end(), sim_.radio.memory.begin());
-        // The radio agrees with the image on every test channel, and its
-        // tuning block tells each position by its value.
-        for (int n = 1; n <= 16; ++n)
-            sim_.radio.testTable[static_cast<std::size_t>(n - 1)] = core_.image.toByteArray(0x280 + 8 * (n - 1), 8);
-        sim_.radio.tuningBlock = IdentityTuningBlock();
+        PrepareTestModeRadio(sim_.radio, core_.image);
     }
     void TearDown() override
     {

@@ -14,6 +14,7 @@
 
 #include "app/MDIForm1.h"
 #include "common/ImageFixtures.h"
+#include "common/PdfPages.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
@@ -23,6 +24,7 @@
 #include "platform/SettingsStore.h"
 #include "printing/ui/ReportPrinter.h"
 #include "sim/PtyRadio.h"
+#include "testmode/TestModeRadio.h"
 #include "testmode/TestEntrySteps.h"
 #include "testmode/TuningDataBlock.h"
 #include "testmode/ui/TestForm.h"
@@ -40,10 +42,7 @@ protected:
     {
         OpenSettings()->clear();
         previousQueues_ = SetPrinterQueueCheck([] { return false; });
-        QPrinter& printer = ReportPrinter();
-        printer.setOutputFileName(QString());
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                          QPageLayout::Point));
+        ResetReportPrinter();
         // The time each box comes, on the simulator's clock.
         scripted_ = SetMessageHandler([this](const MessageRequest& request) {
             boxTimes_.push_back(sim_.now());
@@ -56,11 +55,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
         ASSERT_TRUE(sim_.ok());
         sim_.Attach(kComPort, core_);
-        const RadioImage radio = DefaultFor(0x21, 0xF8);
-        std::copy(radio.bytes().begin(), radio.bytes().end(), sim_.radio.memory.begin());
-        for (int n = 1; n <= 16; ++n)
-            sim_.radio.testTable[static_cast<std::size_t>(n - 1)] = core_.image.toByteArray(0x280 + 8 * (n - 1), 8);
-        sim_.radio.tuningBlock = IdentityTuningBlock();
+        PrepareTestModeRadio(sim_.radio, core_.image);
 
         // Program > Test Mode as the main window runs it, up to the test
         // window's opening Channel step.
@@ -170,10 +165,7 @@ TEST_F(TestWindowPrint, OkPrintsTheTuningDataTheEntryStored)
     EXPECT_EQ(prompts_.messages().size(), 1u) << "no message after a good printout";
     ASSERT_EQ(prompts_.fileRequests().size(), 1u);
 
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(20000));
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    const QString page = PdfLayoutText(pdf);
     // The RF High Power line of the identity block the entry stored.
     EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral(
         R"(RF High Power\s+11\s+12\s+13\s+14\s+15\s+16\s+---)"))))

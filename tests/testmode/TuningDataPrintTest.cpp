@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "common/ImageFixtures.h"
+#include "common/PdfPages.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
@@ -23,41 +24,13 @@
 namespace zx::test {
 namespace {
 
-struct WordBox {
-    double xMin, yMin;
-};
-
-// The words of a PDF's pages with their boxes in points from the top left.
-std::vector<std::multimap<QString, WordBox>> PdfWords(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(20000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    std::vector<std::multimap<QString, WordBox>> pages;
-    static const QRegularExpression token(QStringLiteral(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]+)</word>)re"));
-    for (auto it = token.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page")))
-            pages.emplace_back();
-        else if (!pages.empty())
-            pages.back().insert({m.captured(3), {m.captured(1).toDouble(), m.captured(2).toDouble()}});
-    }
-    return pages;
-}
-
 class TuningDataPrint : public ::testing::Test {
 protected:
     void SetUp() override
     {
         previousQueues_ = SetPrinterQueueCheck([this] { return printersInstalled_; });
         previousClock_ = SetPrintClock([] { return QDateTime(QDate(2026, 3, 4), QTime(13, 5, 9)); });
-        QPrinter& printer = ReportPrinter();
-        printer.setOutputFileName(QString());
-        printer.setPrinterName(QString());
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                          QPageLayout::Point));
+        ResetReportPrinter();
         core_.image = DefaultFor(0x21, 0xF8);
         StoreTuningData(core_.image, core_.testMode, IdentityTuningBlock());
         core_.document.DataFilePath = dir_.filePath(QStringLiteral("site.dat"));

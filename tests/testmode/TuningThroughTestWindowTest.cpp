@@ -20,6 +20,7 @@
 #include "core/AppCore.h"
 #include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
+#include "testmode/TestModeRadio.h"
 #include "testmode/ui/TestForm.h"
 #include "testmode/ui/TestModeCommands.h"
 #include "testmode/ui/TuningPointTab.h"
@@ -58,12 +59,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
         ASSERT_TRUE(sim_.ok());
         sim_.Attach(kComPort, core_);
-        const RadioImage radio = DefaultFor(0x21, 0xF8);
-        std::copy(radio.bytes().begin(), radio.bytes().end(), sim_.radio.memory.begin());
-        // The radio agrees with the image on every test channel.
-        for (int n = 1; n <= 16; ++n)
-            sim_.radio.testTable[static_cast<std::size_t>(n - 1)] = core_.image.toByteArray(0x280 + 8 * (n - 1), 8);
-        sim_.radio.tuningBlock = IdentityTuningBlock();
+        PrepareTestModeRadio(sim_.radio, core_.image);
 
         // Program > Test Mode, as the user picks it.
         QAction* testMode = main_->findChild<QAction*>(QStringLiteral("MnuProgramTestMode"));

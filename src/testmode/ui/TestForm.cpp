@@ -1,5 +1,7 @@
 #include "testmode/ui/TestForm.h"
 
+#include <array>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -81,6 +83,19 @@ QComboBox* MakeList(QWidget* parent, const char* name)
     return list;
 }
 
+// A group shows its chooser on top, then a receive and a transmit row of caption, value and lamp.
+void LayOutChooserGroup(QGroupBox* group, QWidget* caption, QWidget* chooser,
+                        const std::array<QWidget*, 3>& receiveRow, const std::array<QWidget*, 3>& transmitRow)
+{
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(caption, 0, 0);
+    grid->addWidget(chooser, 0, 1);
+    for (int column = 0; column < 3; ++column) {
+        grid->addWidget(receiveRow[column], 1, column);
+        grid->addWidget(transmitRow[column], 2, column);
+    }
+}
+
 }  // namespace
 
 TestForm::TestForm(Workspace& workspace, const TuningDialogFactories& dialogs,
@@ -127,15 +142,8 @@ void TestForm::BuildControls()
     lblCHTx = MakeLabel(frmTestChannel, "lblCHTx");
     LabTxFreq = MakeValue(frmTestChannel, "LabTxFreq");
     PicChannelTx = MakePicture(frmTestChannel, "PicChannelTx");
-    auto* channelGrid = new QGridLayout(frmTestChannel);
-    channelGrid->addWidget(lblChannelNo, 0, 0);
-    channelGrid->addWidget(ComChannel, 0, 1);
-    channelGrid->addWidget(lblCHRx, 1, 0);
-    channelGrid->addWidget(LabRxFreq, 1, 1);
-    channelGrid->addWidget(PicChannelRx, 1, 2);
-    channelGrid->addWidget(lblCHTx, 2, 0);
-    channelGrid->addWidget(LabTxFreq, 2, 1);
-    channelGrid->addWidget(PicChannelTx, 2, 2);
+    LayOutChooserGroup(frmTestChannel, lblChannelNo, ComChannel, {lblCHRx, LabRxFreq, PicChannelRx},
+                       {lblCHTx, LabTxFreq, PicChannelTx});
 
     frmTestSignal = new QGroupBox(this);
     frmTestSignal->setObjectName(QStringLiteral("frmTestSignal"));
@@ -147,15 +155,8 @@ void TestForm::BuildControls()
     lblSignalTx = MakeLabel(frmTestSignal, "lblSignalTx");
     LabTxSignal = MakeValue(frmTestSignal, "LabTxSignal");
     PicSignalTx = MakePicture(frmTestSignal, "PicSignalTx");
-    auto* signalGrid = new QGridLayout(frmTestSignal);
-    signalGrid->addWidget(lblSignal, 0, 0);
-    signalGrid->addWidget(ComSignal, 0, 1);
-    signalGrid->addWidget(lblSignalRx, 1, 0);
-    signalGrid->addWidget(LabRxSignal, 1, 1);
-    signalGrid->addWidget(PicSignalRx, 1, 2);
-    signalGrid->addWidget(lblSignalTx, 2, 0);
-    signalGrid->addWidget(LabTxSignal, 2, 1);
-    signalGrid->addWidget(PicSignalTx, 2, 2);
+    LayOutChooserGroup(frmTestSignal, lblSignal, ComSignal, {lblSignalRx, LabRxSignal, PicSignalRx},
+                       {lblSignalTx, LabTxSignal, PicSignalTx});
 
     CmdPtt = MakeButton(this, "CmdPtt");
     PicPtt = MakePicture(this, "PicPtt");
