@@ -5,14 +5,13 @@
 //
 // The radio holds the default image of the default model, its sixteen test
 // channels agree with that image, and its tuning block holds byte p = p.
-#include <algorithm>
 #include <cstdio>
 
 #include <QCoreApplication>
 
 #include "common/ImageFixtures.h"
-#include "common/TuningFixtures.h"
 #include "sim/PtyRadio.h"
+#include "testmode/TestModeRadio.h"
 
 int main(int argc, char** argv)
 {
@@ -22,11 +21,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "radiosim: no pseudo-terminal could be opened\n");
         return 1;
     }
-    const zx::RadioImage image = zx::test::DefaultFor(0x21, 0xF8);
-    std::copy(image.bytes().begin(), image.bytes().end(), sim.radio.memory.begin());
-    for (int n = 1; n <= 16; ++n)
-        sim.radio.testTable[static_cast<std::size_t>(n - 1)] = image.toByteArray(0x280 + 8 * (n - 1), 8);
-    sim.radio.tuningBlock = zx::test::IdentityTuningBlock();
+    zx::test::PrepareTestModeRadio(sim.radio, zx::test::DefaultFor(0x21, 0xF8));
 
     std::printf("%s\n", sim.slavePath().toLocal8Bit().constData());
     std::fflush(stdout);
