@@ -4,8 +4,6 @@
 // channel editor opened from the list.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,48 +12,31 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/MDIForm1.h"
 #include "channels/ui/ChannelEditForm.h"
 #include "channels/ui/ChannelForm.h"
-#include "common/QtPrinters.h"
-#include "common/ScriptedPrompts.h"
-#include "common/UserInput.h"
-#include "core/AppCore.h"
 #include "core/ImageLayout.h"
-#include "platform/SettingsStore.h"
 #include "settings/ui/ScanForm.h"
 #include "settings/ui/SpinField.h"
 #include "settings/ui/UpDownControl.h"
+#include "settings/SettingsWindowFixture.h"
 
 namespace zx::test {
 
 // RX 146.12500 only: a programmed channel.
 inline const char* const kScanPlainRx = "00 25 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8";
 
-class ScanFormTest : public ::testing::Test, protected UserInput {
+class ScanFormTest : public SettingsWindowTest {
 protected:
-    void SetUp() override
-    {
-        OpenSettings()->clear();
-        main = std::make_unique<MDIForm1>();
-        main->resize(1280, 960);
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-        QApplication::setActiveWindow(main.get());
-    }
-
     // Edit > Scan Information.
     ScanForm* Open()
     {
-        main->action("MnuEditScanInformation")->trigger();
-        form = qobject_cast<ScanForm*>(main->windows().window(3));
+        form = OpenFromEditMenu<ScanForm>("MnuEditScanInformation", 3);
         return form;
     }
-    ChannelForm& List() { return *main->channelForm(); }
     // Writes a channel record ("00 25 ..." hex) and shows it in the list.
     void Program(int channel, const char* hex = kScanPlainRx)
     {
-        core.image.write(layout::ChannelRecord(channel), QByteArray::fromHex(QByteArray(hex).replace(' ', "")));
+        WriteChannel(channel, hex);
         List().DecodeAllChannels();
     }
     // Writes scan bytes from 0x160 ("01 FF ..." hex).
@@ -74,9 +55,6 @@ protected:
     }
     // Brings the scan window to the front, as a click on it would.
     void Activate() { main->mdiArea()->setActiveSubWindow(form); }
-
-    std::uint8_t Byte(int address) const { return core.image.at(address); }
-    QByteArray Bytes(int address, int size) const { return core.image.toByteArray(address, size).toHex(' ').toUpper(); }
 
     // A choice, then the list left with Tab (committed).
     void ChooseAndLeave(QComboBox* list, int position)
@@ -97,9 +75,6 @@ protected:
     QComboBox* Revert() const { return form->cboRevertCH(); }
     bool Error() const { return core.checks.PriorityChannelError; }
 
-    AppCore core;
-    ScriptedPrompts prompts;
-    std::unique_ptr<MDIForm1> main;
     ScanForm* form = nullptr;
     ChannelEditForm* editor = nullptr;
 };
