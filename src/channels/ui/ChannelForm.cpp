@@ -326,12 +326,7 @@ void ChannelForm::HideForClosing()
     hide();
     if (editor)
         editor->HideChannelEditor();
-    WindowSlotTable& table = Core().windowSlots;
-    table.setOpen(ChannelFormOpen, false);
-    table.setOpen(ChannelEditFormOpen, false);
-    table.HideWindowMenuIfNoEditor();
-    if (table.slot(0).visible)
-        table.setSlotVisible(0, false);
+    MarkListAndEditorClosed();
 }
 
 void ChannelForm::closeEvent(QCloseEvent* event)
@@ -344,7 +339,9 @@ void ChannelForm::closeEvent(QCloseEvent* event)
     EditorWindowFrame::closeEvent(event);
 }
 
-void ChannelForm::Form_Unload()
+void ChannelForm::Form_Unload() { MarkListAndEditorClosed(); }
+
+void ChannelForm::MarkListAndEditorClosed()
 {
     WindowSlotTable& table = Core().windowSlots;
     table.setOpen(ChannelFormOpen, false);
