@@ -5,11 +5,6 @@
 namespace zx::test {
 namespace {
 
-// RX 146.12500 only, decode and encode None, signalling None.
-const char* const kPlainRx = "00 25 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8";
-// RX and TX 146.12500, decode and encode 67.0.
-const char* const kToneRxTx = "00 25 61 14 00 25 61 14 9E 02 9E 02 00 BF B0 F8";
-
 class ChannelEditFieldsTest : public ChannelEditTest {
 protected:
     void SetUp() override
@@ -27,9 +22,7 @@ protected:
     // Typed into a tone box over its whole text, then Enter.
     void TypeTone(QComboBox* box, const QString& text)
     {
-        FocusField(box);
-        box->lineEdit()->selectAll();
-        Type(box, text);
+        TypeOver(box, text);
         Key(box, Qt::Key_Return);
     }
 };
@@ -67,9 +60,7 @@ TEST_F(ChannelEditFieldsTest, ToneKeysAreFilteredAndAPastedLowerCaseDIsNoDqtCode
     Program(2, kPlainRx);
     OpenEditor(2);
     QComboBox* box = editor->ComDecode();
-    FocusField(box);
-    box->lineEdit()->selectAll();
-    Type(box, "d2x3i45");  // letters outside D, I, N are dropped; at most five
+    TypeOver(box, "d2x3i45");  // letters outside D, I, N are dropped; at most five
     EXPECT_EQ(box->currentText(), "D23I4");
 
     box->lineEdit()->setText("d23");  // pasted, not typed

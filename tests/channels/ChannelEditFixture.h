@@ -24,6 +24,11 @@
 
 namespace zx::test {
 
+// RX 146.12500 only, decode and encode None, signalling None.
+inline const char* const kPlainRx = "00 25 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8";
+// RX and TX 146.12500, decode and encode 67.0, High, Wide.
+inline const char* const kToneRxTx = "00 25 61 14 00 25 61 14 9E 02 9E 02 00 BF B0 F8";
+
 class ChannelEditTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -83,6 +88,25 @@ protected:
     }
     // Text typed into the focused field, one key at a time.
     void Type(QWidget* field, const QString& text) { QTest::keyClicks(field, text); }
+    // Focus into a field with its whole text selected, so that typing or
+    // Delete replaces it.
+    void SelectField(QLineEdit* field)
+    {
+        FocusField(field);
+        field->selectAll();
+    }
+    // Text typed over the whole text of a field.
+    void TypeOver(QLineEdit* field, const QString& text)
+    {
+        SelectField(field);
+        Type(field, text);
+    }
+    void TypeOver(QComboBox* box, const QString& text)
+    {
+        FocusField(box);
+        box->lineEdit()->selectAll();
+        Type(box, text);
+    }
     void Key(QWidget* field, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(field, key, modifiers);

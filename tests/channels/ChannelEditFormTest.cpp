@@ -14,12 +14,22 @@
 namespace zx::test {
 namespace {
 
-// RX 146.12500, TX 146.12500, decode 67.0, encode 67.0, High, Wide.
-const char* const kToneRxTx = "00 25 61 14 00 25 61 14 9E 02 9E 02 00 BF B0 F8";
-// RX 146.12500 only, decode and encode None.
-const char* const kPlainRx = "00 25 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8";
-
-class ChannelEditFormTest : public ChannelEditTest {};
+class ChannelEditFormTest : public ChannelEditTest {
+protected:
+    // The editor open on channel 2 of a VHF image, a channel with only an RX.
+    void OpenOnAPlainChannel()
+    {
+        UseModel(0x01);
+        Program(2, kPlainRx);
+        OpenEditor(2);
+    }
+    // Whether the editor window is gone once the deferred deletes have run.
+    bool EditorUnloaded()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return main->windows().window(8) == nullptr;
+    }
+};
 
 // --- Opening -----------------------------------------------------------------
 
@@ -386,9 +396,7 @@ TEST_F(ChannelEditFormTest, FrequenciesAreCheckedAgainstTheGridBandAndSnapped)
             Program(2, c.band == 0x01 ? kPlainRx : "00 00 00 45 FF FF FF FF FF FF FF FF 00 BF B0 F8");
             OpenEditor(2);
             QLineEdit* box = tx ? editor->txtTxFreq() : editor->txtRxFreq();
-            FocusField(box);
-            box->selectAll();
-            Type(box, QString::fromLatin1(c.typed));
+            TypeOver(box, QString::fromLatin1(c.typed));
             Leave();
             EXPECT_EQ(box->text(), QString::fromLatin1(c.shown)) << c.typed << tx;
             EXPECT_EQ(Cell(2, tx ? 2 : 1), QString::fromLatin1(c.shown)) << c.typed << tx;
@@ -408,9 +416,7 @@ TEST_F(ChannelEditFormTest, TheRangeBoxSpeaksChinese)
     Program(2, kPlainRx);
     core.LanguageChinese = true;
     OpenEditor(2);
-    FocusField(editor->txtRxFreq());
-    editor->txtRxFreq()->selectAll();
-    Type(editor->txtRxFreq(), "200");
+    TypeOver(editor->txtRxFreq(), "200");
     Leave();
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text, QString::fromUtf8("频率超出范围。"));
@@ -419,13 +425,9 @@ TEST_F(ChannelEditFormTest, TheRangeBoxSpeaksChinese)
 
 TEST_F(ChannelEditFormTest, FrequencyKeysAreFiltered)
 {
-    UseModel(0x01);
-    Program(2, kPlainRx);
-    OpenEditor(2);
+    OpenOnAPlainChannel();
     QLineEdit* rx = editor->txtRxFreq();
-    FocusField(rx);
-    rx->selectAll();
-    Type(rx, "146.1l2500x9");  // a 10th character and letters are dropped
+    TypeOver(rx, "146.1l2500x9");  // a 10th character and letters are dropped
     EXPECT_EQ(rx->text(), "146.12500");
     rx->selectAll();
     Type(rx, "7");  // a selection is typed over
@@ -451,8 +453,7 @@ TEST_F(ChannelEditFormTest, ClearingTxDropsTheEncodeTone)
     Program(2, kToneRxTx);
     OpenEditor(2);
     ASSERT_TRUE(editor->ComEncode()->isEnabled());
-    FocusField(editor->txtTxFreq());
-    editor->txtTxFreq()->selectAll();
+    SelectField(editor->txtTxFreq());
     Key(editor->txtTxFreq(), Qt::Key_Delete);
     EXPECT_FALSE(editor->ComEncode()->isEnabled());
     EXPECT_TRUE(BaseIsButtonFace(editor->ComEncode()));
@@ -475,8 +476,7 @@ TEST_F(ChannelEditFormTest, ClearingRxAndLeavingEmptiesTheChannel)
     core.image.setBit(layout::ScanAddBits, 1, true);
     List().DecodeAllChannels();
     OpenEditor(2);
-    FocusField(editor->txtRxFreq());
-    editor->txtRxFreq()->selectAll();
+    SelectField(editor->txtRxFreq());
     Key(editor->txtRxFreq(), Qt::Key_Delete);
     EXPECT_FALSE(editor->txtTxFreq()->isEnabled());  // the blank state at once
     Leave();
@@ -504,50 +504,35 @@ TEST_F(ChannelEditFormTest, CloseOnAnEmptyChannelCommitsAnEmptyChannelAndHides)
 
 TEST_F(ChannelEditFormTest, TheCloseBoxStoresWhatWasTypedAsCloseWould)
 {
-    UseModel(0x01);
-    Program(2, kPlainRx);
-    OpenEditor(2);
-    FocusField(editor->txtRxFreq());
-    editor->txtRxFreq()->selectAll();
-    Type(editor->txtRxFreq(), "146.5");
+    OpenOnAPlainChannel();
+    TypeOver(editor->txtRxFreq(), "146.5");
     editor->close();  // the window's close box
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(EditorUnloaded());
     EXPECT_EQ(Cell(2, 1), "146.50000");
     EXPECT_EQ(RecordHex(2), "00 00 65 14 FF FF FF FF FF FF FF FF 00 BF B0 F8");
-    EXPECT_EQ(main->windows().window(8), nullptr);
     EXPECT_FALSE(core.windowSlots.isOpen(ChannelEditFormOpen));
     EXPECT_FALSE(core.windowSlots.slot(8).visible);
 }
 
 TEST_F(ChannelEditFormTest, AnUnloadByTheProgramStoresNothing)
 {
-    UseModel(0x01);
-    Program(2, kPlainRx);
-    OpenEditor(2);
-    FocusField(editor->txtRxFreq());
-    editor->txtRxFreq()->selectAll();
-    Type(editor->txtRxFreq(), "146.5");
+    OpenOnAPlainChannel();
+    TypeOver(editor->txtRxFreq(), "146.5");
     const RadioImage before = core.image;
     main->windows().CloseEditorWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(EditorUnloaded());
     EXPECT_TRUE(core.image == before);
     EXPECT_EQ(Cell(2, 1), "146.12500");
-    EXPECT_EQ(main->windows().window(8), nullptr);
     EXPECT_TRUE(prompts.messages().empty());
 }
 
 TEST_F(ChannelEditFormTest, FileNewUnloadsTheEditorWithoutCommitting)
 {
-    UseModel(0x01);
-    Program(2, kPlainRx);
-    OpenEditor(2);
-    FocusField(editor->txtRxFreq());
-    editor->txtRxFreq()->selectAll();
-    Type(editor->txtRxFreq(), "150");
+    OpenOnAPlainChannel();
+    TypeOver(editor->txtRxFreq(), "150");
     prompts.answer(MsgResult::Ok);  // "All data will be cleared."
     main->action("MnuFileNew")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(main->windows().window(8), nullptr);
+    EXPECT_TRUE(EditorUnloaded());
     EXPECT_EQ(Byte(2, 0), 0xFF);  // the new image has no channel 2
 }
 

@@ -110,6 +110,14 @@ protected:
         const QRect r = Grid()->visualRect(Grid()->model()->index(row, column));
         QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, r.center());
     }
+    // Types `text` into a cell from the grid: its first character, to the
+    // grid, opens the editor, which takes the rest. Nothing is committed.
+    void StartTyping(int row, int column, const char* text)
+    {
+        Focus(row, column);
+        QTest::keyClick(Grid(), text[0]);
+        Type(QString::fromLatin1(text + 1));
+    }
     // Types a value into a row's cell from the grid and presses Enter.
     void Enter(int row, int column, const QString& text)
     {
@@ -269,9 +277,7 @@ TEST_F(TestChannelFormTest, RxOfAnEmptyRowStoresBothAndMovesToTx)
 TEST_F(TestChannelFormTest, OutOfRangeShowsOneWarningAndStoresTheLimit)
 {
     Open();
-    Focus(8, 1);
-    GridKey(Qt::Key_1);
-    Type("80");
+    StartTyping(8, 1, "180");
     Key(Qt::Key_Return);
     ASSERT_EQ(prompts_.messages().size(), 1u);
     const MessageRequest& m = prompts_.messages()[0];
@@ -451,9 +457,7 @@ TEST_F(TestChannelFormTest, EnterInTheTxCellOfRow16StaysThere)
 TEST_F(TestChannelFormTest, EditorTakesNineCharactersOfDigitsAndPoint)
 {
     Open();
-    Focus(7, 1);
-    GridKey(Qt::Key_1);
-    Type("4a6-.12345678");
+    StartTyping(7, 1, "14a6-.12345678");
     EXPECT_EQ(Editor()->text(), QStringLiteral("146.12345"));
     // With the text selected a digit replaces it.
     Editor()->selectAll();
@@ -466,9 +470,7 @@ TEST_F(TestChannelFormTest, EditorTakesNineCharactersOfDigitsAndPoint)
 TEST_F(TestChannelFormTest, EscRestoresTheCellAndStoresNothing)
 {
     Open();
-    Focus(4, 1);
-    GridKey(Qt::Key_1);
-    Type("50");
+    StartTyping(4, 1, "150");
     Key(Qt::Key_Escape);
     EXPECT_FALSE(EditorOpen());
     EXPECT_EQ(Cell(4, 1), QStringLiteral("155.00000"));
@@ -493,9 +495,7 @@ TEST_F(TestChannelFormTest, EscOnAnEmptyTableWritesNoDefaults)
     EmptyTable();
     SetEntry(9, "00256114FFFFFFFF");  // TX loads as 000.00000
     Open();
-    Focus(10, 1);
-    GridKey(Qt::Key_1);
-    Type("50");
+    StartTyping(10, 1, "150");
     Key(Qt::Key_Escape);
     Focus(9, 1);
     GridKey(Qt::Key_Return);
@@ -513,9 +513,7 @@ TEST_F(TestChannelFormTest, EscOnAnEmptyTableWritesNoDefaults)
 TEST_F(TestChannelFormTest, ClickingIntoTheChannelListStoresTheTypedValue)
 {
     Open();
-    Focus(7, 1);
-    GridKey(Qt::Key_1);
-    Type("62.5");
+    StartTyping(7, 1, "162.5");
     ChannelForm* list = main_->channelForm();
     QTableWidget* channelGrid = list->ChannelGrid();
     const QRect r = channelGrid->visualRect(channelGrid->model()->index(3, 1));
@@ -530,9 +528,7 @@ TEST_F(TestChannelFormTest, ClickingIntoTheChannelListStoresTheTypedValue)
 TEST_F(TestChannelFormTest, ClickingAnotherCellStoresTheTypedValueAndEditsThere)
 {
     Open();
-    Focus(7, 1);
-    GridKey(Qt::Key_1);
-    Type("90");
+    StartTyping(7, 1, "190");
     ClickCell(5, 2);
     ASSERT_EQ(Boxes(QStringLiteral("Warning")), 1);
     EXPECT_EQ(EntryHex(7), QByteArray("00 00 40 17 00 00 40 17"));
@@ -543,9 +539,7 @@ TEST_F(TestChannelFormTest, ClickingAnotherCellStoresTheTypedValueAndEditsThere)
 TEST_F(TestChannelFormTest, CloseBoxStoresTheTypedValueWithoutWarning)
 {
     Open();
-    Focus(7, 1);
-    GridKey(Qt::Key_1);
-    Type("45");
+    StartTyping(7, 1, "145");
     Loaded()->close();
     Gone();
     EXPECT_EQ(EntryHex(7), QByteArray("00 00 50 14 00 00 50 14"));
@@ -582,9 +576,7 @@ TEST_F(TestChannelFormTest, CloseAfterANetChangeWarnsOnce)
 TEST_F(TestChannelFormTest, CloseWithTheEditorOpenStoresFirstAndWarns)
 {
     Open();
-    Focus(7, 1);
-    GridKey(Qt::Key_1);
-    Type("52");
+    StartTyping(7, 1, "152");
     ClickClose();
     EXPECT_EQ(EntryHex(7), QByteArray("00 00 20 15 00 00 20 15"));
     EXPECT_EQ(ChangeWarnings(), 1);
@@ -627,9 +619,7 @@ TEST_F(TestChannelFormTest, NewUnloadsWithoutWarningAndCommitsNothing)
 {
     Open();
     Enter(7, 1, QStringLiteral("150"));
-    Focus(8, 1);
-    GridKey(Qt::Key_1);
-    Type("60");
+    StartTyping(8, 1, "160");
     prompts_.clear();
     prompts_.answer(MsgResult::Ok);  // "All data will be cleared."
     main_->action("MnuFileNew")->trigger();
@@ -652,9 +642,7 @@ TEST_F(TestChannelFormTest, OpenUnloadsWithoutWarningAndLeavesTheFileImageAlone)
     }
     Open();
     Enter(7, 1, QStringLiteral("150"));
-    Focus(2, 1);
-    GridKey(Qt::Key_1);
-    Type("50");
+    StartTyping(2, 1, "150");
     prompts_.clear();
     prompts_.chooseFile(path);
     main_->action("MnuFileOpen")->trigger();
@@ -674,9 +662,7 @@ TEST_F(TestChannelFormTest, CompletedReadUnloadsWithoutWarning)
     Open();
     Enter(7, 1, QStringLiteral("150"));
     // Typing still open when the read ends goes nowhere.
-    Focus(8, 1);
-    GridKey(Qt::Key_1);
-    Type("60");
+    StartTyping(8, 1, "160");
     prompts_.clear();
     const ConnectFormRunner previous = SetConnectFormRunner([](ConnectForm& form) {
         bool closed = false;

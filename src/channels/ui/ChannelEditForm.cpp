@@ -22,6 +22,7 @@
 #include "channels/ToneEntry.h"
 #include "channels/ToneList.h"
 #include "channels/ui/ChannelForm.h"
+#include "channels/ui/FieldKeys.h"
 #include "core/AppCore.h"
 #include "core/HelpTopicTable.h"
 #include "core/ImageLayout.h"
@@ -35,20 +36,9 @@ namespace zx {
 
 namespace {
 
+using field_keys::IsEnter;
+using field_keys::TypesNoCharacter;
 using words::Word;
-
-bool IsEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// Keys that type no character of their own pass every key filter: Tab moves
-// the focus, the arrows and Delete edit.
-bool TypesNoCharacter(const QKeyEvent* event)
-{
-    const int key = event->key();
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete || event->text().isEmpty();
-}
 
 bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 

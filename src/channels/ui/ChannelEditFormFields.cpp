@@ -15,6 +15,7 @@
 #include "channels/ToneEntry.h"
 #include "channels/ui/ChannelEditForm.h"
 #include "channels/ui/ChannelForm.h"
+#include "channels/ui/FieldKeys.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
 #include "platform/Prompt.h"
@@ -23,18 +24,9 @@ namespace zx {
 
 namespace {
 
+using field_keys::IsEnter;
+using field_keys::TypesNoCharacter;
 using words::Word;
-
-bool IsEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-bool TypesNoCharacter(const QKeyEvent* event)
-{
-    const int key = event->key();
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete || event->text().isEmpty();
-}
 
 std::uint8_t WithBit(std::uint8_t byte, std::uint8_t mask, bool on)
 {

@@ -35,7 +35,6 @@ namespace {
 constexpr int kGridHelpId = 4101;
 constexpr int kChannelEditHelpId = 4110;
 constexpr int kColumnHelpBase = 4100;
-constexpr double kGridFontPoints = 8.0;
 
 bool Shown(const QWidget* w) { return !w->isHidden(); }
 
@@ -62,18 +61,9 @@ ChannelForm::ChannelForm(QWidget* parent) : EditorWindowFrame(Setup(), parent)
     grid_ = new ChannelGridTable(panel());
     grid_->setObjectName(QStringLiteral("ChannelGrid"));
     grid_->setProperty(kHelpContextIdProperty, kGridHelpId);
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->setCornerButtonEnabled(false);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->setTabKeyNavigation(false);
-    grid_->setWordWrap(false);
-    // The column widths are made for a small font: the titles must fit.
-    QFont gridFont = grid_->font();
-    if (gridFont.pointSizeF() > kGridFontPoints)
-        gridFont.setPointSizeF(kGridFontPoints);
-    // A condensed face where the system has one.
+    // The titles must fit the columns: a small font, and a condensed face
+    // where the system has one.
+    QFont gridFont = grid_->SmallFont();
     gridFont.setStretch(QFont::SemiCondensed);
     grid_->setFont(gridFont);
     grid_->setColumnCount(kChannelGridColumns);
@@ -175,34 +165,12 @@ void ChannelForm::LayoutChannelGrid(GridHeaderCaller caller)
     PlaceTwips(grid_, kChannelGridLeftTwips, kChannelGridTopTwips, kChannelGridWidthTwips,
                eight ? kChannelGridHeight8Twips : kChannelGridHeight16Twips);
 
-    const QBrush fixedBack = palette().button();
-    const QBrush fixedText = palette().buttonText();
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < kChannelGridColumns; ++c) {
-            if (grid_->item(r, c))
-                continue;
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignCenter);
-            if (r == 0 || c == 0) {
-                // Fixed cells: never current, never clicked into.
-                item->setFlags(Qt::NoItemFlags);
-                item->setBackground(fixedBack);
-                item->setForeground(fixedText);
-            } else {
-                item->setFlags(Qt::ItemIsEnabled);
-            }
-            grid_->setItem(r, c, item);
-        }
-    }
-    for (int k = 1; k < rows; ++k)
-        grid_->item(k, 0)->setText(QString::number(k));
+    grid_->FillCells(palette(), [](int) { return Qt::AlignCenter; });
 
-    const int rowHeight =
-        qMax(TwipsToPixelsY(kChannelGridMinRowHeightTwips), grid_->fontMetrics().height() + 2);
+    const int rowHeight = grid_->FittingRowHeight(kChannelGridMinRowHeightTwips);
     grid_->verticalHeader()->setMinimumSectionSize(TwipsToPixelsY(kChannelGridMinRowHeightTwips));
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    for (int r = 0; r < rows; ++r)
-        grid_->setRowHeight(r, rowHeight);
+    grid_->SetRowHeights(rowHeight);
     ApplyGridHeader(caller);
 }
 
@@ -358,12 +326,7 @@ void ChannelForm::HideForClosing()
     hide();
     if (editor)
         editor->HideChannelEditor();
-    WindowSlotTable& table = Core().windowSlots;
-    table.setOpen(ChannelFormOpen, false);
-    table.setOpen(ChannelEditFormOpen, false);
-    table.HideWindowMenuIfNoEditor();
-    if (table.slot(0).visible)
-        table.setSlotVisible(0, false);
+    MarkListAndEditorClosed();
 }
 
 void ChannelForm::closeEvent(QCloseEvent* event)
@@ -376,7 +339,9 @@ void ChannelForm::closeEvent(QCloseEvent* event)
     EditorWindowFrame::closeEvent(event);
 }
 
-void ChannelForm::Form_Unload()
+void ChannelForm::Form_Unload() { MarkListAndEditorClosed(); }
+
+void ChannelForm::MarkListAndEditorClosed()
 {
     WindowSlotTable& table = Core().windowSlots;
     table.setOpen(ChannelFormOpen, false);

@@ -108,6 +108,9 @@ private:
     // The editor while it is open (ChannelEditFormOpen), else nullptr.
     ChannelEditor* OpenEditor() const;
     void HideForClosing();
+    // The list and its editor marked closed, the list's Window-menu slot
+    // freed (and the Window menu hidden when no editor is left open).
+    void MarkListAndEditorClosed();
 
     // The grid.
     void ChannelGrid_EnterCell(int row, int column);

@@ -35,7 +35,6 @@ constexpr int kGapTwips = 120;
 // The grid is made this much wider and higher than its cells, so that its
 // border never hides a cell and no scroll bar appears.
 constexpr int kGridExtraPixels = 7;
-constexpr double kGridFontPoints = 8.0;
 constexpr int kColumns = 3;
 
 Qt::Alignment ToQt(TestFreqAlign align)
@@ -77,43 +76,17 @@ void TestChannelForm::Form_Load()
     grid_ = new ChannelGridTable(panel());
     grid_->setObjectName(QStringLiteral("msgTestFreq"));
     grid_->setProperty(kHelpContextIdProperty, kHelpId);
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->setCornerButtonEnabled(false);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->setTabKeyNavigation(false);
-    grid_->setWordWrap(false);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont gridFont = grid_->font();
-    if (gridFont.pointSizeF() > kGridFontPoints)
-        gridFont.setPointSizeF(kGridFontPoints);
+    const QFont gridFont = grid_->SmallFont();
     grid_->setFont(gridFont);
     grid_->setRowCount(kTestFreqRows + 1);
     grid_->setColumnCount(kColumns);
 
     const auto header = ParseTestFreqGridFormat(TestFreqGridFormat(Core().LanguageChinese));
-    const QBrush fixedBack = palette().button();
-    const QBrush fixedText = palette().buttonText();
-    for (int r = 0; r <= kTestFreqRows; ++r) {
-        for (int c = 0; c < kColumns; ++c) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(ToQt(header[static_cast<std::size_t>(c)].align));
-            if (r == 0 || c == 0) {
-                item->setFlags(Qt::NoItemFlags);
-                item->setBackground(fixedBack);
-                item->setForeground(fixedText);
-            } else {
-                item->setFlags(Qt::ItemIsEnabled);
-            }
-            grid_->setItem(r, c, item);
-        }
-    }
+    grid_->FillCells(palette(), [&header](int c) { return ToQt(header[static_cast<std::size_t>(c)].align); });
     for (int c = 0; c < kColumns; ++c)
         grid_->item(0, c)->setText(header[static_cast<std::size_t>(c)].text);
-    for (int r = 1; r <= kTestFreqRows; ++r)
-        grid_->item(r, 0)->setText(QString::number(r));
 
     // Columns of 2/8, 3/8 and 3/8 of the grid's width; then the grid grows
     // by its border so that all seventeen rows show.
@@ -121,10 +94,9 @@ void TestChannelForm::Form_Load()
     grid_->setColumnWidth(0, width * 2 / 8);
     grid_->setColumnWidth(1, width * 3 / 8);
     grid_->setColumnWidth(2, width - width * 2 / 8 - width * 3 / 8);
-    const int rowHeight = qMax(TwipsToPixelsY(kMinRowHeightTwips), grid_->fontMetrics().height() + 2);
+    const int rowHeight = grid_->FittingRowHeight(kMinRowHeightTwips);
     grid_->verticalHeader()->setMinimumSectionSize(1);
-    for (int r = 0; r <= kTestFreqRows; ++r)
-        grid_->setRowHeight(r, rowHeight);
+    grid_->SetRowHeights(rowHeight);
     const int left = TwipsToPixelsX(kGridLeftTwips);
     const int top = TwipsToPixelsY(kGridTopTwips);
     grid_->setGeometry(left, top, width + kGridExtraPixels, (kTestFreqRows + 1) * rowHeight + kGridExtraPixels);
