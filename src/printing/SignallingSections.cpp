@@ -5,6 +5,7 @@
 #include "core/ImageLayout.h"
 #include "core/OneByteText.h"
 #include "printing/ReportSections.h"
+#include "signalling/DtmfDecodeRules.h"
 
 namespace zx {
 
@@ -34,18 +35,6 @@ QString ListPairText(const ReportContext& r, std::uint8_t byte, std::initializer
     if (index >= pairs.size())
         return UnknownByteText(byte);
     return r.Text(*(pairs.begin() + index));
-}
-
-QString IdCodeText(const RadioImage& image)
-{
-    QString text;
-    for (int i = 0; i < layout::kDtmfIdCodeSize; ++i) {
-        const std::uint8_t b = image.at(layout::DtmfIdCode + i);
-        if (b < '0' || b > '9')
-            break;
-        text.append(QLatin1Char(static_cast<char>(b)));
-    }
-    return text;
 }
 
 QString AutodialText(const RadioImage& image, int n)
@@ -88,7 +77,7 @@ void PrintDtmfSection(const ReportContext& r)
     const std::uint8_t group = r.Byte(GroupCode);
     const std::uint8_t autoReset = r.Byte(AutoResetTimer);
     const std::uint8_t dCode = r.Byte(DCodeAssignment);
-    row(14, r.Text(1158), ListText(r.Byte(DtmfSpeed), {"6", "8", "10", "15"}), r.Text(1164), IdCodeText(r.image));
+    row(14, r.Text(1158), ListText(r.Byte(DtmfSpeed), {"6", "8", "10", "15"}), r.Text(1164), LoadIdCode(r.image));
     row(15, r.Text(1159), ListText(r.Byte(FirstDigitTime), {"0", "100", "500", "1000"}), r.Text(1165),
         group == 0 ? r.Text(kOff) : QString(OneByteChar(group)));
     row(16, r.Text(1160), Decimal(r.Byte(FirstDigitDelay) * 10), r.Text(1166),

@@ -5,18 +5,13 @@
 #include "core/ImageLayout.h"
 #include "core/RadioImage.h"
 #include "signalling/DtmfDecodeRules.h"
+#include "signalling/NamedSpinField.h"
 
 namespace zx {
 
 namespace {
 
-struct EncodeNames {
-    const char* box;
-    const char* updown;
-    int helpId;
-};
-
-constexpr EncodeNames kNames[] = {
+constexpr SpinFieldNames kNames[] = {
     {"txtDTMFSpeed", "updDTMFSpeed", 4501},       {"txtFstDigitTime", "updFstDigitTime", 4502},
     {"txtFstDigitDelay", "updFstDigitDelay", 4503}, {"txtTone", "updTone", 4504},
     {"txtDCodeAssign", "updDCodeAssign", 4505},
@@ -27,16 +22,9 @@ constexpr EncodeNames kNames[] = {
 SpinFieldParams DtmfEncodeSpinField(DtmfEncodeField field, std::function<int()> currentValue)
 {
     const DtmfEncodeSpec& fieldRule = EncodeSpec(field);
-    const EncodeNames& names = kNames[static_cast<int>(field)];
-    SpinFieldParams p;
-    p.textBoxName = QString::fromLatin1(names.box);
-    p.upDownName = QString::fromLatin1(names.updown);
-    p.helpContextId = names.helpId;
-    p.min = fieldRule.minimum;
-    p.max = fieldRule.maximum;
-    p.step = fieldRule.step;
-    p.shownText = [field](int code) { return EncodeDisplay(field, code); };
-    p.maxTypedLength = fieldRule.maxLength;
+    SpinFieldParams p = NamedSpinField(kNames[static_cast<int>(field)], fieldRule.minimum, fieldRule.maximum,
+                                       fieldRule.step, fieldRule.maxLength,
+                                       [field](int code) { return EncodeDisplay(field, code); });
     // Set by a commit that changes nothing, so that its store writes nothing.
     auto unchanged = std::make_shared<bool>(false);
     p.commit = [field, currentValue, unchanged](const QString& text) -> SpinCommit {
@@ -52,34 +40,19 @@ SpinFieldParams DtmfEncodeSpinField(DtmfEncodeField field, std::function<int()> 
             return;
         image.set(address, static_cast<std::uint8_t>(c.value));
     };
-    p.load = [field, address](const RadioImage& image) -> SpinLoad {
-        const SpinState s = EncodeLoad(field, image.at(address));
-        return {s.text, s.value};
-    };
+    p.load = [field, address](const RadioImage& image) { return ToSpinLoad(EncodeLoad(field, image.at(address))); };
     return p;
 }
 
 SpinFieldParams AutoResetTimerSpinField()
 {
-    SpinFieldParams p;
-    p.textBoxName = QStringLiteral("txtAutoResetTimer");
-    p.upDownName = QStringLiteral("updAutoResetTimer");
-    p.helpContextId = 4509;
-    p.min = 0;
-    p.max = kAutoResetMaximum;
-    p.shownText = AutoResetDisplay;
-    p.maxTypedLength = 2;
-    p.commit = [](const QString& text) -> SpinCommit {
-        const SpinState s = AutoResetCommit(text);
-        return {s.value, s.text};
-    };
+    SpinFieldParams p =
+        NamedSpinField({"txtAutoResetTimer", "updAutoResetTimer", 4509}, 0, kAutoResetMaximum, 1, 2, AutoResetDisplay);
+    p.commit = [](const QString& text) { return ToSpinCommit(AutoResetCommit(text)); };
     p.store = [](RadioImage& image, const SpinCommit& c) {
         image.set(layout::AutoResetTimer, static_cast<std::uint8_t>(c.value));
     };
-    p.load = [](const RadioImage& image) -> SpinLoad {
-        const SpinState s = AutoResetLoad(image.at(layout::AutoResetTimer));
-        return {s.text, s.value};
-    };
+    p.load = [](const RadioImage& image) { return ToSpinLoad(AutoResetLoad(image.at(layout::AutoResetTimer))); };
     return p;
 }
 

@@ -1,18 +1,13 @@
 #include "signalling/FleetSyncSpinFields.h"
 
 #include "core/RadioImage.h"
+#include "signalling/NamedSpinField.h"
 
 namespace zx {
 
 namespace {
 
-struct Names {
-    const char* box;
-    const char* updown;
-    int helpId;
-};
-
-constexpr Names kNames[] = {
+constexpr SpinFieldNames kNames[] = {
     {"txtFleet", "updFleet", 4605},
     {"txtID", "updID", 4606},
     {"txtDelayTime", "updDelayTime", 4608},
@@ -24,19 +19,9 @@ constexpr Names kNames[] = {
 SpinFieldParams FleetSyncSpinField(FleetSyncNumber field, std::function<void()> pairEmptied, bool* ownFleetIdError)
 {
     const FleetSyncNumberSpec& fieldRule = NumberSpec(field);
-    const Names& names = kNames[static_cast<int>(field)];
-    SpinFieldParams p;
-    p.textBoxName = QString::fromLatin1(names.box);
-    p.upDownName = QString::fromLatin1(names.updown);
-    p.helpContextId = names.helpId;
-    p.min = fieldRule.minimum;
-    p.max = fieldRule.maximum;
-    p.shownText = [field](int value) { return NumberDisplay(field, value); };
-    p.maxTypedLength = fieldRule.maxLength;
-    p.load = [field](const RadioImage& image) -> SpinLoad {
-        const SpinState s = NumberLoad(field, image);
-        return {s.text, s.value};
-    };
+    SpinFieldParams p = NamedSpinField(kNames[static_cast<int>(field)], fieldRule.minimum, fieldRule.maximum, 1,
+                                       fieldRule.maxLength, [field](int value) { return NumberDisplay(field, value); });
+    p.load = [field](const RadioImage& image) { return ToSpinLoad(NumberLoad(field, image)); };
     switch (field) {
     case FleetSyncNumber::OwnFleet:
     case FleetSyncNumber::OwnId:
@@ -60,9 +45,8 @@ SpinFieldParams FleetSyncSpinField(FleetSyncNumber field, std::function<void()> 
         break;
     case FleetSyncNumber::DataTxDelay:
     case FleetSyncNumber::MessageModeTimer:
-        p.commit = [field](const QString& text) -> SpinCommit {
-            const SpinState s = field == FleetSyncNumber::DataTxDelay ? CommitDelay(text) : CommitTimer(text);
-            return {s.value, s.text};
+        p.commit = [field](const QString& text) {
+            return ToSpinCommit(field == FleetSyncNumber::DataTxDelay ? CommitDelay(text) : CommitTimer(text));
         };
         p.store = [field](RadioImage& image, const SpinCommit& c) { WriteNumber(field, c.value, image); };
         break;

@@ -23,28 +23,13 @@ namespace {
 
 using F = DtmfEncodeField;
 
-class DTMFFormTest : public SignallingWindowTest {
+class DTMFFormTest : public SignallingFormTest<DTMFForm> {
 protected:
-    void SetUp() override
-    {
-        SignallingWindowTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        Open();
-    }
+    DTMFFormTest() : SignallingFormTest("MnuEditDTMF", 4) {}
 
-    void Open()
-    {
-        main->action("MnuEditDTMF")->trigger();
-        form = qobject_cast<DTMFForm*>(main->windows().window(4));
-        ASSERT_NE(form, nullptr);
-        ASSERT_TRUE(form->isVisible());
-    }
     void ShowTab(int index) { form->SSTab1()->setCurrentIndex(index); }
     QLineEdit* Box(F field) const { return form->encodeBox(field); }
     QString Cell(int row) const { return form->msgAutodial()->CellText(row, 1); }
-
-    DTMFForm* form = nullptr;
 };
 
 TEST_F(DTMFFormTest, DefaultImageShowsTheDefaultsAndLoadingWritesNothing)

@@ -2,6 +2,7 @@
 // the fleet-list entries, by tables of exact bytes.
 #include <gtest/gtest.h>
 
+#include "FleetSyncNumberCase.h"
 #include "common/ImageFixtures.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
@@ -53,19 +54,12 @@ TEST_F(FleetSyncRules, StoredValuesOutOfRangeLoad)
 
 TEST_F(FleetSyncRules, OwnCommitsClampWriteAndClearTheFlag)
 {
-    struct Case {
-        N field;
-        const char* typed;
-        const char* shown;
-        int address;
-        const char* bytes;
-    };
-    const Case cases[] = {
+    const test::FleetSyncNumberCase cases[] = {
         {N::OwnFleet, "50", "100", 0x170, "01"},   {N::OwnFleet, "999", "349", 0x170, "FA"},
         {N::OwnFleet, "150", "150", 0x170, "33"},  {N::OwnId, "0", "1000", 0x171, "01 00"},
         {N::OwnId, "4999", "4999", 0x171, "A0 0F"}, {N::OwnId, "2345", "2345", 0x171, "42 05"},
     };
-    for (const Case& c : cases) {
+    for (const test::FleetSyncNumberCase& c : cases) {
         error = true;
         const SpinFieldParams p = FleetSyncSpinField(c.field, {}, &error);
         const SpinCommit committed = p.commit(QString::fromLatin1(c.typed));

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "FleetSyncNumberCase.h"
 #include "SignallingWindowFixture.h"
 #include "core/ImageLayout.h"
 #include "settings/ui/SpinField.h"
@@ -19,28 +20,10 @@ namespace {
 
 using N = FleetSyncNumber;
 
-class FleetsyncFormTest : public SignallingWindowTest {
+class FleetsyncFormTest : public SignallingFormTest<FleetsyncForm> {
 protected:
-    void SetUp() override
-    {
-        SignallingWindowTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        Open();
-    }
+    FleetsyncFormTest() : SignallingFormTest("MnuEditFleetSync", 5) {}
 
-    void Open()
-    {
-        main->action("MnuEditFleetSync")->trigger();
-        form = qobject_cast<FleetsyncForm*>(main->windows().window(5));
-        ASSERT_NE(form, nullptr);
-        ASSERT_TRUE(form->isVisible());
-    }
-    void Reopen()
-    {
-        form->cmdClose()->click();
-        Open();
-    }
     QLineEdit* Box(N f) const { return form->box(f); }
     FixedCellGrid* Grid() const { return form->msgFleetList(); }
     QLineEdit* Editor() const { return form->txtFleetList(); }
@@ -55,8 +38,16 @@ protected:
         ASSERT_TRUE(Editor()->isVisible());
         QTest::keyClicks(Editor(), text.mid(1));
     }
-
-    FleetsyncForm* form = nullptr;
+    // Types the case's text over its box and tabs on: the box shows the
+    // committed text and the image holds the case's bytes.
+    void TypeAndLeave(const FleetSyncNumberCase& c)
+    {
+        TypeOver(Box(c.field), QString::fromLatin1(c.typed));
+        Key(Box(c.field), Qt::Key_Tab);
+        EXPECT_EQ(Box(c.field)->text(), QString::fromLatin1(c.shown)) << c.typed;
+        const QByteArray expected = HexBytes(c.bytes);
+        EXPECT_EQ(Bytes(c.address, static_cast<int>(expected.size())), expected) << c.typed;
+    }
 };
 
 TEST_F(FleetsyncFormTest, DefaultImageShowsTheDefaultsAndLoadingWritesNothing)
@@ -91,26 +82,14 @@ TEST_F(FleetsyncFormTest, DefaultImageShowsTheDefaultsAndLoadingWritesNothing)
 
 TEST_F(FleetsyncFormTest, OwnCommitsClampAndWrite)
 {
-    struct Case {
-        N field;
-        const char* typed;
-        const char* shown;
-        int address;
-        const char* bytes;
-    };
-    const Case cases[] = {
+    const FleetSyncNumberCase cases[] = {
         {N::OwnFleet, "50", "100", 0x170, "01"},
         {N::OwnFleet, "999", "349", 0x170, "FA"},
         {N::OwnId, "0", "1000", 0x171, "01 00"},
         {N::OwnId, "4999", "4999", 0x171, "A0 0F"},
     };
-    for (const Case& c : cases) {
-        TypeOver(Box(c.field), QString::fromLatin1(c.typed));
-        Key(Box(c.field), Qt::Key_Tab);
-        EXPECT_EQ(Box(c.field)->text(), QString::fromLatin1(c.shown)) << c.typed;
-        const QByteArray expected = HexBytes(c.bytes);
-        EXPECT_EQ(Bytes(c.address, static_cast<int>(expected.size())), expected) << c.typed;
-    }
+    for (const FleetSyncNumberCase& c : cases)
+        TypeAndLeave(c);
 }
 
 TEST_F(FleetsyncFormTest, TypingOneHalfWithTheOtherEmptyWritesOnlyThatHalf)
@@ -213,24 +192,13 @@ TEST_F(FleetsyncFormTest, StepsWrapAndWriteNothing)
 
 TEST_F(FleetsyncFormTest, TimerDelayBaudAndSideToneCommits)
 {
-    struct Case {
-        N field;
-        const char* typed;
-        const char* shown;
-        int address;
-        const char* bytes;
-    };
-    const Case cases[] = {
+    const FleetSyncNumberCase cases[] = {
         {N::MessageModeTimer, "000", "Off", 0x176, "00 00"}, {N::MessageModeTimer, "07", "07", 0x176, "07 00"},
         {N::MessageModeTimer, "999", "300", 0x176, "2C 01"}, {N::DataTxDelay, "", "0", 0x173, "00 00"},
         {N::DataTxDelay, "9999", "6000", 0x173, "70 17"},    {N::DataTxDelay, "0050", "50", 0x173, "32 00"},
     };
-    for (const Case& c : cases) {
-        TypeOver(Box(c.field), QString::fromLatin1(c.typed));
-        Key(Box(c.field), Qt::Key_Tab);
-        EXPECT_EQ(Box(c.field)->text(), QString::fromLatin1(c.shown)) << c.typed;
-        EXPECT_EQ(Bytes(c.address, 2), HexBytes(c.bytes)) << c.typed;
-    }
+    for (const FleetSyncNumberCase& c : cases)
+        TypeAndLeave(c);
 
     // A fifth ID digit is refused unless text is selected.
     TypeOver(Box(N::OwnId), "1234");

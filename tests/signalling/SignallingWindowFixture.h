@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "common/ImageFixtures.h"
@@ -68,6 +69,42 @@ protected:
     AppCore core;
     ScriptedPrompts prompts;
     std::unique_ptr<MDIForm1> main;
+};
+
+// One signalling window, opened through its Edit menu command before each
+// test; `form` is the window in its Window-menu slot.
+template <class Form>
+class SignallingFormTest : public SignallingWindowTest {
+protected:
+    SignallingFormTest(const char* editCommand, int slot) : editCommand_(editCommand), slot_(slot) {}
+
+    void SetUp() override
+    {
+        SignallingWindowTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        Open();
+    }
+
+    void Open()
+    {
+        main->action(QString::fromLatin1(editCommand_))->trigger();
+        form = qobject_cast<Form*>(main->windows().window(slot_));
+        ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(form->isVisible());
+    }
+    // Closes the window and opens it again, so that it loads the image anew.
+    void Reopen()
+    {
+        form->cmdClose()->click();
+        Open();
+    }
+
+    Form* form = nullptr;
+
+private:
+    const char* editCommand_;
+    int slot_;
 };
 
 }  // namespace zx::test

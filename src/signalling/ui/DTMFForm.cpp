@@ -1,8 +1,5 @@
 #include "signalling/ui/DTMFForm.h"
 
-#include <cmath>
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -16,7 +13,6 @@
 #include <QTabWidget>
 
 #include "core/AppCore.h"
-#include "core/HelpTopicTable.h"
 #include "core/ImageLayout.h"
 #include "core/StringTable.h"
 #include "platform/Prompt.h"
@@ -33,7 +29,6 @@
 #include "signalling/DtmfSpinFields.h"
 #include "signalling/ui/FieldFocus.h"
 #include "signalling/ui/FixedCellGrid.h"
-#include "signalling/ui/ShowCellEditor.h"
 
 namespace zx {
 
@@ -42,16 +37,6 @@ namespace {
 constexpr int kAutodialRows = 9;
 constexpr int kLastAutodialRow = 8;
 constexpr int kAutodialGridTwips = 2910;
-
-void SetHelpId(QWidget* w, int id) { w->setProperty(kHelpContextIdProperty, id); }
-
-// A share of the grid's design width in twips, a half going to the even one.
-int ShareTwips(int total, int parts, int of)
-{
-    return static_cast<int>(std::nearbyint(static_cast<double>(total) * parts / of));
-}
-
-bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
 struct EncodeRow {
     DtmfEncodeField field;
@@ -78,25 +63,16 @@ EditorWindowSetup DTMFForm::Setup()
     return setup;
 }
 
-DTMFForm::DTMFForm(QWidget* parent) : EditorWindowFrame(Setup(), parent)
+DTMFForm::DTMFForm(QWidget* parent) : CellGridWindow(Setup(), parent)
 {
     setObjectName(QStringLiteral("DTMFForm"));
     panel()->setObjectName(QStringLiteral("picDTMF"));
 
-    SSTab1_ = new QTabWidget(panel());
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    SetHelpId(SSTab1_, 4500);
-    PlaceTwips(SSTab1_, 120, 120, 4740, 4950);
-    auto* encode = new QWidget;
-    auto* decode = new QWidget;
-    auto* autodial = new QWidget;
-    SSTab1_->addTab(encode, QString());
-    SSTab1_->addTab(decode, QString());
-    SSTab1_->addTab(autodial, QString());
-    SSTab1_->tabBar()->installEventFilter(this);
-    BuildEncodeTab(encode);
-    BuildDecodeTab(decode);
-    BuildAutodialTab(autodial);
+    const QList<QWidget*> pages = BuildTabs(4500, 120, 120, 4740, 4950, 3);
+    SSTab1()->tabBar()->installEventFilter(this);
+    BuildEncodeTab(pages.at(0));
+    BuildDecodeTab(pages.at(1));
+    BuildAutodialTab(pages.at(2));
 
     PlaceTwips(cmdClose(), 1200, 5220, 1114, 370);
     PlaceTwips(cmdHelp(), 2520, 5220, 1114, 370);
@@ -104,15 +80,15 @@ DTMFForm::DTMFForm(QWidget* parent) : EditorWindowFrame(Setup(), parent)
     // The load, in its order; it writes nothing.
     cmdHelp()->hide();
     SetCaptions();
-    SSTab1_->setCurrentIndex(0);
+    SSTab1()->setCurrentIndex(0);
     FillLists();
-    txtAutodial_->hide();
+    cellEditor()->hide();
     LoadFields();
 }
 
 QLineEdit* DTMFForm::encodeBox(DtmfEncodeField field) const { return encodeField(field)->txt(); }
 QLineEdit* DTMFForm::txtAutoResetTimer() const { return autoReset_->txt(); }
-QLineEdit* DTMFForm::txtAutodial() const { return txtAutodial_; }
+QLineEdit* DTMFForm::txtAutodial() const { return cellEditor(); }
 
 void DTMFForm::BuildEncodeTab(QWidget* page)
 {
@@ -213,35 +189,25 @@ void DTMFForm::BuildDecodeTab(QWidget* page)
 
 void DTMFForm::BuildAutodialTab(QWidget* page)
 {
-    msgAutodial_ = new FixedCellGrid(kAutodialRows, {QString(), QString()}, page);
-    msgAutodial_->setObjectName(QStringLiteral("msgAutodial"));
-    SetHelpId(msgAutodial_, 4515);
-    msgAutodial_->move(TwipsToPixelsX(840), TwipsToPixelsY(360));
-    msgAutodial_->SetColumnWidthsTwips(
-        {ShareTwips(kAutodialGridTwips, 1, 4), ShareTwips(kAutodialGridTwips, 3, 4)});
-    msgAutodial_->installEventFilter(this);
-    msgAutodial_->viewport()->installEventFilter(this);
-
-    txtAutodial_ = new CellEditorBox(msgAutodial_->viewport());
-    txtAutodial_->setObjectName(QStringLiteral("txtAutodial"));
-    SetHelpId(txtAutodial_, 4515);
-    txtAutodial_->setKeyFilter([this](QChar typed) -> QChar {
+    BuildCellGrid(page, {.gridName = "msgAutodial",
+                         .editorName = "txtAutodial",
+                         .helpId = 4515,
+                         .rows = kAutodialRows,
+                         .titles = {QString(), QString()},
+                         .startChar = DtmfCodeChar,
+                         .leftTwips = 840,
+                         .topTwips = 360,
+                         .widthTwips = kAutodialGridTwips,
+                         .columnParts = {1, 3}});
+    CellEditorBox* editor = cellEditor();
+    editor->setKeyFilter([editor](QChar typed) -> QChar {
         const auto c = DtmfCodeChar(typed);
-        const bool room = RoomForCharacter(static_cast<int>(txtAutodial_->text().size()), kSpacePaddedTextSize,
-                                           txtAutodial_->hasSelectedText());
+        const bool room =
+            RoomForCharacter(static_cast<int>(editor->text().size()), kSpacePaddedTextSize, editor->hasSelectedText());
         return c && room ? *c : QChar();
     });
-    txtAutodial_->setTextFilter([](const QString& text) { return FilterDtmfText(text, kSpacePaddedTextSize); });
-    connect(txtAutodial_, &QLineEdit::textChanged, this, [this] { txtAutodial_Change(); });
-    connect(txtAutodial_, &CellEditorBox::enterPressed, this, [this] { EndAutodialEdit(false); });
-    connect(txtAutodial_, &CellEditorBox::escapePressed, this, [this] { EndAutodialEdit(true); });
-    connect(txtAutodial_, &CellEditorBox::focusLost, this, [this] {
-        if (endingAutodialEdit_ || txtAutodial_->isHidden() || isUnloaded())
-            return;
-        CommitAutodial(txtAutodial_->text());
-        const QScopedValueRollback guard(endingAutodialEdit_, true);
-        txtAutodial_->hide();
-    });
+    editor->setTextFilter([](const QString& text) { return FilterDtmfText(text, kSpacePaddedTextSize); });
+    connect(editor, &QLineEdit::textChanged, this, [this] { txtAutodial_Change(); });
 }
 
 QList<QWidget*> DTMFForm::TabOrder() const
@@ -250,27 +216,18 @@ QList<QWidget*> DTMFForm::TabOrder() const
     for (SpinField* spin : encode_)
         order << spin->txt();
     order << chkDTMFSideTone_ << txtIDCode_ << cboGroupCode_ << autoReset_->txt() << cboCallAlert_
-          << cboTranspond_ << chkClear_ << txtStunCode_ << cboStunType_ << msgAutodial_ << cmdClose()
-          << SSTab1_->tabBar();
+          << cboTranspond_ << chkClear_ << txtStunCode_ << cboStunType_ << cellGrid() << cmdClose()
+          << SSTab1()->tabBar();
     return order;
 }
 
-bool DTMFForm::focusNextPrevChild(bool next)
-{
-    QWidget* current = QApplication::focusWidget();
-    if (current == txtAutodial_)
-        current = msgAutodial_;
-    if (MoveFocusInOrder(TabOrder(), current, next))
-        return true;
-    return EditorWindowFrame::focusNextPrevChild(next);
-}
 
 void DTMFForm::SetCaptions()
 {
     setWindowTitle(LoadLangString(1123));
-    SSTab1_->setTabText(0, LoadLangString(1155));
-    SSTab1_->setTabText(1, LoadLangString(1156));
-    SSTab1_->setTabText(2, LoadLangString(1157));
+    SSTab1()->setTabText(0, LoadLangString(1155));
+    SSTab1()->setTabText(1, LoadLangString(1156));
+    SSTab1()->setTabText(2, LoadLangString(1157));
     for (std::size_t i = 0; i < encodeLabels_.size(); ++i)
         encodeLabels_.at(i)->setText(LoadLangString(1158 + static_cast<int>(i)));
     chkDTMFSideTone_->setText(LoadLangString(1163));
@@ -284,7 +241,7 @@ void DTMFForm::SetCaptions()
     lblStunType_->setText(LoadLangString(1171));
     cmdClose()->setText(LoadLangString(1075));
     cmdHelp()->setText(LoadLangString(1076));
-    msgAutodial_->SetTitles({LoadLangString(1172), LoadLangString(1157)});
+    cellGrid()->SetTitles({LoadLangString(1172), LoadLangString(1157)});
 }
 
 void DTMFForm::FillLists()
@@ -317,7 +274,7 @@ void DTMFForm::LoadFields()
     cboStunType_->setCurrentIndex(StunTypePosition(image.at(layout::StunType)));
 
     for (int n = 1; n <= layout::kAutodialEntries; ++n)
-        msgAutodial_->SetCellText(n, 1, SpacePaddedTextFromBytes(image.range(layout::AutodialEntry(n), 16)));
+        cellGrid()->SetCellText(n, 1, SpacePaddedTextFromBytes(image.range(layout::AutodialEntry(n), 16)));
 }
 
 // --- Commits -----------------------------------------------------------------
@@ -413,45 +370,15 @@ void DTMFForm::CommitField(QWidget* field, bool quiet)
         CommitList(list);
 }
 
-void DTMFForm::CommitFieldBeingEdited()
-{
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || !isAncestorOf(focus))
-        return;
-    if (focus == txtAutodial_) {
-        if (!txtAutodial_->isHidden())
-            CommitAutodial(txtAutodial_->text());
-        return;
-    }
-    for (SpinField* spin : encode_) {
-        if (focus == spin->txt()) {
-            spin->CommitOnLeave();
-            return;
-        }
-    }
-    if (focus == autoReset_->txt()) {
-        autoReset_->CommitOnLeave();
-        return;
-    }
-    CommitField(focus, true);
-}
-
 // --- The autodial memories ----------------------------------------------------
-
-void DTMFForm::OpenAutodialEditor(const QString& typed)
-{
-    const int row = std::max(1, msgAutodial_->currentRow());
-    autodialRow_ = row;
-    autodialOldText_ = ShowCellEditor(msgAutodial_, txtAutodial_, row, 1);
-    if (!typed.isEmpty())
-        txtAutodial_->setText(typed);
-}
 
 void DTMFForm::txtAutodial_Change()
 {
-    msgAutodial_->SetCellText(autodialRow_, 1, txtAutodial_->text());
-    CommitAutodial(txtAutodial_->text());
+    cellGrid()->SetCellText(editRow_, 1, cellEditor()->text());
+    CommitAutodial(cellEditor()->text());
 }
+
+void DTMFForm::CommitCellEdit() { CommitAutodial(cellEditor()->text()); }
 
 void DTMFForm::CommitAutodial(const QString& text)
 {
@@ -460,35 +387,20 @@ void DTMFForm::CommitAutodial(const QString& text)
     const SpacePaddedBytes bytes = SpacePaddedTextBytes(text);
     RadioImage& image = Core().image;
     for (int i = 0; i < kSpacePaddedTextSize; ++i)
-        image.set(layout::AutodialEntry(autodialRow_) + i, bytes.at(static_cast<std::size_t>(i)));
+        image.set(layout::AutodialEntry(editRow_) + i, bytes.at(static_cast<std::size_t>(i)));
 }
 
-void DTMFForm::EndAutodialEdit(bool restore)
+// Esc puts the text from before the edit back, in the cell and the image.
+void DTMFForm::EndCellEdit(bool escape)
 {
-    const QScopedValueRollback guard(endingAutodialEdit_, true);
-    const QString text = restore ? autodialOldText_ : txtAutodial_->text();
-    msgAutodial_->SetCellText(autodialRow_, 1, text);
+    const QScopedValueRollback guard(endingEdit_, true);
+    const QString text = escape ? editOldText_ : cellEditor()->text();
+    cellGrid()->SetCellText(editRow_, 1, text);
     CommitAutodial(text);
-    msgAutodial_->setFocus(Qt::OtherFocusReason);
-    txtAutodial_->hide();
-    if (!restore && autodialRow_ < kLastAutodialRow)
-        msgAutodial_->setCurrentCell(autodialRow_ + 1, 1);
-}
-
-bool DTMFForm::msgAutodial_KeyDown(QKeyEvent* event)
-{
-    if (IsEnter(event)) {
-        OpenAutodialEditor();
-        return true;
-    }
-    const QString text = event->text();
-    if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (const auto c = DtmfCodeChar(text.at(0))) {
-            OpenAutodialEditor(QString(*c));
-            return true;
-        }
-    }
-    return false;
+    cellGrid()->setFocus(Qt::OtherFocusReason);
+    cellEditor()->hide();
+    if (!escape && editRow_ < kLastAutodialRow)
+        cellGrid()->setCurrentCell(editRow_ + 1, 1);
 }
 
 // --- Events -----------------------------------------------------------------
@@ -498,16 +410,9 @@ bool DTMFForm::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     const QEvent::Type type = event->type();
 
-    if (watched == SSTab1_->tabBar() && type == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
-        EnterAsTab(SSTab1_->tabBar());
+    if (watched == SSTab1()->tabBar() && type == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
+        EnterAsTab(SSTab1()->tabBar());
         return true;
-    }
-    if (watched == msgAutodial_ && type == QEvent::KeyPress)
-        return msgAutodial_KeyDown(static_cast<QKeyEvent*>(event));
-    if (watched == msgAutodial_->viewport() && type == QEvent::MouseButtonRelease) {
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            OpenAutodialEditor();
-        return false;
     }
 
     if (type == QEvent::KeyPress && widget) {
@@ -559,7 +464,7 @@ bool DTMFForm::eventFilter(QObject* watched, QEvent* event)
         QMetaObject::invokeMethod(box, [box] { box->selectAll(); }, Qt::QueuedConnection);
         box->selectAll();
     }
-    return EditorWindowFrame::eventFilter(watched, event);
+    return CellGridWindow::eventFilter(watched, event);
 }
 
 }  // namespace zx

@@ -7,23 +7,21 @@
 
 #include <QString>
 
-#include "core/ui/EditorWindowFrame.h"
 #include "signalling/DtmfEncodeRules.h"
+#include "signalling/ui/CellGridWindow.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTabWidget;
 
 namespace zx {
 
-class CellEditorBox;
 class FixedCellGrid;
 class SpinField;
 
-class DTMFForm : public EditorWindowFrame {
+class DTMFForm : public CellGridWindow {
     Q_OBJECT
 public:
     // Slot 4, 5070 x 6285 twips, caption 1123, page "dtmf", help id 4500.
@@ -31,7 +29,6 @@ public:
 
     explicit DTMFForm(QWidget* parent = nullptr);
 
-    QTabWidget* SSTab1() const { return SSTab1_; }
     SpinField* encodeField(DtmfEncodeField field) const { return encode_.at(static_cast<std::size_t>(field)); }
     QLineEdit* encodeBox(DtmfEncodeField field) const;
     QCheckBox* chkDTMFSideTone() const { return chkDTMFSideTone_; }
@@ -45,21 +42,20 @@ public:
     QLineEdit* txtStunCode() const { return txtStunCode_; }
     QLabel* lblStunType() const { return lblStunType_; }
     QComboBox* cboStunType() const { return cboStunType_; }
-    FixedCellGrid* msgAutodial() const { return msgAutodial_; }
+    FixedCellGrid* msgAutodial() const { return cellGrid(); }
     QLineEdit* txtAutodial() const;
 
 protected:
-    void CommitFieldBeingEdited() override;
-    bool focusNextPrevChild(bool next) override;
+    void CommitCellEdit() override;
+    void EndCellEdit(bool escape) override;
+    QList<QWidget*> TabOrder() const override;
+    void CommitField(QWidget* field, bool quiet) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildEncodeTab(QWidget* page);
     void BuildDecodeTab(QWidget* page);
     void BuildAutodialTab(QWidget* page);
-    // The controls that take the focus, in tab order; only those on the tab
-    // shown and enabled take it.
-    QList<QWidget*> TabOrder() const;
     void SetCaptions();
     void FillLists();
     void LoadFields();
@@ -71,18 +67,13 @@ private:
     void CommitStunCode(bool quiet);
     void CommitList(QComboBox* list);
     void CommitClear();
-    void CommitField(QWidget* field, bool quiet);
     void ShowInvalidData();
     void SetStunTypeEnabled(bool enabled);
 
-    // The autodial grid and its editor.
-    void OpenAutodialEditor(const QString& typed = QString());
+    // The autodial grid's editor writes the entry as it changes.
     void txtAutodial_Change();
     void CommitAutodial(const QString& text);
-    void EndAutodialEdit(bool restore);
-    bool msgAutodial_KeyDown(QKeyEvent* event);
 
-    QTabWidget* SSTab1_ = nullptr;
     std::array<SpinField*, 5> encode_{};
     std::array<QLabel*, 5> encodeLabels_{};
     QCheckBox* chkDTMFSideTone_ = nullptr;
@@ -102,16 +93,11 @@ private:
     QLineEdit* txtStunCode_ = nullptr;
     QLabel* lblStunType_ = nullptr;
     QComboBox* cboStunType_ = nullptr;
-    FixedCellGrid* msgAutodial_ = nullptr;
-    CellEditorBox* txtAutodial_ = nullptr;
 
     QString acceptedIdCode_;
     QString acceptedStunCode_;
     // Set while the refusal box is up, so the focus it takes runs no check.
     bool checking_ = false;
-    QString autodialOldText_;
-    int autodialRow_ = 1;
-    bool endingAutodialEdit_ = false;
 };
 
 }  // namespace zx

@@ -1,8 +1,5 @@
 #include "signalling/ui/FleetsyncForm.h"
 
-#include <cmath>
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -16,7 +13,6 @@
 #include <QToolButton>
 
 #include "core/AppCore.h"
-#include "core/HelpTopicTable.h"
 #include "core/ImageLayout.h"
 #include "core/StringTable.h"
 #include "platform/ui/ScreenTwips.h"
@@ -28,7 +24,6 @@
 #include "signalling/ui/CellEditorBox.h"
 #include "signalling/ui/FieldFocus.h"
 #include "signalling/ui/FixedCellGrid.h"
-#include "signalling/ui/ShowCellEditor.h"
 
 namespace zx {
 
@@ -46,14 +41,15 @@ void PlaceOnPage(QWidget* w, int left, int top, int width, int height)
     PlaceTwips(w, left, top - kTabStripTwips, width, height);
 }
 
-void SetHelpId(QWidget* w, int id) { w->setProperty(kHelpContextIdProperty, id); }
-
-int ShareTwips(int total, int parts, int of)
+// A digit starts a number in a fleet-list cell, "a" or "A" the All entry.
+std::optional<QChar> FleetListStartChar(QChar typed)
 {
-    return static_cast<int>(std::nearbyint(static_cast<double>(total) * parts / of));
+    if (typed.unicode() >= '0' && typed.unicode() <= '9')
+        return typed;
+    if (typed == QLatin1Char('a') || typed == QLatin1Char('A'))
+        return QLatin1Char('A');
+    return std::nullopt;
 }
-
-bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
 QStringList GridTitles() { return {LoadLangString(1172), LangText("队列", "Fleet"), QStringLiteral("ID")}; }
 
@@ -79,35 +75,28 @@ EditorWindowSetup FleetsyncForm::Setup()
     return setup;
 }
 
-FleetsyncForm::FleetsyncForm(QWidget* parent) : EditorWindowFrame(Setup(), parent)
+FleetsyncForm::FleetsyncForm(QWidget* parent) : CellGridWindow(Setup(), parent)
 {
     setObjectName(QStringLiteral("FleetsyncForm"));
     panel()->setObjectName(QStringLiteral("picFleetSync"));
 
-    SSTab1_ = new QTabWidget(panel());
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    SetHelpId(SSTab1_, 4600);
-    PlaceTwips(SSTab1_, 120, 165, 6300, 4050);
-    auto* own = new QWidget;
-    auto* list = new QWidget;
-    SSTab1_->addTab(own, QString());
-    SSTab1_->addTab(list, QString());
-    BuildOwnPage(own);
-    BuildFleetListPage(list);
+    const QList<QWidget*> pages = BuildTabs(4600, 120, 165, 6300, 4050, 2);
+    BuildOwnPage(pages.at(0));
+    BuildFleetListPage(pages.at(1));
     PlaceTwips(cmdClose(), 2650, 4350, 1100, 370);
     PlaceTwips(cmdHelp(), 3900, 4350, 1100, 370);
 
     // The load, in its order; it writes nothing.
     cmdHelp()->hide();
     SetCaptions();
-    SSTab1_->setCurrentIndex(0);
-    txtFleetList_->hide();
+    SSTab1()->setCurrentIndex(0);
+    cellEditor()->hide();
     cboBaudRate_->addItems({QStringLiteral("1200"), QStringLiteral("2400")});
     LoadFields();
 }
 
 QLineEdit* FleetsyncForm::box(FleetSyncNumber f) const { return field(f)->txt(); }
-QLineEdit* FleetsyncForm::txtFleetList() const { return txtFleetList_; }
+QLineEdit* FleetsyncForm::txtFleetList() const { return cellEditor(); }
 
 void FleetsyncForm::BuildOwnPage(QWidget* page)
 {
@@ -167,49 +156,39 @@ void FleetsyncForm::BuildOwnPage(QWidget* page)
 
 void FleetsyncForm::BuildFleetListPage(QWidget* page)
 {
-    msgFleetList_ = new FixedCellGrid(kFleetListRows, GridTitles(), page);
-    msgFleetList_->setObjectName(QStringLiteral("msgFleetList"));
-    SetHelpId(msgFleetList_, 4611);
-    msgFleetList_->move(TwipsToPixelsX(1500), TwipsToPixelsY(300));
-    msgFleetList_->SetColumnWidthsTwips({ShareTwips(kFleetListGridTwips, 1, 5), ShareTwips(kFleetListGridTwips, 2, 5),
-                                         ShareTwips(kFleetListGridTwips, 2, 5)});
-    msgFleetList_->installEventFilter(this);
-    msgFleetList_->viewport()->installEventFilter(this);
-
-    txtFleetList_ = new CellEditorBox(msgFleetList_->viewport());
-    txtFleetList_->setObjectName(QStringLiteral("txtFleetList"));
-    SetHelpId(txtFleetList_, 4611);
-    txtFleetList_->setKeyFilter([this](QChar typed) {
-        return FleetListKey(typed, txtFleetList_->text(), editColumn_, txtFleetList_->hasSelectedText(),
-                            txtFleetList_->hasSelectedText() && txtFleetList_->wholeTextSelected());
+    BuildCellGrid(page, {.gridName = "msgFleetList",
+                         .editorName = "txtFleetList",
+                         .helpId = 4611,
+                         .rows = kFleetListRows,
+                         .titles = GridTitles(),
+                         .startChar = FleetListStartChar,
+                         .leftTwips = 1500,
+                         .topTwips = 300,
+                         .widthTwips = kFleetListGridTwips,
+                         .columnParts = {1, 2, 2}});
+    CellEditorBox* editor = cellEditor();
+    editor->setKeyFilter([this, editor](QChar typed) {
+        return FleetListKey(typed, editor->text(), editColumn_, editor->hasSelectedText(),
+                            editor->hasSelectedText() && editor->wholeTextSelected());
     });
-    txtFleetList_->setTextFilter([this](const QString& text) { return FilterFleetListText(text, editColumn_); });
-    connect(txtFleetList_, &QLineEdit::textChanged, this, [this] {
-        if (!endingFleetListEdit_)
-            msgFleetList_->SetCellText(editRow_, editColumn_, txtFleetList_->text());
-    });
-    connect(txtFleetList_, &CellEditorBox::enterPressed, this, [this] { EndFleetListEdit(false); });
-    connect(txtFleetList_, &CellEditorBox::escapePressed, this, [this] { EndFleetListEdit(true); });
-    connect(txtFleetList_, &CellEditorBox::focusLost, this, [this] {
-        if (endingFleetListEdit_ || txtFleetList_->isHidden() || isUnloaded())
-            return;
-        CommitFleetListCell();
-        const QScopedValueRollback guard(endingFleetListEdit_, true);
-        txtFleetList_->hide();
+    editor->setTextFilter([this](const QString& text) { return FilterFleetListText(text, editColumn_); });
+    connect(editor, &QLineEdit::textChanged, this, [this, editor] {
+        if (!endingEdit_)
+            cellGrid()->SetCellText(editRow_, editColumn_, editor->text());
     });
 }
 
 void FleetsyncForm::SetCaptions()
 {
     setWindowTitle(LoadLangString(1045));
-    SSTab1_->setTabText(0, LoadLangString(1176));
-    SSTab1_->setTabText(1, LoadLangString(1177));
+    SSTab1()->setTabText(0, LoadLangString(1176));
+    SSTab1()->setTabText(1, LoadLangString(1177));
     for (std::size_t i = 0; i < labels_.size(); ++i)
         labels_.at(i)->setText(LoadLangString(1178 + static_cast<int>(i)));
     chkSideTone_->setText(LoadLangString(1183));
     cmdClose()->setText(LoadLangString(1075));
     cmdHelp()->setText(LoadLangString(1076));
-    msgFleetList_->SetTitles(GridTitles());
+    cellGrid()->SetTitles(GridTitles());
 }
 
 void FleetsyncForm::LoadFields()
@@ -220,8 +199,8 @@ void FleetsyncForm::LoadFields()
     cboBaudRate_->setCurrentIndex(BaudRatePosition(image.at(layout::FleetSyncBaudRate)));
     chkSideTone_->setChecked(SideToneTicked(image.at(layout::PttIdSideTone)));
     for (int n = 1; n <= layout::kFleetListEntries; ++n) {
-        msgFleetList_->SetCellText(n, kFleetColumn, FleetCellText(image, n));
-        msgFleetList_->SetCellText(n, kIdColumn, IdCellText(image, n));
+        cellGrid()->SetCellText(n, kFleetColumn, FleetCellText(image, n));
+        cellGrid()->SetCellText(n, kIdColumn, IdCellText(image, n));
     }
 }
 
@@ -229,19 +208,10 @@ QList<QWidget*> FleetsyncForm::TabOrder() const
 {
     return {box(FleetSyncNumber::OwnFleet),     box(FleetSyncNumber::OwnId), cboBaudRate_,
             box(FleetSyncNumber::DataTxDelay),  box(FleetSyncNumber::MessageModeTimer),
-            chkSideTone_,                        msgFleetList_,               cmdClose(),
-            SSTab1_->tabBar()};
+            chkSideTone_,                        cellGrid(),                  cmdClose(),
+            SSTab1()->tabBar()};
 }
 
-bool FleetsyncForm::focusNextPrevChild(bool next)
-{
-    QWidget* current = QApplication::focusWidget();
-    if (current == txtFleetList_)
-        current = msgFleetList_;
-    if (MoveFocusInOrder(TabOrder(), current, next))
-        return true;
-    return EditorWindowFrame::focusNextPrevChild(next);
-}
 
 // --- The own pair -------------------------------------------------------------
 
@@ -274,90 +244,48 @@ void FleetsyncForm::CommitSideTone()
     Core().image.set(layout::PttIdSideTone, chkSideTone_->isChecked() ? 1 : 0);
 }
 
-void FleetsyncForm::CommitFieldBeingEdited()
+// The baud rate and the side tone have nothing to refuse, so a quiet commit
+// is like any other.
+void FleetsyncForm::CommitField(QWidget* field, bool /*quiet*/)
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || !isAncestorOf(focus))
-        return;
-    if (focus == txtFleetList_) {
-        if (!txtFleetList_->isHidden())
-            CommitFleetListCell();
-        return;
-    }
-    for (SpinField* spin : fields_) {
-        if (focus == spin->txt()) {
-            spin->CommitOnLeave();
-            return;
-        }
-    }
-    if (focus == cboBaudRate_)
+    if (field == cboBaudRate_)
         CommitBaudRate();
-    else if (focus == chkSideTone_)
+    else if (field == chkSideTone_)
         CommitSideTone();
 }
 
 // --- The fleet list -------------------------------------------------------------
 
-void FleetsyncForm::OpenFleetListEditor(const QString& typed)
-{
-    editRow_ = std::max(1, msgFleetList_->currentRow());
-    editColumn_ = std::clamp(msgFleetList_->currentColumn(), kFleetColumn, kIdColumn);
-    fleetListOldText_ = ShowCellEditor(msgFleetList_, txtFleetList_, editRow_, editColumn_);
-    if (!typed.isEmpty())
-        txtFleetList_->setText(typed);
-}
-
-void FleetsyncForm::CommitFleetListCell()
+void FleetsyncForm::CommitCellEdit()
 {
     if (isUnloaded())
         return;
     const int other = editColumn_ == kFleetColumn ? kIdColumn : kFleetColumn;
-    const FleetListCommit result = zx::CommitFleetListCell(Core().image, editRow_, editColumn_, txtFleetList_->text(),
-                                                       msgFleetList_->CellText(editRow_, other));
+    const FleetListCommit result = CommitFleetListCell(Core().image, editRow_, editColumn_, cellEditor()->text(),
+                                                       cellGrid()->CellText(editRow_, other));
     {
-        const QScopedValueRollback guard(endingFleetListEdit_, true);
-        txtFleetList_->setText(result.text);
+        const QScopedValueRollback guard(endingEdit_, true);
+        cellEditor()->setText(result.text);
     }
-    msgFleetList_->SetCellText(editRow_, editColumn_, result.text);
-    msgFleetList_->SetCellText(editRow_, other, result.otherText);
+    cellGrid()->SetCellText(editRow_, editColumn_, result.text);
+    cellGrid()->SetCellText(editRow_, other, result.otherText);
 }
 
-void FleetsyncForm::EndFleetListEdit(bool escape)
+void FleetsyncForm::EndCellEdit(bool escape)
 {
     if (escape)
-        msgFleetList_->SetCellText(editRow_, editColumn_, fleetListOldText_);
+        cellGrid()->SetCellText(editRow_, editColumn_, editOldText_);
     else
-        CommitFleetListCell();
-    const QScopedValueRollback guard(endingFleetListEdit_, true);
-    msgFleetList_->setFocus(Qt::OtherFocusReason);
-    txtFleetList_->hide();
+        CommitCellEdit();
+    const QScopedValueRollback guard(endingEdit_, true);
+    cellGrid()->setFocus(Qt::OtherFocusReason);
+    cellEditor()->hide();
     if (escape)
         return;
     if (editColumn_ == kFleetColumn)
-        msgFleetList_->setCurrentCell(editRow_, kIdColumn);
+        cellGrid()->setCurrentCell(editRow_, kIdColumn);
     else if (editRow_ < kLastEntryRow)
-        msgFleetList_->setCurrentCell(editRow_ + 1, kFleetColumn);
-}
-
-bool FleetsyncForm::msgFleetList_KeyDown(QKeyEvent* event)
-{
-    if (IsEnter(event)) {
-        OpenFleetListEditor();
-        return true;
-    }
-    const QString text = event->text();
-    if (text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const QChar c = text.at(0);
-        if (c.unicode() >= '0' && c.unicode() <= '9') {
-            OpenFleetListEditor(text);
-            return true;
-        }
-        if (c == QLatin1Char('a') || c == QLatin1Char('A')) {
-            OpenFleetListEditor(QStringLiteral("A"));
-            return true;
-        }
-    }
-    return false;
+        cellGrid()->setCurrentCell(editRow_ + 1, kFleetColumn);
 }
 
 // --- Events -------------------------------------------------------------------
@@ -367,13 +295,6 @@ bool FleetsyncForm::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     const QEvent::Type type = event->type();
 
-    if (watched == msgFleetList_ && type == QEvent::KeyPress)
-        return msgFleetList_KeyDown(static_cast<QKeyEvent*>(event));
-    if (watched == msgFleetList_->viewport() && type == QEvent::MouseButtonRelease) {
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            OpenFleetListEditor();
-        return false;
-    }
     if (type == QEvent::KeyPress && widget) {
         auto* key = static_cast<QKeyEvent*>(event);
         for (FleetSyncNumber own : {FleetSyncNumber::OwnFleet, FleetSyncNumber::OwnId}) {
@@ -391,15 +312,11 @@ bool FleetsyncForm::eventFilter(QObject* watched, QEvent* event)
     }
     if (type == QEvent::FocusOut && (widget == cboBaudRate_ || widget == chkSideTone_)) {
         static_cast<QObject*>(widget)->event(event);
-        if (!isUnloaded() && IsLeavingFocus(static_cast<QFocusEvent*>(event))) {
-            if (widget == cboBaudRate_)
-                CommitBaudRate();
-            else
-                CommitSideTone();
-        }
+        if (!isUnloaded() && IsLeavingFocus(static_cast<QFocusEvent*>(event)))
+            CommitField(widget, false);
         return true;
     }
-    return EditorWindowFrame::eventFilter(watched, event);
+    return CellGridWindow::eventFilter(watched, event);
 }
 
 }  // namespace zx
