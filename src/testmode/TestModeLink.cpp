@@ -390,29 +390,33 @@ void TestModeLink::OnReplyTimeout()
     io_.AskReplyTimeout();
 }
 
-void TestModeLink::OnRetry()
+bool TestModeLink::AnswerTaken()
 {
     if (phase_ != Phase::Asking)
-        return;
+        return false;
     if (portLost_) {
-        // Nothing can be retried on a device that has gone.
+        // Nothing can be retried or closed on a device that has gone: the
+        // exchange ends on the loss, whatever the answer.
         portLost_ = false;
         phase_ = Phase::Idle;
-        return OnPortLost(lostPortName_);
+        OnPortLost(lostPortName_);
+        return false;
     }
+    return true;
+}
+
+void TestModeLink::OnRetry()
+{
+    if (!AnswerTaken())
+        return;
     io_.ClearBuffers();
     Next(Command, kRetryDelayMs);
 }
 
 void TestModeLink::OnCancel()
 {
-    if (phase_ != Phase::Asking)
+    if (!AnswerTaken())
         return;
-    if (portLost_) {
-        portLost_ = false;
-        phase_ = Phase::Idle;
-        return OnPortLost(lostPortName_);
-    }
     io_.ClosePort();
     state_.LinkAborted = true;
     exitDone_ = true;

@@ -153,6 +153,9 @@ private:
     void Next(int transferState, int delayMs);
     void StepEnded();
     void BadReply();
+    // Retry and Cancel: false when no question is up, or when the device
+    // vanished meanwhile (the exchange has then ended on that).
+    bool AnswerTaken();
     void SendCommand(const QByteArray& bytes, int replyLength);
     void End(TestLinkEnd how);
 

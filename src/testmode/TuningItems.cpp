@@ -121,6 +121,24 @@ void LinkFromPoints(TuningSetup& setup)
     }
 }
 
+// The table's row for tuning item `item` that `fits` also accepts, or null;
+// should two fit, the later one.
+template <class Row, std::size_t N, class Fits>
+const Row* FindRow(const Row (&rows)[N], int item, Fits fits)
+{
+    const Row* found = nullptr;
+    for (const Row& r : rows)
+        if (r.item == item && fits(r))
+            found = &r;
+    return found;
+}
+
+template <class Row, std::size_t N>
+const Row* FindRow(const Row (&rows)[N], int item)
+{
+    return FindRow(rows, item, [](const Row&) { return true; });
+}
+
 QByteArray TwoBytes(std::uint8_t a, std::uint8_t b)
 {
     QByteArray bytes;
@@ -162,10 +180,7 @@ TuningDialog TuningDialogFor(int item, bool narrow)
 TuningSetup BandPointSetup(const TestModeState& testMode, const RadioImage& image)
 {
     TuningSetup setup;
-    const BandPointRow* row = nullptr;
-    for (const BandPointRow& r : kBandPointRows)
-        if (r.item == testMode.TuneItem)
-            row = &r;
+    const BandPointRow* row = FindRow(kBandPointRows, testMode.TuneItem);
     const auto f = BandPointFrequencies(TuneBandEdges::For(image.modelBandCode()));
     if (row) {
         setup.captionId = row->captionId;
@@ -192,10 +207,7 @@ TuningSetup BandPointSetup(const TestModeState& testMode, const RadioImage& imag
 TuningSetup PowerSetup(const TestModeState& testMode, const RadioImage& image)
 {
     TuningSetup setup;
-    const PowerRow* row = nullptr;
-    for (const PowerRow& r : kPowerRows)
-        if (r.item == testMode.TuneItem)
-            row = &r;
+    const PowerRow* row = FindRow(kPowerRows, testMode.TuneItem);
     const auto f = PowerPointFrequencies(TuneBandEdges::For(image.modelBandCode()));
     constexpr std::array<int, 5> kTabs = {kTabLow, kTabLowQuarter, kTabCenter, kTabHighQuarter, kTabHigh};
     setup.pttEnabled = true;
@@ -219,14 +231,13 @@ TuningSetup PowerSetup(const TestModeState& testMode, const RadioImage& image)
 TuningSetup SingleValueSetup(const TestModeState& testMode, const RadioImage& image)
 {
     TuningSetup setup;
-    const SingleValueRow* row = nullptr;
     const int item = testMode.TuneItem;
     // Only DTMF and MSK fine deviation have a wide row; the others are
     // opened here in narrow mode only and take their narrow row regardless.
     const bool byWidth = item == kItemDtmfFineDeviation || item == kItemMskFineDeviation;
-    for (const SingleValueRow& r : kSingleValueRows)
-        if (r.item == item && (!byWidth || r.narrow == testMode.NarrowBandTest))
-            row = &r;
+    const SingleValueRow* row = FindRow(kSingleValueRows, item, [&](const SingleValueRow& r) {
+        return !byWidth || r.narrow == testMode.NarrowBandTest;
+    });
     if (row) {
         setup.captionId = row->captionId;
         setup.pttEnabled = row->ptt;
@@ -241,10 +252,7 @@ TuningSetup SingleValueSetup(const TestModeState& testMode, const RadioImage& im
 TuningSetup MeasuredValueSetup(const TestModeState& testMode, const RadioImage& image)
 {
     TuningSetup setup;
-    const MeasuredRow* row = nullptr;
-    for (const MeasuredRow& r : kMeasuredRows)
-        if (r.item == testMode.TuneItem)
-            row = &r;
+    const MeasuredRow* row = FindRow(kMeasuredRows, testMode.TuneItem);
     if (row)
         setup.captionId = row->captionId;
     setup.pttEnabled = false;  // no PTT button: its place is the Start button

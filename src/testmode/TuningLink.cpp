@@ -56,8 +56,18 @@ void TuningLink::Begin(TuneOperation operation, int delayMs)
     io_.ArmSendTimer(delayMs);
 }
 
+// A running measurement stops, a keyed transmitter is switched off first,
+// then the closing exchange of `operation` starts.
 void TuningLink::BeginClosing(TuneOperation operation, int delayMs)
 {
+    if (config_.measured) {
+        if (measuring_) {
+            measuring_ = false;
+            io_.ShowMeasuring(false);
+        }
+    } else if (pttOn_) {
+        pttOffFirst_ = true;
+    }
     closing_ = true;
     Begin(operation, delayMs);
 }
@@ -146,20 +156,11 @@ void TuningLink::Cancel()
     Leave(TuneOperation::Cancel, Held::Cancel, kCancelDelayMs);
 }
 
-// OK and Cancel: a running measurement stops, a keyed transmitter is switched
-// off first, then the closing exchange of `operation` starts.
+// OK and Cancel, unless held or refused.
 void TuningLink::Leave(TuneOperation operation, Held action, int delayMs)
 {
     if (closing() || waitingForAnswer() || HoldDuringPause(action))
         return;
-    if (config_.measured) {
-        if (measuring_) {
-            measuring_ = false;
-            io_.ShowMeasuring(false);
-        }
-    } else if (pttOn_) {
-        pttOffFirst_ = true;
-    }
     BeginClosing(operation, delayMs);
 }
 
@@ -173,14 +174,6 @@ void TuningLink::Close()
     }
     if (HoldDuringPause(Held::Close))
         return;
-    if (config_.measured) {
-        if (measuring_) {
-            measuring_ = false;
-            io_.ShowMeasuring(false);
-        }
-    } else if (pttOn_) {
-        pttOffFirst_ = true;
-    }
     BeginClosing(TuneOperation::Cancel, kCloseDelayMs);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "link/CallLog.h"
 #include "link/MainLinkExchange.h"
 #include "link/RadioInformation.h"
 #include "link/TransferRig.h"
@@ -20,7 +21,7 @@ namespace {
 using Step = MainLinkExchange::Step;
 
 // Records what the exchange asks of its window, with the virtual time.
-class RecordingWindow : public MainLinkWindow {
+class RecordingWindow : public MainLinkWindow, public CallLog {
 public:
     explicit RecordingWindow(const VirtualLink& link) : link_(link) {}
 
@@ -35,20 +36,6 @@ public:
         ended = outcome;
     }
 
-    int count(const std::string& call) const
-    {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
-    qint64 timeOf(const std::string& call) const
-    {
-        for (std::size_t i = 0; i < calls.size(); ++i)
-            if (calls[i] == call)
-                return times[i];
-        return -1;
-    }
-
-    std::vector<std::string> calls;
-    std::vector<qint64> times;
     // The port was closed when each call came.
     std::vector<bool> portOpen;
     std::optional<MainLinkOutcome> ended;
@@ -56,8 +43,7 @@ public:
 private:
     void Record(const std::string& call)
     {
-        calls.push_back(call);
-        times.push_back(link_.now());
+        Log(call, link_.now());
         portOpen.push_back(link_.portOpen);
     }
     const VirtualLink& link_;

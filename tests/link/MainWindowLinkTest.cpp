@@ -29,6 +29,7 @@
 #include "link/ui/DJJInfoForm.h"
 #include "link/ui/MainLinkController.h"
 #include "link/ui/TransferCommands.h"
+#include "link/MainWindowOnSimulator.h"
 #include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
 
@@ -38,17 +39,11 @@ namespace {
 constexpr int kComPort = 6;
 const QByteArray kTimeoutText = "please check all connections and communication port settings.";
 
-class MainWindowLink : public ::testing::Test {
+class MainWindowLink : public MainWindowOnSimulator {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(900, 600);
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-        ASSERT_TRUE(sim_.ok());
-        sim_.Attach(kComPort, core_);
+        ASSERT_NO_FATAL_FAILURE(ShowMainWindow(kComPort));
         // The radio's memory is the image of its model: its identification
         // starts with the model letter.
         const RadioImage radio = DefaultFor(0x21, 0xF8);
@@ -86,10 +81,6 @@ protected:
         SetConnectFormRunner(previousRunner_);
     }
 
-    AppCore core_;
-    ScriptedPrompts prompts_;
-    PtyRadio sim_;
-    std::unique_ptr<MDIForm1> main_;
     ConnectFormRunner previousRunner_;
 };
 

@@ -14,6 +14,15 @@ using Outcome = RadioTransfer::Outcome;
 const QByteArray kAckByte(1, '\x06');
 const QByteArray kEnd(1, 'E');
 
+// A table's case shows as its name, in the test's name and in failures.
+template <class Case>
+    requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
 QByteArray RadioBytes(const RadioModel& radio, int from, int size)
 {
     return QByteArray(reinterpret_cast<const char*>(radio.memory.data()) + from, size);
@@ -242,11 +251,6 @@ struct BadReplyCase {
     qint64 boxDelay;  // from the send to the box (the following 'E')
 };
 
-void PrintTo(const BadReplyCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class BadReplyTiming : public ::testing::TestWithParam<BadReplyCase> {};
 
 TEST_P(BadReplyTiming, WrongOrShortReplyBringsTheBoxAtTheRightTime)
@@ -256,8 +260,7 @@ TEST_P(BadReplyTiming, WrongOrShortReplyBringsTheBoxAtTheRightTime)
     rig.radio.FillPattern();
     if (c.direction == Direction::Write) {
         rig.core.InitAllFrameData();
-        rig.radio.identBand = rig.core.image.modelBandCode();
-        rig.radio.identVariant = rig.core.image.modelVariant();
+        rig.RadioIsTheImagesModel();
     }
     rig.radio.replyFilter = [&](const RadioModel::Command& cmd, const QByteArray& normal) {
         if (cmd.kind == c.kind && cmd.occurrence == c.occurrence)
@@ -294,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadReplyCase{"WriteIdentShort", Direction::Write, RadioModel::Command::Ident, 1, true, 300},
                       BadReplyCase{"WriteConfirm", Direction::Write, RadioModel::Command::Ack, 1, false, 300},
                       BadReplyCase{"WritePacket", Direction::Write, RadioModel::Command::Write, 7, false, 103}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kCaseName);
 
 TEST_F(ReadTransfer, WhileTheBoxIsUpNothingAdvances)
 {
@@ -395,9 +398,7 @@ protected:
     {
         rig.core.InitAllFrameData();
         rig.radio.FillPattern();
-        // The radio reports the image's own model.
-        rig.radio.identBand = rig.core.image.modelBandCode();
-        rig.radio.identVariant = rig.core.image.modelVariant();
+        rig.RadioIsTheImagesModel();
         before = rig.radio.memory;
     }
     TransferRig rig;
@@ -492,11 +493,6 @@ struct ModelCase {
     bool asks;
 };
 
-void PrintTo(const ModelCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class ModelCheck : public ::testing::TestWithParam<ModelCase> {};
 
 TEST_P(ModelCheck, AsksOnlyForAnotherModel)
@@ -536,7 +532,7 @@ INSTANTIATE_TEST_SUITE_P(Idents, ModelCheck,
                                            ModelCase{"OtherVariant", 0, 0x12, true},
                                            ModelCase{"OtherBand", 1, -1, true},
                                            ModelCase{"OtherBandVariant33", 1, 0x33, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kCaseName);
 
 TEST_F(WriteTransfer, OverwriteAnswerOkWritesAnyway)
 {
@@ -624,11 +620,6 @@ struct TimeoutAnswerCase {
     int delayAfterAnswer;         // and when, from the answer
 };
 
-void PrintTo(const TimeoutAnswerCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class TimeoutQuestion : public ::testing::TestWithParam<TimeoutAnswerCase> {};
 
 TEST_P(TimeoutQuestion, IsAnOutputAnsweredByRetryOrCancel)
@@ -638,8 +629,7 @@ TEST_P(TimeoutQuestion, IsAnOutputAnsweredByRetryOrCancel)
     rig.core.InitAllFrameData();
     rig.core.image.fill(0xA5);
     rig.radio.FillPattern();
-    rig.radio.identBand = rig.core.image.modelBandCode();
-    rig.radio.identVariant = rig.core.image.modelVariant();
+    rig.RadioIsTheImagesModel();
     const RadioImage before = rig.core.image;
     const auto memoryBefore = rig.radio.memory;
     rig.radio.replyFilter = [&](const RadioModel::Command& cmd, const QByteArray& normal) {
@@ -714,7 +704,7 @@ INSTANTIATE_TEST_SUITE_P(
         TimeoutAnswerCase{"CancelReadBlock", Direction::Read, RadioModel::Command::Read, 9, false, "E", 0},
         TimeoutAnswerCase{"RetryWriteIdent", Direction::Write, RadioModel::Command::Ident, 1, true, Bytes({0x02}), 30},
         TimeoutAnswerCase{"CancelWriteWakeUp", Direction::Write, RadioModel::Command::WakeUp, 1, false, "E", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kCaseName);
 
 class OverwriteQuestion : public WriteTransfer, public ::testing::WithParamInterface<bool> {
 protected:

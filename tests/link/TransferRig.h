@@ -28,6 +28,13 @@ struct TransferRig : PromptedTransferWindow {
         link.onReplyTimeout = [this] { transfer->OnReplyTimeout(); };
     }
 
+    // The radio identifies as the model of the program's image.
+    void RadioIsTheImagesModel()
+    {
+        radio.identBand = core.image.modelBandCode();
+        radio.identVariant = core.image.modelVariant();
+    }
+
     bool Run(RadioTransfer::Direction direction)
     {
         Make(direction);

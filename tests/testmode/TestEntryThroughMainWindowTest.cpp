@@ -10,6 +10,7 @@
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
 #include "link/ExchangeLock.h"
+#include "link/MainWindowOnSimulator.h"
 #include "link/ui/MainLinkController.h"
 #include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
@@ -21,17 +22,11 @@ namespace {
 
 constexpr int kComPort = 7;
 
-class TestEntryOnTheSimulator : public ::testing::Test {
+class TestEntryOnTheSimulator : public MainWindowOnSimulator {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(900, 600);
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-        ASSERT_TRUE(sim_.ok());
-        sim_.Attach(kComPort, core_);
+        ASSERT_NO_FATAL_FAILURE(ShowMainWindow(kComPort));
         PrepareTestModeRadio(sim_.radio, core_.image);
     }
     void TearDown() override
@@ -42,10 +37,6 @@ protected:
 
     MainLinkController& Link() { return main_->mainLink(); }
 
-    AppCore core_;
-    ScriptedPrompts prompts_;
-    PtyRadio sim_;
-    std::unique_ptr<MDIForm1> main_;
     int testFormShown_ = 0;
     TestEntrySteps steps_{core_.image, core_.testMode, [this] { ++testFormShown_; }};
 };

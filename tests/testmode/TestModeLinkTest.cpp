@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "link/CallLog.h"
 #include "link/TransferRig.h"
 #include "sim/RadioModel.h"
 #include "sim/VirtualLink.h"
@@ -22,7 +23,7 @@ using Step = TestModeLink::Step;
 
 // The window as the exchange sees it: forwards the link to the virtual one
 // and records every other call with its virtual time.
-class TestLinkRig : public TestModeIo {
+class TestLinkRig : public TestModeIo, public CallLog {
 public:
     TestLinkRig()
     {
@@ -115,17 +116,6 @@ public:
             out.push_back(link.sent[i].at);
         return out;
     }
-    int count(const std::string& call) const
-    {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
-    qint64 timeOf(const std::string& call) const
-    {
-        for (std::size_t i = 0; i < calls.size(); ++i)
-            if (calls[i] == call)
-                return times[i];
-        return -1;
-    }
     std::vector<std::string> CallsFrom(std::size_t first) const
     {
         return {calls.begin() + static_cast<std::ptrdiff_t>(std::min(first, calls.size())), calls.end()};
@@ -137,18 +127,12 @@ public:
     TestModeLink machine{*this, state};
     bool portOpen = false;
     bool portFails = false;
-    std::vector<std::string> calls;
-    std::vector<qint64> times;
     std::vector<QByteArray> stored;
     std::optional<TuningDialog> dialog;
     std::optional<TestLinkEnd> ended;
 
 private:
-    void Record(const std::string& call)
-    {
-        calls.push_back(call);
-        times.push_back(link.now());
-    }
+    void Record(const std::string& call) { Log(call, link.now()); }
 };
 
 const QByteArray kAckByte = Bytes({0x06});

@@ -19,6 +19,7 @@
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
 #include "link/ExchangeLock.h"
+#include "link/MainWindowOnSimulator.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/MainLinkController.h"
 #include "link/ui/TransferCommands.h"
@@ -47,18 +48,11 @@ QByteArray EntryBytes()
     return bytes;
 }
 
-class TestModeThroughMainWindow : public ::testing::Test {
+class TestModeThroughMainWindow : public MainWindowOnSimulator {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(900, 600);
-        main_->show();
-        QApplication::setActiveWindow(main_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-        ASSERT_TRUE(sim_.ok());
-        sim_.Attach(kComPort, core_);
+        ASSERT_NO_FATAL_FAILURE(ShowMainWindow(kComPort, true));
         PrepareTestModeRadio(sim_.radio, core_.image);
     }
     void TearDown() override
@@ -89,10 +83,6 @@ protected:
         return QTest::qWaitFor([this] { return !Form()->link().busy(); }, 3000);
     }
 
-    AppCore core_;
-    ScriptedPrompts prompts_;
-    PtyRadio sim_;
-    std::unique_ptr<MDIForm1> main_;
     ConnectFormRunner previousRunner_;
 };
 

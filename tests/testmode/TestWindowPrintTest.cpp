@@ -20,6 +20,7 @@
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
 #include "link/ExchangeLock.h"
+#include "link/MainWindowOnSimulator.h"
 #include "link/ui/MainLinkController.h"
 #include "platform/SettingsStore.h"
 #include "printing/ui/ReportPrinter.h"
@@ -36,11 +37,10 @@ namespace {
 constexpr int kComPort = 8;
 using Kind = RadioModel::Command::Kind;
 
-class TestWindowPrint : public ::testing::Test {
+class TestWindowPrint : public MainWindowOnSimulator {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
         previousQueues_ = SetPrinterQueueCheck([] { return false; });
         ResetReportPrinter();
         // The time each box comes, on the simulator's clock.
@@ -49,12 +49,7 @@ protected:
             return scripted_(request);
         });
 
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(900, 600);
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-        ASSERT_TRUE(sim_.ok());
-        sim_.Attach(kComPort, core_);
+        ASSERT_NO_FATAL_FAILURE(ShowMainWindow(kComPort));
         PrepareTestModeRadio(sim_.radio, core_.image);
 
         // Program > Test Mode as the main window runs it, up to the test
@@ -99,13 +94,9 @@ protected:
         return {sim_.radio.log.begin() + static_cast<std::ptrdiff_t>(first), sim_.radio.log.end()};
     }
 
-    AppCore core_;
-    ScriptedPrompts prompts_;
     MessageHandler scripted_;  // the scripted answerer, wrapped to time the boxes
     PrinterQueueCheck previousQueues_;
     std::vector<qint64> boxTimes_;
-    PtyRadio sim_;
-    std::unique_ptr<MDIForm1> main_;
     TuningDialogFactories dialogs_;
     QPointer<TestForm> form_;
     TestEntrySteps steps_{core_.image, core_.testMode, [this] { ShowTestForm(); }};

@@ -10,40 +10,34 @@
 namespace zx::test {
 namespace {
 
+// One field of every point, in the points' order.
+template <class T, class Field>
+std::vector<T> Column(const TuningSetup& s, Field field)
+{
+    std::vector<T> out;
+    for (const auto& p : s.points)
+        out.push_back(field(p));
+    return out;
+}
 std::vector<int> Codes(const TuningSetup& s)
 {
-    std::vector<int> out;
-    for (const auto& p : s.points)
-        out.push_back(p.code);
-    return out;
+    return Column<int>(s, [](const TuningPointSetup& p) { return p.code; });
 }
 std::vector<int> StartValues(const TuningSetup& s)
 {
-    std::vector<int> out;
-    for (const auto& p : s.points)
-        out.push_back(p.startValue);
-    return out;
+    return Column<int>(s, [](const TuningPointSetup& p) { return p.startValue; });
 }
 std::vector<QString> Tabs(const TuningSetup& s, bool chinese)
 {
-    std::vector<QString> out;
-    for (const auto& p : s.points)
-        out.push_back(LoadLangString(p.tabCaptionId, chinese));
-    return out;
+    return Column<QString>(s, [&](const TuningPointSetup& p) { return LoadLangString(p.tabCaptionId, chinese); });
 }
 std::vector<QString> RxTexts(const TuningSetup& s)
 {
-    std::vector<QString> out;
-    for (const auto& p : s.points)
-        out.push_back(p.rxText);
-    return out;
+    return Column<QString>(s, [](const TuningPointSetup& p) { return p.rxText; });
 }
 std::vector<QString> TxTexts(const TuningSetup& s)
 {
-    std::vector<QString> out;
-    for (const auto& p : s.points)
-        out.push_back(p.txText);
-    return out;
+    return Column<QString>(s, [](const TuningPointSetup& p) { return p.txText; });
 }
 
 class TuningItemsTest : public ::testing::Test {

@@ -18,6 +18,7 @@
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
+#include "link/MainWindowOnSimulator.h"
 #include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
 #include "testmode/TestModeRadio.h"
@@ -48,17 +49,11 @@ Form* OpenDialog()
     return nullptr;
 }
 
-class TuningThroughTestWindow : public ::testing::Test {
+class TuningThroughTestWindow : public MainWindowOnSimulator {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(900, 600);
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-        ASSERT_TRUE(sim_.ok());
-        sim_.Attach(kComPort, core_);
+        ASSERT_NO_FATAL_FAILURE(ShowMainWindow(kComPort));
         PrepareTestModeRadio(sim_.radio, core_.image);
 
         // Program > Test Mode, as the user picks it.
@@ -92,10 +87,6 @@ protected:
         QTest::mouseClick(test_->CmdTune, Qt::LeftButton);
     }
 
-    AppCore core_;
-    ScriptedPrompts prompts_;
-    PtyRadio sim_;
-    std::unique_ptr<MDIForm1> main_;
     QPointer<TestForm> test_;
 };
 

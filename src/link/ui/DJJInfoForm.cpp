@@ -10,24 +10,16 @@
 #include "core/ui/AppIcons.h"
 #include "core/ui/HelpWindow.h"
 #include "link/RadioInformation.h"
+#include "link/ui/FormLabels.h"
 
 namespace zx {
 
 namespace {
 constexpr int kHelpId = 6100;
 
-QLabel* MakeLabel(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 QLabel* MakeValue(QWidget* parent, const char* name)
 {
-    QLabel* value = MakeLabel(parent, name);
-    value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    value->setMinimumWidth(180);
+    QLabel* value = SunkenValue(parent, name, 180);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return value;
 }
@@ -39,10 +31,10 @@ DJJInfoForm::DJJInfoForm(const RadioInfoBytes& radioInfo, std::uint8_t bandCode)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setProperty(kHelpContextIdProperty, kHelpId);
 
-    lblModelType = MakeLabel(this, "lblModelType");
-    lblFrequency = MakeLabel(this, "lblFrequency");
-    lblSerialNum = MakeLabel(this, "lblSerialNum");
-    lblVersion = MakeLabel(this, "lblVersion");
+    lblModelType = NamedLabel(this, "lblModelType");
+    lblFrequency = NamedLabel(this, "lblFrequency");
+    lblSerialNum = NamedLabel(this, "lblSerialNum");
+    lblVersion = NamedLabel(this, "lblVersion");
     LabModel = MakeValue(this, "LabModel");
     LabFreq = MakeValue(this, "LabFreq");
     LabSN = MakeValue(this, "LabSN");

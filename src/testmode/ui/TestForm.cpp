@@ -23,6 +23,7 @@
 #include "link/ExchangeLock.h"
 #include "link/LinkMessages.h"
 #include "link/MainLinkMessages.h"
+#include "link/ui/FormLabels.h"
 #include "testmode/TestWindowRules.h"
 #include "testmode/TuningItems.h"
 #include "testmode/ui/TuningDataPrint.h"
@@ -41,25 +42,10 @@ void SetHelpId(QWidget* w, int id)
     w->setProperty(kHelpContextIdProperty, id);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLabel* MakeValue(QWidget* parent, const char* name)
-{
-    QLabel* value = MakeLabel(parent, name);
-    value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    value->setMinimumWidth(130);
-    return value;
-}
-
 // A lamp or marker keeps its place in the layout while hidden.
 QLabel* MakePicture(QWidget* parent, const char* name)
 {
-    QLabel* picture = MakeLabel(parent, name);
+    QLabel* picture = NamedLabel(parent, name);
     picture->setFixedSize(16, 16);
     QSizePolicy policy = picture->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -134,26 +120,26 @@ void TestForm::BuildControls()
 
     frmTestChannel = new QGroupBox(this);
     frmTestChannel->setObjectName(QStringLiteral("frmTestChannel"));
-    lblChannelNo = MakeLabel(frmTestChannel, "lblChannelNo");
+    lblChannelNo = NamedLabel(frmTestChannel, "lblChannelNo");
     ComChannel = MakeList(frmTestChannel, "ComChannel");
-    lblCHRx = MakeLabel(frmTestChannel, "lblCHRx");
-    LabRxFreq = MakeValue(frmTestChannel, "LabRxFreq");
+    lblCHRx = NamedLabel(frmTestChannel, "lblCHRx");
+    LabRxFreq = SunkenValue(frmTestChannel, "LabRxFreq", 130);
     PicChannelRx = MakePicture(frmTestChannel, "PicChannelRx");
-    lblCHTx = MakeLabel(frmTestChannel, "lblCHTx");
-    LabTxFreq = MakeValue(frmTestChannel, "LabTxFreq");
+    lblCHTx = NamedLabel(frmTestChannel, "lblCHTx");
+    LabTxFreq = SunkenValue(frmTestChannel, "LabTxFreq", 130);
     PicChannelTx = MakePicture(frmTestChannel, "PicChannelTx");
     LayOutChooserGroup(frmTestChannel, lblChannelNo, ComChannel, {lblCHRx, LabRxFreq, PicChannelRx},
                        {lblCHTx, LabTxFreq, PicChannelTx});
 
     frmTestSignal = new QGroupBox(this);
     frmTestSignal->setObjectName(QStringLiteral("frmTestSignal"));
-    lblSignal = MakeLabel(frmTestSignal, "lblSignal");
+    lblSignal = NamedLabel(frmTestSignal, "lblSignal");
     ComSignal = MakeList(frmTestSignal, "ComSignal");
-    lblSignalRx = MakeLabel(frmTestSignal, "lblSignalRx");
-    LabRxSignal = MakeValue(frmTestSignal, "LabRxSignal");
+    lblSignalRx = NamedLabel(frmTestSignal, "lblSignalRx");
+    LabRxSignal = SunkenValue(frmTestSignal, "LabRxSignal", 130);
     PicSignalRx = MakePicture(frmTestSignal, "PicSignalRx");
-    lblSignalTx = MakeLabel(frmTestSignal, "lblSignalTx");
-    LabTxSignal = MakeValue(frmTestSignal, "LabTxSignal");
+    lblSignalTx = NamedLabel(frmTestSignal, "lblSignalTx");
+    LabTxSignal = SunkenValue(frmTestSignal, "LabTxSignal", 130);
     PicSignalTx = MakePicture(frmTestSignal, "PicSignalTx");
     LayOutChooserGroup(frmTestSignal, lblSignal, ComSignal, {lblSignalRx, LabRxSignal, PicSignalRx},
                        {lblSignalTx, LabTxSignal, PicSignalTx});
@@ -453,51 +439,11 @@ void TestForm::TuningDialogClosed()
 
 // TestModeIo
 
-void TestForm::Send(const QByteArray& bytes, int replyLength)
-{
-    port_.Send(bytes, replyLength);
-}
-
-void TestForm::ArmSendTimer(int milliseconds)
-{
-    port_.ArmSendTimer(milliseconds);
-}
-
-void TestForm::StopSendTimer()
-{
-    port_.StopSendTimer();
-}
-
-void TestForm::ArmReplyTimer(int milliseconds)
-{
-    port_.ArmReplyTimer(milliseconds);
-}
-
-void TestForm::StopReplyTimer()
-{
-    port_.StopReplyTimer();
-}
-
-void TestForm::ClearBuffers()
-{
-    port_.ClearBuffers();
-}
-
-void TestForm::DiscardInput()
-{
-    port_.DiscardInput();
-}
-
 void TestForm::ClosePort()
 {
     // The end command must reach the radio before the port goes.
     port_.port().flushOutput();
     port_.ClosePort();
-}
-
-void TestForm::Progress(int value)
-{
-    port_.Progress(value);
 }
 
 bool TestForm::OpenPort()

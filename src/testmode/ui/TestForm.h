@@ -13,7 +13,7 @@
 #include <QByteArray>
 #include <QWidget>
 
-#include "link/PortLink.h"
+#include "link/PortLinkIo.h"
 #include "testmode/TestModeLink.h"
 #include "testmode/ui/TuningDialogFactories.h"
 
@@ -27,7 +27,7 @@ namespace zx {
 
 class Workspace;
 
-class TestForm : public QWidget, private TestModeIo {
+class TestForm : public QWidget, private PortLinkIo<TestModeIo> {
     Q_OBJECT
 public:
     // `storeTuningData` puts a Tune step's 62-byte block into the image's
@@ -112,16 +112,8 @@ private:
     void FinishClosing();
     void TuningDialogClosed();
 
-    // TestModeIo
-    void Send(const QByteArray& bytes, int replyLength) override;
-    void ArmSendTimer(int milliseconds) override;
-    void StopSendTimer() override;
-    void ArmReplyTimer(int milliseconds) override;
-    void StopReplyTimer() override;
-    void ClearBuffers() override;
-    void DiscardInput() override;
+    // TestModeIo, beyond the port and the timers
     void ClosePort() override;
-    void Progress(int value) override;
     bool OpenPort() override;
     void ShowPortOpenError() override;
     void ShowPortLost(const QString& portName) override;
@@ -135,7 +127,6 @@ private:
     Workspace& workspace_;
     const TuningDialogFactories& dialogs_;
     std::function<void(const QByteArray&)> storeTuningData_;
-    PortLink port_;
     TestModeLink link_;
     bool holdsLock_ = false;
     bool closed_ = false;

@@ -125,51 +125,6 @@ void TuningDialogFrame::OnPortLost(const QString& portName)
     CloseSoon();
 }
 
-void TuningDialogFrame::Send(const QByteArray& bytes, int replyLength)
-{
-    port_.Send(bytes, replyLength);
-}
-
-void TuningDialogFrame::ArmSendTimer(int milliseconds)
-{
-    port_.ArmSendTimer(milliseconds);
-}
-
-void TuningDialogFrame::StopSendTimer()
-{
-    port_.StopSendTimer();
-}
-
-void TuningDialogFrame::ArmReplyTimer(int milliseconds)
-{
-    port_.ArmReplyTimer(milliseconds);
-}
-
-void TuningDialogFrame::StopReplyTimer()
-{
-    port_.StopReplyTimer();
-}
-
-void TuningDialogFrame::ClearBuffers()
-{
-    port_.ClearBuffers();
-}
-
-void TuningDialogFrame::DiscardInput()
-{
-    port_.DiscardInput();
-}
-
-void TuningDialogFrame::ClosePort()
-{
-    port_.ClosePort();
-}
-
-void TuningDialogFrame::Progress(int value)
-{
-    port_.Progress(value);
-}
-
 bool TuningDialogFrame::EnsurePortOpen()
 {
     CommPort& port = port_.port();

@@ -12,7 +12,7 @@
 
 #include <QDialog>
 
-#include "link/PortLink.h"
+#include "link/PortLinkIo.h"
 #include "testmode/TuningItems.h"
 #include "testmode/TuningLink.h"
 #include "testmode/TuningLinkIo.h"
@@ -23,7 +23,7 @@ class QPushButton;
 
 namespace zx {
 
-class TuningDialogFrame : public QDialog, protected TuningLinkIo {
+class TuningDialogFrame : public QDialog, protected PortLinkIo<TuningLinkIo> {
     Q_OBJECT
 public:
     ~TuningDialogFrame() override;
@@ -56,16 +56,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
-    // TuningLinkIo
-    void Send(const QByteArray& bytes, int replyLength) override;
-    void ArmSendTimer(int milliseconds) override;
-    void StopSendTimer() override;
-    void ArmReplyTimer(int milliseconds) override;
-    void StopReplyTimer() override;
-    void ClearBuffers() override;
-    void DiscardInput() override;
-    void ClosePort() override;
-    void Progress(int value) override;
+    // TuningLinkIo, beyond the port and the timers
     bool EnsurePortOpen() override;
     void AskReplyTimeout() override;
     void PortOpenFailed() override;
@@ -79,7 +70,6 @@ private:
     void OnPortLost(const QString& portName);
 
     TuningHandOver handOver_;
-    PortLink port_;
     std::unique_ptr<TuningLink> link_;
     // The link has ended (or the port failed): the next close goes through.
     bool done_ = false;

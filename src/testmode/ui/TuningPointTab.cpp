@@ -9,32 +9,20 @@
 #include <QProgressBar>
 #include <QSlider>
 
+#include "link/ui/FormLabels.h"
 #include "settings/ui/UpDownControl.h"
 #include "testmode/ui/TuningValueBox.h"
 
 namespace zx {
 
-namespace {
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {})
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-}  // namespace
-
 TuningPointTab::TuningPointTab(QWidget* parent) : QWidget(parent)
 {
-    Label1 = MakeLabel(this, "Label1");
-    Label2 = MakeLabel(this, "Label2");
-    LabRxFreq = MakeLabel(this, "LabRxFreq");
-    LabTxFreq = MakeLabel(this, "LabTxFreq");
-    for (QLabel* freq : {LabRxFreq, LabTxFreq}) {
-        freq->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        freq->setMinimumWidth(110);
-    }
-    Label5 = MakeLabel(this, "Label5", QStringLiteral("0"));
-    Label6 = MakeLabel(this, "Label6", QStringLiteral("255"));
+    Label1 = NamedLabel(this, "Label1");
+    Label2 = NamedLabel(this, "Label2");
+    LabRxFreq = SunkenValue(this, "LabRxFreq", 110);
+    LabTxFreq = SunkenValue(this, "LabTxFreq", 110);
+    Label5 = NamedLabel(this, "Label5", QStringLiteral("0"));
+    Label6 = NamedLabel(this, "Label6", QStringLiteral("255"));
 
     SldValue = new QSlider(Qt::Horizontal, this);
     SldValue->setObjectName(QStringLiteral("SldValue"));

@@ -9,45 +9,31 @@
 
 #include "core/AppCore.h"
 #include "core/StringTable.h"
+#include "link/ui/FormLabels.h"
 #include "testmode/ui/TestModePictures.h"
 
 namespace zx {
-
-namespace {
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {})
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-}  // namespace
 
 TunningForm2::TunningForm2(const TuningHandOver& handOver)
     : TuningDialogFrame(handOver, MeasuredValueSetup(Core().testMode, Core().image), "TunningForm2")
 {
     const TuningPointSetup& point = setup_.points.front();
-    lblRx = MakeLabel(this, "lblRx", LoadLangString(kCaptionRx));
-    lblTx = MakeLabel(this, "lblTx", LoadLangString(kCaptionTx));
-    LabRxFreq = MakeLabel(this, "LabRxFreq", point.rxText);
-    LabTxFreq = MakeLabel(this, "LabTxFreq", point.txText);
-    for (QLabel* freq : {LabRxFreq, LabTxFreq}) {
-        freq->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        freq->setMinimumWidth(110);
-    }
-    txtTuneValue = MakeLabel(this, "txtTuneValue");
-    txtTuneValue->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblRx = NamedLabel(this, "lblRx", LoadLangString(kCaptionRx));
+    lblTx = NamedLabel(this, "lblTx", LoadLangString(kCaptionTx));
+    LabRxFreq = SunkenValue(this, "LabRxFreq", 110, point.rxText);
+    LabTxFreq = SunkenValue(this, "LabTxFreq", 110, point.txText);
+    txtTuneValue = SunkenValue(this, "txtTuneValue", 48);
     txtTuneValue->setAlignment(Qt::AlignCenter);
-    txtTuneValue->setMinimumWidth(48);
     PrgValue = new QProgressBar(this);
     PrgValue->setObjectName(QStringLiteral("PrgValue"));
     PrgValue->setRange(0, 255);
     PrgValue->setTextVisible(false);
-    Label6 = MakeLabel(this, "Label6", QStringLiteral("0"));
-    Label7 = MakeLabel(this, "Label7", QStringLiteral("255"));
+    Label6 = NamedLabel(this, "Label6", QStringLiteral("0"));
+    Label7 = NamedLabel(this, "Label7", QStringLiteral("255"));
     CmdStart = new QPushButton(LoadLangString(kCaptionStart), this);
     CmdStart->setObjectName(QStringLiteral("CmdStart"));
     CmdStart->setAutoDefault(false);
-    PicStart = MakeLabel(this, "PicStart");
+    PicStart = NamedLabel(this, "PicStart");
     PicStart->setFixedSize(StartMarker().size());
     // Keeps its place in the row while hidden.
     QSizePolicy keep = PicStart->sizePolicy();
