@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "channels/ui/ChannelForm.h"
+#include "common/MainWindowShown.h"
 #include "common/ModalDriver.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
@@ -48,11 +49,7 @@ class AppFlows : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(1000, 700);
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+        ASSERT_TRUE(ShowFreshMainWindow(main_, 1000, 700, Activate::No));
     }
 
     ChannelForm& List() { return *main_->channelForm(); }

@@ -16,6 +16,7 @@
 #include "core/ChannelRecord.h"
 #include "channels/ui/ChannelEditForm.h"
 #include "channels/ui/ChannelForm.h"
+#include "common/MainWindowShown.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
@@ -33,12 +34,7 @@ class ChannelEditTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main = std::make_unique<MDIForm1>();
-        main->resize(1200, 900);
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-        QApplication::setActiveWindow(main.get());
+        ASSERT_TRUE(ShowFreshMainWindow(main, 1200, 900, Activate::Yes));
     }
 
     // Starts over on the default image of a model (band code, variant).

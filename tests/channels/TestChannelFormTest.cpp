@@ -18,6 +18,7 @@
 
 #include "channels/ui/ChannelForm.h"
 #include "channels/ui/TestChannelForm.h"
+#include "common/MainWindowShown.h"
 #include "common/ImageFixtures.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
@@ -41,12 +42,7 @@ class TestChannelFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(1100, 800);
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-        QApplication::setActiveWindow(main_.get());
+        ASSERT_TRUE(ShowFreshMainWindow(main_, 1100, 800, Activate::Yes));
         // A VHF image (test band 136-174 MHz) with rows 1 and 7-16 empty.
         core_.image.setModelBandCode(0x01);
         core_.InitAllFrameData();

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "common/MainWindowShown.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
@@ -29,11 +30,7 @@ class TreeViewFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(900, 700);
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+        ASSERT_TRUE(test::ShowFreshMainWindow(main_, 900, 700, test::Activate::No));
     }
 
     TreeViewForm* Loaded() const { return qobject_cast<TreeViewForm*>(main_->windows().treeView()); }

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/MDIForm1.h"
+#include "common/MainWindowShown.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "platform/SettingsStore.h"
@@ -23,13 +24,7 @@ protected:
     // keyboard input. Call through ASSERT_NO_FATAL_FAILURE.
     void ShowMainWindow(int comPort, bool activate = false)
     {
-        OpenSettings()->clear();
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(900, 600);
-        main_->show();
-        if (activate)
-            QApplication::setActiveWindow(main_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+        ASSERT_TRUE(ShowFreshMainWindow(main_, 900, 600, activate ? Activate::Yes : Activate::No));
         ASSERT_TRUE(sim_.ok());
         sim_.Attach(comPort, core_);
     }

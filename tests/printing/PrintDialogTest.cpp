@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "common/MainWindowShown.h"
 #include "common/ImageFixtures.h"
 #include "common/ModalDriver.h"
 #include "common/PdfPages.h"
@@ -37,7 +38,6 @@ class PrintDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
         previousQueues_ = SetPrinterQueueCheck([this] { return printersInstalled_; });
         previousSetup_ = SetPrintSetupRunner([this](QPrinter& printer, QWidget*) {
             ++setupShown_;
@@ -46,10 +46,7 @@ protected:
         previousClock_ = SetPrintClock([] { return QDateTime(QDate(2026, 3, 4), QTime(13, 5, 9)); });
         ResetReportPrinter();
         core_.image = DefaultFor(0x21, 0xF8);
-        main_ = std::make_unique<MDIForm1>();
-        main_->resize(1000, 700);
-        main_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+        ASSERT_TRUE(ShowFreshMainWindow(main_, 1000, 700, Activate::No));
     }
     void TearDown() override
     {

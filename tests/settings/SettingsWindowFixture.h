@@ -14,6 +14,7 @@
 
 #include "app/MDIForm1.h"
 #include "channels/ui/ChannelForm.h"
+#include "common/MainWindowShown.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "common/UserInput.h"
@@ -28,12 +29,7 @@ class SettingsWindowTest : public ::testing::Test, protected UserInput {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main = std::make_unique<MDIForm1>();
-        main->resize(1280, 960);
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-        QApplication::setActiveWindow(main.get());
+        ASSERT_TRUE(ShowFreshMainWindow(main, 1280, 960, Activate::Yes));
         ASSERT_TRUE(core.windowSlots.isOpen(ChannelFormOpen)) << "the channel list is open";
     }
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "common/MainWindowShown.h"
 #include "common/ImageFixtures.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
@@ -25,12 +26,7 @@ class SignallingWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        OpenSettings()->clear();
-        main = std::make_unique<MDIForm1>();
-        main->resize(1100, 800);
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-        QApplication::setActiveWindow(main.get());
+        ASSERT_TRUE(ShowFreshMainWindow(main, 1100, 800, Activate::Yes));
         ASSERT_TRUE(main->windows().window(0) && main->windows().window(0)->isVisible());
     }
 
