@@ -285,7 +285,7 @@ void TestForm::Form_Load()
 
 void TestForm::ComChannel_Click()
 {
-    if (printoutRunning_ || link_.exiting())
+    if (IgnoresActions())
         return;
     const int n = ComChannel->currentText().toInt();
     if (n < 1 || n > kTestChannels)
@@ -298,7 +298,7 @@ void TestForm::ComChannel_Click()
 
 void TestForm::ComSignal_Click(bool byUser)
 {
-    if (printoutRunning_ || link_.exiting())
+    if (IgnoresActions())
         return;
     const int s = ComSignal->currentIndex() + 1;
     if (s < 1)
@@ -309,36 +309,44 @@ void TestForm::ComSignal_Click(bool byUser)
     LabTxSignal->setText(LoadLangString(ids.tx));
 }
 
+bool TestForm::IgnoresActions() const
+{
+    return printoutRunning_ || link_.exiting();
+}
+
+void TestForm::MoveBandMarker(QLabel* chosen, QLabel* other)
+{
+    SetPicture(chosen, QStringLiteral("BandMarker"));
+    chosen->show();
+    other->hide();
+}
+
 void TestForm::CmdPtt_Click()
 {
-    if (printoutRunning_ || link_.exiting())
+    if (IgnoresActions())
         return;
     link_.PressPtt();
 }
 
 void TestForm::cmdWide_Click()
 {
-    if (printoutRunning_ || link_.exiting())
+    if (IgnoresActions())
         return;
     link_.PressWide();
-    SetPicture(PicWide, QStringLiteral("BandMarker"));
-    PicWide->show();
-    PicNarrow->hide();
+    MoveBandMarker(PicWide, PicNarrow);
 }
 
 void TestForm::CmdNarrow_Click()
 {
-    if (printoutRunning_ || link_.exiting())
+    if (IgnoresActions())
         return;
     link_.PressNarrow();
-    SetPicture(PicNarrow, QStringLiteral("BandMarker"));
-    PicNarrow->show();
-    PicWide->hide();
+    MoveBandMarker(PicNarrow, PicWide);
 }
 
 void TestForm::LvwTuneSel_Click()
 {
-    if (printoutRunning_ || link_.exiting())
+    if (IgnoresActions())
         return;
     const QList<QListWidgetItem*> selected = LvwTuneSel->selectedItems();
     if (selected.isEmpty())
@@ -351,7 +359,7 @@ void TestForm::LvwTuneSel_Click()
 
 void TestForm::CmdTune_Click()
 {
-    if (printoutRunning_ || link_.exiting() || !tuneChosen_)
+    if (IgnoresActions() || !tuneChosen_)
         return;
     link_.PressTune();
 }

@@ -124,6 +124,12 @@ private:
     void ShowTuningDialog(TuningDialog dialog) override;
     void LinkEnded(TestLinkEnd how) override;
 
+    // Once the exit has started, or while the printout runs, the window's
+    // controls start nothing.
+    bool IgnoresActions() const;
+    // The band marker beside the chosen bandwidth's button.
+    void MoveBandMarker(QLabel* chosen, QLabel* other);
+
     Workspace& workspace_;
     const TuningDialogFactories& dialogs_;
     std::function<void(const QByteArray&)> storeTuningData_;
