@@ -25,6 +25,7 @@
 #include "core/StringTable.h"
 #include "core/ui/AboutForm.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/CloseRequest.h"
 #include "core/ui/CoreCommands.h"
 #include "core/ui/HelpWindow.h"
 #include "link/ui/MainLinkController.h"
@@ -396,6 +397,13 @@ void MDIForm1::MDIForm_Unload()
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
+    // Disabled under the test window, a tuning dialog or an exchange, or
+    // held by a modal dialog: the exit question would come behind that
+    // window, and an exit would leave the radio where that window has it.
+    if (CloseRequestRefused(*this)) {
+        event->ignore();
+        return;
+    }
     if (!MDIForm_QueryUnload()) {
         event->ignore();
         return;

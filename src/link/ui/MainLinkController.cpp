@@ -79,11 +79,16 @@ void MainLinkController::MnuSetupCommunicationPort_Click()
     if (!TryBeginExchange())
         return;
     holdsLock_ = true;
+    // The probe stands for the dialog that is about to come: the main
+    // window takes nothing meanwhile, its close included.
+    SetMainWindowEnabled(false);
     probe_.Start();
 }
 
 void MainLinkController::ShowPortDialog()
 {
+    // The dialog is the main window's child: it would be disabled with it.
+    SetMainWindowEnabled(true);
     ComForm form(probe_, Core().link.ComPortNumber, workspace_.DialogOwner());
     portForm_ = &form;
     const bool accepted = form.exec() == QDialog::Accepted;

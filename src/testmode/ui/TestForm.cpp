@@ -20,6 +20,7 @@
 #include "core/StringTable.h"
 #include "core/Workspace.h"
 #include "core/ui/AppIcons.h"
+#include "core/ui/CloseRequest.h"
 #include "link/ExchangeLock.h"
 #include "link/LinkMessages.h"
 #include "link/MainLinkMessages.h"
@@ -382,6 +383,12 @@ void TestForm::SwitchPttOff()
 void TestForm::SetPrintoutRunning(bool running)
 {
     printoutRunning_ = running;
+    if (!running && link_.ended()) {
+        // The link ended under the printout (Cancel at a time-out, a lost
+        // port): the close it asked for was held back until now.
+        close();
+        return;
+    }
     if (!link_.exiting())
         SetControlsEnabled(!running);
 }
@@ -405,6 +412,13 @@ void TestForm::closeEvent(QCloseEvent* event)
 {
     if (closed_) {
         event->accept();
+        return;
+    }
+    // Disabled while a tuning dialog holds the radio and the port: the exit
+    // step would take the port from under it. An ended link's own close
+    // goes on.
+    if (!link_.ended() && CloseRequestRefused(*this)) {
+        event->ignore();
         return;
     }
     if (printoutRunning_) {

@@ -86,7 +86,8 @@ public:
 
     // For the tuning-data printout: switches the transmitter off through
     // the Ptt step (08 0E, the receive lamps), and makes every control inert
-    // while the printout runs.
+    // while the printout runs. A link that ended meanwhile closes the window
+    // once the printout is over.
     void SwitchPttOff();
     void SetPrintoutRunning(bool running);
     bool printoutRunning() const { return printoutRunning_; }
