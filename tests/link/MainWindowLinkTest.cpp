@@ -623,5 +623,41 @@ TEST_F(PortDialog, WhileTheProbeRunsNoOtherExchangeStarts)
     EXPECT_EQ(sim_.radio.received, QByteArray::fromHex("415449310D415449310D"));
 }
 
+TEST_F(PortDialog, ACloseRequestDuringTheProbeOrUnderTheDialogDoesNothing)
+{
+    // The close box, and the window system's close (window manager, Alt+F4).
+    const std::vector<std::function<void(QWidget&)>> requests = {
+        [](QWidget& w) { w.close(); },
+        [](QWidget& w) { w.windowHandle()->close(); },
+    };
+    for (const auto& request : requests) {
+        bool probing = false;
+        bool disabledMeanwhile = false;
+        QTimer::singleShot(0, [&] {
+            probing = Link().probe().running();
+            disabledMeanwhile = !main_->isEnabled();
+            request(*main_);
+        });
+        WithPortDialog([&](ComForm& form) {
+            request(*main_);
+            EXPECT_TRUE(main_->isVisible());
+            EXPECT_TRUE(prompts_.messages().empty());
+            QTest::mouseClick(form.cmdCancel, Qt::LeftButton);
+        });
+        EXPECT_TRUE(probing);
+        EXPECT_TRUE(disabledMeanwhile);
+        EXPECT_TRUE(main_->isVisible());
+        EXPECT_TRUE(main_->isEnabled());
+        EXPECT_TRUE(prompts_.messages().empty());
+    }
+    EXPECT_EQ(sim_.radio.received, QByteArray::fromHex("415449310D415449310D"));
+
+    // Free again, the main window closes as before.
+    prompts_.answer(MsgResult::Yes);
+    EXPECT_TRUE(main_->close());
+    ASSERT_EQ(prompts_.messages().size(), 1u);
+    EXPECT_EQ(prompts_.messages()[0].text, QStringLiteral("Do you wish to exit ZX-4100 program？"));
+}
+
 }  // namespace
 }  // namespace zx::test
