@@ -77,9 +77,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
     RegisterSignallingWindows(*windows_);
     AttachSettingsWindows(*windows_,
                           {[this](int row, int column) { return channelForm()->CellText(row, column); },
-                           [this](int row, int column, const QString& text) {
-                               channelForm()->SetCellText(row, column, text);
-                           }},
+                           [this] { channelForm()->RefreshPttIdColumn(); }},
                           [this] { return ChannelEditorPttId(); });
     AttachScanForm(*windows_, [this] { return ChannelEditorPriority(); });
     AttachCoreCommands(*this, *this, *windows_, documents_);

@@ -76,10 +76,17 @@ int DigitValueOf(QChar c)
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? c.digitValue() : 0;
 }
 
-std::uint8_t PttIdByte(const QString& text, std::uint8_t stored, std::uint8_t pttIdType, bool chinese,
-                       bool& on)
+std::uint8_t PttIdByte(const QString& text, std::uint8_t stored, bool existing, std::uint8_t pttIdType,
+                       bool chinese, bool& on)
 {
     on = false;
+    // A text that still reads as the stored byte keeps it: a PTT ID changes
+    // only when another entry is chosen, not when the channel is written
+    // again (a fleet list left from FleetSync use stays under DTMF).
+    if (existing && text == PttIdText(stored, pttIdType, chinese)) {
+        on = pttIdType != 1 && text == Word(words::kOn, chinese);
+        return stored;
+    }
     if (text == Word(words::kOff, chinese))
         return 0xB0;
     if (pttIdType == 1) {
@@ -115,10 +122,12 @@ QString TxFrequencyText(const ChannelRecordBytes& r)
 
 QString PttIdText(std::uint8_t code, std::uint8_t pttIdType, bool chinese)
 {
-    if (pttIdType == 0 && code == 0xB1)
+    const int nibble = code & 0x0F;
+    // Under DTMF every byte that counts as a set PTT ID reads On, so that a
+    // type change never shows a set PTT ID as Off.
+    if (pttIdType == 0 && nibble >= 1 && nibble <= 10)
         return Word(words::kOn, chinese);
     if (pttIdType == 1) {
-        const int nibble = code & 0x0F;
         if (nibble == 1)
             return Word(words::kOwn, chinese);
         if (nibble >= 2 && nibble <= 9)
@@ -207,7 +216,8 @@ EncodedChannel EncodeChannelRecord(const ChannelRegisters& regs, const ChannelRe
     flagsB = SetBits(flagsB, 0x40, regs.ChBeatShift);
     r[record::kFlagsB] = static_cast<std::uint8_t>(flagsB | 0x8F);
 
-    r[record::kPttIdCode] = PttIdByte(regs.ChPttId, stored[record::kPttIdCode], pttIdType, chinese, out.pttIdOn);
+    r[record::kPttIdCode] = PttIdByte(regs.ChPttId, stored[record::kPttIdCode], existing, pttIdType, chinese,
+                                     out.pttIdOn);
 
     // Only "1" to "8" come from the lists; anything else is memory 1.
     qint64 memory = DecimalText(regs.ChAutoDial).Scaled(0);

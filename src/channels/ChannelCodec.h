@@ -23,9 +23,10 @@ ChannelRegisters DecodeChannel(const ChannelRecordBytes& record, bool scanAdd, s
 QString RxFrequencyText(const ChannelRecordBytes& record);
 QString TxFrequencyText(const ChannelRecordBytes& record);
 
-// The PTT ID text of byte 14 for a PTT ID type: type 0 B0 Off, B1 On; type 1
-// by the low nibble 0 Off, 1 Own, 2-9 Fleet List 1-8, 10-15 Off; Off for any
-// other byte or type.
+// The PTT ID text of byte 14 for a PTT ID type, by its low nibble: type 0
+// 1-10 (a set PTT ID) On, else Off; type 1 0 Off, 1 Own, 2-9 Fleet List 1-8,
+// 10-15 Off; Off for any other type. The one reading of the byte wherever
+// the channel list shows it.
 QString PttIdText(std::uint8_t code, std::uint8_t pttIdType, bool chinese);
 
 struct EncodedChannel {
@@ -44,6 +45,7 @@ struct EncodedChannel {
 //   takes busy lockout Off and SP unmute Carrier (bits 3-6 = 0) instead;
 // - a signalling, power, bandwidth or PTT ID text that matches no word of
 //   its field keeps the stored bits of that field;
+// - a PTT ID text that still reads as the stored byte (PttIdText) keeps it;
 // - byte 13 always has bits 0-3 and 7 set; byte 15 is 0xF7 + autodial
 //   memory ("1" to "8", empty gives 0xF8).
 EncodedChannel EncodeChannelRecord(const ChannelRegisters& registers, const ChannelRecordBytes& stored,

@@ -49,6 +49,21 @@ void EncodeChannel(AppCore& core, int channel)
         core.checks.PttCodeCheck = true;
 }
 
+bool EncodeChangedRow(AppCore& core, int channel, const ChannelColumns& row)
+{
+    if (channel < 1 || channel > core.ChannelCount() || row[0].isEmpty())
+        return false;
+    const ChannelRecordBytes stored = ReadChannelRecord(core.image, channel);
+    const ChannelRegisters read = DecodeChannel(stored, ScanAddBytes::Of(core.image).Bit(channel),
+                                                core.image.at(layout::PttIdType), core.LanguageChinese);
+    if (IsProgrammedRecord(stored) && read.Columns() == row)
+        return false;
+    LoadRowIntoRegisters(core.channelRegisters, row, stored);
+    EncodeChannel(core, channel);
+    core.CopyChannelRecords();
+    return true;
+}
+
 void ClearChannelData(AppCore& core, int channel)
 {
     core.channelRegisters.ClearColumns();

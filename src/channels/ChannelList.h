@@ -42,6 +42,14 @@ ChannelListContents DecodeAllChannels(AppCore& core);
 // outside the model's range changes nothing.
 void EncodeChannel(AppCore& core, int channel);
 
+// The row of a programmed channel that no longer reads as its record (the
+// channel editor keeps TX power, bandwidth and PTT ID in the row until the
+// channel is next encoded) is encoded into the record, as the editor's Close
+// would encode it; a row that reads as its record changes nothing, so a
+// channel only looked at keeps its bytes. Returns whether it was encoded;
+// the registers then hold the row's texts for the caller to write back.
+bool EncodeChangedRow(AppCore& core, int channel, const ChannelColumns& row);
+
 // ClearChannelData, the part without the grid: empties the nine column texts
 // of the registers and fills the record of `channel` (1..16) with FF. The
 // scan-add bit and the other registers stay.

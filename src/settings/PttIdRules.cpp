@@ -28,12 +28,6 @@ int PttCodeMissingInImage(const RadioImage& image, int timing)
     return PttCodeMissingFor(timing, image.at(layout::BotCode) == 0xFF, image.at(layout::EotCode) == 0xFF);
 }
 
-bool ChannelPttIdSet(std::uint8_t pttIdCode)
-{
-    const int low = pttIdCode & 0x0F;
-    return low >= 1 && low <= 10;
-}
-
 QString PttIdOffText() { return LoadLangString(1085); }
 QString PttIdOnText() { return LoadLangString(1089); }
 QString PttIdOwnText() { return LoadLangString(1253); }
@@ -47,29 +41,6 @@ QStringList PttIdListItems(int type)
     for (int n = 1; n <= 8; ++n)
         items << FleetListText(n);
     return items;
-}
-
-QString PttIdTextAfterTypeChange(int type, std::uint8_t pttIdCode)
-{
-    if (!ChannelPttIdSet(pttIdCode))
-        return PttIdOffText();
-    return type == kPttIdTypeFleetSync ? PttIdOwnText() : PttIdOnText();
-}
-
-std::optional<QString> RefreshedPttIdText(int type, std::uint8_t pttIdCode)
-{
-    const int low = pttIdCode & 0x0F;
-    if (type == kPttIdTypeDtmf)
-        return low != 0 ? PttIdOnText() : PttIdOffText();
-    if (type != kPttIdTypeFleetSync)
-        return std::nullopt;
-    if (low == 0)
-        return PttIdOffText();
-    if (low == 1)
-        return PttIdOwnText();
-    if (low <= 9)
-        return FleetListText(low - 1);
-    return std::nullopt;
 }
 
 std::optional<QChar> PttCodeCharacter(QChar typed)

@@ -1,7 +1,8 @@
 #pragma once
-// The rules of the PTT ID settings: which codes a timing requires, how a
-// channel's PTT ID byte reads for each PTT ID type and how it shows in the
-// channel list, and how a Begin or End of TX code is typed and stored.
+// The rules of the PTT ID settings: which codes a timing requires, the
+// entries of a channel's PTT ID for each PTT ID type, and how a Begin or End
+// of TX code is typed and stored. How a channel's PTT ID byte reads is the
+// channel codec's (PttIdText).
 #include <cstdint>
 #include <optional>
 
@@ -33,9 +34,6 @@ int PttCodeMissingFor(int timing, bool botEmpty, bool eotEmpty);
 // is 0xFF.
 int PttCodeMissingInImage(const RadioImage& image, int timing);
 
-// A channel's PTT ID counts as set when the low 4 bits of its byte are 1..10.
-bool ChannelPttIdSet(std::uint8_t pttIdCode);
-
 // Texts of the channel list's PTT ID column in the language in force.
 QString PttIdOffText();
 QString PttIdOnText();
@@ -44,12 +42,6 @@ QString FleetListText(int n /*1..8*/);
 // The entries of the channel editor's PTT ID list for a type: DTMF Off, On;
 // FleetSync Off, Own, Fleet List 1..8.
 QStringList PttIdListItems(int type);
-// The column text after a type change: On (DTMF) or Own (FleetSync) for a
-// set PTT ID, Off otherwise.
-QString PttIdTextAfterTypeChange(int type, std::uint8_t pttIdCode);
-// The column text that RefreshPttIdColumn shows; nothing when the cell keeps
-// its text (FleetSync 10..15, a type that is neither).
-std::optional<QString> RefreshedPttIdText(int type, std::uint8_t pttIdCode);
 
 // A typed character of a code: 0-9, A-D, * and #; a-d become upper case.
 // Nothing for any other character.

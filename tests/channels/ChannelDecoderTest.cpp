@@ -113,7 +113,10 @@ TEST(ChannelDecode, PttIdByTypeAndAutodial)
         {1, 0xBA, "Off", "关"},           {1, 0xFF, "Off", "关"},
         {1, 0x03, "Fleet List 2", "队列表 2"}, {0, 0xB0, "Off", "关"},
         {0, 0xB1, "On", "开"},            {0, 0xFF, "Off", "关"},
-        {0, 0xB5, "Off", "关"},           {2, 0xB1, "Off", "关"},
+        // Under DTMF a byte that counts as a set PTT ID (low nibble 1..10, a
+        // fleet list left from FleetSync use) reads On.
+        {0, 0xB5, "On", "开"},            {0, 0xBA, "On", "开"},
+        {0, 0xBB, "Off", "关"},           {2, 0xB1, "Off", "关"},
     };
     for (const Case& c : cases) {
         ChannelRecordBytes record = Record(kFirstRecord);

@@ -131,6 +131,10 @@ TEST(ChannelEncode, PttIdByType)
         {1, "Off", false, 0xB5, 0xB0, false},
         {1, "On", false, 0xB5, 0xB5, false},  // no FleetSync choice: the stored byte stays
         {2, "", false, 0xB7, 0xB7, false},    {0, "Own", false, 0xFF, 0xFF, false},
+        // A text that still reads as the stored byte keeps it: writing the
+        // channel again never changes its PTT ID.
+        {0, "On", false, 0xB4, 0xB4, true},   {0, "Off", false, 0xFF, 0xFF, false},
+        {1, "Off", false, 0xBC, 0xBC, false}, {0, "Off", false, 0xB4, 0xB0, false},
     };
     for (const Case& c : cases) {
         ChannelRegisters r = c.chinese ? DecodeChannel(Record(kFirstRecord), true, c.type, true) : EnglishChannel();

@@ -26,22 +26,6 @@ TEST(PttIdRules, MissingCodesAreTheRequiredOnesThatAreEmpty)
 TEST(PttIdRules, ChannelTextsByType)
 {
     AppCore core;
-    EXPECT_TRUE(ChannelPttIdSet(0xB1));
-    EXPECT_TRUE(ChannelPttIdSet(0xBA));
-    EXPECT_FALSE(ChannelPttIdSet(0xB0));
-    EXPECT_FALSE(ChannelPttIdSet(0xBB));
-    EXPECT_FALSE(ChannelPttIdSet(0xFF));
-    EXPECT_EQ(PttIdTextAfterTypeChange(1, 0xB4), "Own");
-    EXPECT_EQ(PttIdTextAfterTypeChange(0, 0xB4), "On");
-    EXPECT_EQ(PttIdTextAfterTypeChange(0, 0xB0), "Off");
-    EXPECT_EQ(RefreshedPttIdText(0, 0xB4), "On");
-    EXPECT_EQ(RefreshedPttIdText(0, 0xBF), "On");
-    EXPECT_EQ(RefreshedPttIdText(1, 0xB0), "Off");
-    EXPECT_EQ(RefreshedPttIdText(1, 0xB1), "Own");
-    EXPECT_EQ(RefreshedPttIdText(1, 0xB4), "Fleet List 3");
-    EXPECT_EQ(RefreshedPttIdText(1, 0xB9), "Fleet List 8");
-    EXPECT_EQ(RefreshedPttIdText(1, 0xBA), std::nullopt);
-    EXPECT_EQ(RefreshedPttIdText(0xFF, 0xB1), std::nullopt);
     EXPECT_EQ(PttIdListItems(1).join('|'),
               "Off|Own|Fleet List 1|Fleet List 2|Fleet List 3|Fleet List 4|Fleet List 5|Fleet List 6|Fleet List 7|"
               "Fleet List 8");

@@ -158,7 +158,7 @@ TEST_F(PttIdSettingsTest, TypeChangeRewritesTheChannelListsColumnButNoRecord)
     EXPECT_FALSE(Code(1)->isEnabled());
     EXPECT_EQ(Cell(1, 9), "Own");
     EXPECT_EQ(Cell(2, 9), "Off");
-    EXPECT_EQ(Cell(3, 9), "Own");
+    EXPECT_EQ(Cell(3, 9), "Fleet List 3");  // what its byte reads as under FleetSync
     EXPECT_EQ(Cell(4, 9), "");
     EXPECT_EQ(Bytes(layout::ChannelTable, 16 * 16), records);
 
@@ -172,7 +172,7 @@ TEST_F(PttIdSettingsTest, TypeChangeRewritesTheChannelListsColumnButNoRecord)
     EXPECT_EQ(Bytes(layout::ChannelTable, 16 * 16), records);
 }
 
-TEST_F(PttIdSettingsTest, TypeChangeLeavesAClosedChannelListAlone)
+TEST_F(PttIdSettingsTest, TypeChangeRefreshesAClosedChannelListToo)
 {
     Program(1, kPttOn);
     Decode();
@@ -180,7 +180,9 @@ TEST_F(PttIdSettingsTest, TypeChangeLeavesAClosedChannelListAlone)
     ASSERT_FALSE(core.windowSlots.isOpen(ChannelFormOpen));
     Open();
     Choose(Type(), 1);
-    EXPECT_EQ(Cell(1, 9), "On");
+    // "On" is no FleetSync entry: the hidden list reads the byte again.
+    EXPECT_EQ(Cell(1, 9), "Own");
+    EXPECT_EQ(Byte(layout::ChannelPttIdCode(1)), 0xB1);
 }
 
 TEST_F(PttIdSettingsTest, OpeningInFleetSyncShowsFleetListsInTheColumn)
@@ -253,7 +255,7 @@ TEST_F(PttIdSettingsTest, OpeningTheWindowNeverTurnsTheEditorsFleetListIntoOwn)
     EditorStandIn editor;
     editor.channel = 2;
     const ChannelListLink list{[this](int row, int column) { return Cell(row, column); },
-                               [this](int row, int column, const QString& text) { List().SetCellText(row, column, text); }};
+                               [this] { List().RefreshPttIdColumn(); }};
     AttachSettingsWindows(main->windows(), list, [this, &editor] {
         ChannelEditorPttLink link;
         link.shownChannel = [&editor] { return editor.channel; };
@@ -272,7 +274,7 @@ TEST_F(PttIdSettingsTest, OpeningTheWindowNeverTurnsTheEditorsFleetListIntoOwn)
     core.windowSlots.setOpen(ChannelEditFormOpen, true);
     Open();
     ASSERT_EQ(editor.calls.size(), 2U);
-    EXPECT_EQ(editor.calls[0], "rebuild Own");
+    EXPECT_EQ(editor.calls[0], "rebuild Fleet List 3");
     EXPECT_EQ(editor.calls[1], "show Fleet List 3");
     EXPECT_EQ(editor.shown, "Fleet List 3");
     EXPECT_EQ(editor.items.size(), 10);

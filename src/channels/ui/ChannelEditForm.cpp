@@ -549,13 +549,13 @@ void ChannelEditForm::cmdChannelEdit_Click()
     SelectEntry(ComTxPower_, RowText(5) == Word(words::kHigh, chinese) ? 0 : 1);
     SelectEntry(ComWideNarrow_, RowText(6) == Word(words::kNarrow, chinese) ? 0 : 1);
 
+    // The list is that of the type in force, which may have changed while
+    // the editor was hidden.
     const QString pttId = RowText(9);
-    if (pttId.isEmpty()) {
-        ShowEntry(ComPTTID_, -1);
-    } else if (pttIdType <= 1) {
-        if (ComPTTID_->count() == 0)
-            RebuildPttIdList(pttIdType);
-        SelectEntry(ComPTTID_, PttIdEntryForText(pttId, pttIdType, chinese));
+    if (pttIdType <= 1) {
+        RebuildPttIdList(pttIdType);
+        if (!pttId.isEmpty())
+            SelectEntry(ComPTTID_, PttIdEntryForText(pttId, pttIdType, chinese));
     } else {
         const QSignalBlocker blocker(ComPTTID_);
         ComPTTID_->clear();
@@ -623,13 +623,31 @@ void ChannelEditForm::UnloadChannelEditor() { UnloadByProgram(); }
 // ---------------------------------------------------------------------------
 // The channel load and the navigation
 
-void ChannelEditForm::txtChannel_Change() { LoadShownChannel(); }
+void ChannelEditForm::txtChannel_Change()
+{
+    StoreLeftChannel();
+    LoadShownChannel();
+}
+
+void ChannelEditForm::StoreLeftChannel()
+{
+    // TX power, bandwidth and PTT ID wait in the row for the channel's next
+    // encoding: the channel left must get them now, or the file, the radio
+    // and the report would take its old record while its row shows them.
+    const int left = loadedChannel_;
+    if (left == 0 || left == ShownChannel() || unloading_)
+        return;
+    AppCore& core = Core();
+    if (EncodeChangedRow(core, left, list_.RowTexts(left)))
+        list_.WriteRow(left, core.channelRegisters.Columns());
+}
 
 void ChannelEditForm::LoadShownChannel()
 {
     AppCore& core = Core();
     const bool chinese = core.LanguageChinese;
     const int n = ShownChannel();
+    loadedChannel_ = n;
     if (txtChannel_->text() != QString::number(n)) {
         // Writing the number back is no second load.
         const QSignalBlocker blocker(txtChannel_);
@@ -701,8 +719,7 @@ void ChannelEditForm::LoadShownChannel()
     regs.ChOptSignal = ComSelSignal_->currentText();
 
     const std::uint8_t pttIdType = core.image.at(layout::PttIdType);
-    if (ComPTTID_->count() == 0)
-        RebuildPttIdList(pttIdType);
+    RebuildPttIdList(pttIdType);
     ShowPttIdEntry(PttIdEntryForText(RowText(9), pttIdType, chinese));
     regs.ChPttId = ComPTTID_->currentText();
 
@@ -735,6 +752,9 @@ void ChannelEditForm::LoadShownChannel()
 
 void ChannelEditForm::StepChannel(bool up)
 {
+    // The step buttons take no focus: a field still being edited is left
+    // first, so that its value goes to the channel it was typed for.
+    LeaveFocusedField();
     const bool eight = Core().EightChannelModel;
     const int n = ShownChannel();
     txtChannel_->setText(QString::number(up ? NextChannel(n, eight) : PreviousChannel(n, eight)));

@@ -102,6 +102,8 @@ private:
 
     // The channel load and the navigation.
     void txtChannel_Change();
+    // The channel the editor leaves for another one is encoded first.
+    void StoreLeftChannel();
     void LoadShownChannel();
     void StepChannel(bool up);
     bool txtChannel_KeyPress(QKeyEvent* event);
@@ -204,6 +206,8 @@ private:
     QStringList QtDqtList_;
     QStringList QtDqtList2_;
     bool NewChannelEntry_ = false;
+    // The channel whose fields the editor shows (0 before the first load).
+    int loadedChannel_ = 0;
     // Set while the program unloads the window: no field commits then.
     bool unloading_ = false;
     std::function<void(int)> scanPriorityField_;

@@ -235,6 +235,17 @@ void ChannelForm::DecodeAllChannels()
     LabBlankChannel_->setText(contents.FreeAreaText());
 }
 
+void ChannelForm::RefreshPttIdColumn()
+{
+    const AppCore& core = Core();
+    const std::uint8_t pttIdType = core.image.at(layout::PttIdType);
+    for (int channel = 1; channel <= LastChannel(); ++channel) {
+        if (!CellText(channel, kRxFreqColumn).isEmpty())
+            SetCellText(channel, kPttIdColumn,
+                        PttIdText(core.image.at(layout::ChannelPttIdCode(channel)), pttIdType, core.LanguageChinese));
+    }
+}
+
 void ChannelForm::ClearChannelData(int channel)
 {
     AppCore& core = Core();

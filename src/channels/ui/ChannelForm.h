@@ -76,6 +76,10 @@ public:
     // buttons, the setting words of the rows and the tone lists in the
     // language now in force.
     void ApplyLanguage();
+    // Column 9 of every programmed row from its record's PTT ID byte, read
+    // under the PTT ID type in force (after a change of the type, whether or
+    // not the window is shown).
+    void RefreshPttIdColumn();
     // Recounts the free channel memory from the RX column.
     void UpdateFreeArea();
     // The Channel Edit button.

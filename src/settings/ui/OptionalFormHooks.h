@@ -13,7 +13,9 @@ namespace zx {
 // The channel list's grid: cell text of channel row 1..16, column 1..9.
 struct ChannelListLink {
     std::function<QString(int row, int column)> cellText;
-    std::function<void(int row, int column, const QString& text)> setCellText;
+    // Column 9 of every programmed row read again from its record under the
+    // PTT ID type in force, whether or not the list is shown.
+    std::function<void()> refreshPttIdColumn;
 };
 
 // The channel editor's PTT ID list (ComPTTID).
@@ -21,8 +23,8 @@ struct ChannelEditorPttLink {
     // The channel the editor shows (1..16); 0 or unset: none.
     std::function<int()> shownChannel;
     // A new PTT ID type: empties ComPTTID, fills it with `items` and selects
-    // `position`, running the editor's own Click (ChPttId and the channel's
-    // row take the chosen text).
+    // `position` (the entry the channel's row reads), running the editor's
+    // own Click (ChPttId and the channel's row take the chosen text).
     std::function<void(const QStringList& items, int position)> RebuildPttIdList;
     // Selects the entry reading `text` in ComPTTID and sets ChPttId to it,
     // without running the editor's Click.

@@ -142,8 +142,6 @@ void PttIdGroup::SetCodeBoxUsable(int i, bool usable)
     lblPTTCode_[static_cast<std::size_t>(i)]->setEnabled(usable);
 }
 
-bool PttIdGroup::ChannelListOpen() const { return Core().windowSlots.isOpen(ChannelFormOpen); }
-
 bool PttIdGroup::RowProgrammed(int channel) const
 {
     if (hooks_.channelList.cellText)
@@ -182,17 +180,14 @@ void PttIdGroup::cboPTTIDType_Click()
         return;
     }
 
-    const int channels = Core().ChannelCount();
-    if (ChannelListOpen() && hooks_.channelList.setCellText) {
-        for (int n = 1; n <= channels; ++n) {
-            if (RowProgrammed(n))
-                hooks_.channelList.setCellText(n, 9, PttIdTextAfterTypeChange(type, image_.at(layout::ChannelPttIdCode(n))));
-        }
-    }
+    // The records keep their PTT ID bytes: the channel list, shown or not,
+    // reads them under the new type, and the open editor takes the entry its
+    // channel's row now reads, so that its next encoding keeps the byte.
+    RefreshPttIdColumn();
     const int shown = EditorChannel();
-    if (shown != 0 && RowProgrammed(shown) && hooks_.channelEditor.RebuildPttIdList) {
-        const bool set = ChannelPttIdSet(image_.at(layout::ChannelPttIdCode(shown)));
-        hooks_.channelEditor.RebuildPttIdList(PttIdListItems(type), set ? 1 : 0);
+    if (shown != 0 && RowProgrammed(shown) && hooks_.channelEditor.RebuildPttIdList && hooks_.channelList.cellText) {
+        const QStringList items = PttIdListItems(type);
+        hooks_.channelEditor.RebuildPttIdList(items, items.indexOf(hooks_.channelList.cellText(shown, 9)));
     }
 }
 
@@ -251,16 +246,9 @@ void PttIdGroup::txtPTTCode_Change(int i)
 
 void PttIdGroup::RefreshPttIdColumn()
 {
-    if (!ChannelListOpen() || !hooks_.channelList.setCellText)
-        return;
     const int type = cboPTTIDType_->currentIndex();
-    const int channels = Core().ChannelCount();
-    for (int n = 1; n <= channels; ++n) {
-        if (!RowProgrammed(n))
-            continue;
-        if (const auto text = RefreshedPttIdText(type, image_.at(layout::ChannelPttIdCode(n))))
-            hooks_.channelList.setCellText(n, 9, *text);
-    }
+    if ((type == kPttIdTypeDtmf || type == kPttIdTypeFleetSync) && hooks_.channelList.refreshPttIdColumn)
+        hooks_.channelList.refreshPttIdColumn();
 }
 
 void PttIdGroup::MatchEditorToItsRow()

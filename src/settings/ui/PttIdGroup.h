@@ -43,13 +43,14 @@ public:
     void FillLists();
     void LoadTypeAndTiming();
     void LoadCodes();
-    // The PTT ID column of the channel list from the channel records.
+    // The PTT ID column of the channel list, shown or not, from the channel
+    // records under the type chosen (nothing while no type is chosen).
     void RefreshPttIdColumn();
     // The Click of the timing list, as the load runs it once more at its end.
     void cboPTTID_Click();
     // The channel editor's PTT ID list shows what its channel's row shows,
-    // without its Click: the type change of the load may have chosen Own for
-    // a channel whose PTT ID is a fleet list.
+    // without its Click, so that opening the window never changes a
+    // channel's PTT ID.
     void MatchEditorToItsRow();
 
 protected:
@@ -64,7 +65,6 @@ private:
     // True when the key press is consumed.
     bool CodeFilter(int i, class QKeyEvent* key);
     void SetCodeBoxUsable(int i, bool usable);
-    bool ChannelListOpen() const;
     bool RowProgrammed(int channel) const;
     int EditorChannel() const;
 
