@@ -28,6 +28,7 @@
 #include "core/ui/CloseRequest.h"
 #include "core/ui/CoreCommands.h"
 #include "core/ui/HelpWindow.h"
+#include "link/ExchangeLock.h"
 #include "link/ui/MainLinkController.h"
 #include "link/ui/TransferCommands.h"
 #include "platform/Prompt.h"
@@ -398,7 +399,10 @@ void MDIForm1::closeEvent(QCloseEvent* event)
     // Disabled under the test window, a tuning dialog or an exchange, or
     // held by a modal dialog: the exit question would come behind that
     // window, and an exit would leave the radio where that window has it.
-    if (CloseRequestRefused(*this)) {
+    // The same holds while an exchange still runs with the main window
+    // enabled again: the test window's exit step takes the radio out of
+    // test mode only after the main window is back.
+    if (CloseRequestRefused(*this) || ExchangeRunning()) {
         event->ignore();
         return;
     }

@@ -85,6 +85,11 @@ protected:
     {
         ASSERT_TRUE(QTest::qWaitFor([this] { return Form()->isEnabled() && !Form()->link().busy(); }, 3000));
         QTest::mouseClick(Form()->cmdClose, Qt::LeftButton);
+        ASSERT_NO_FATAL_FAILURE(WaitForTheExitStep());
+    }
+    // The test window's exit step, to its end: the radio leaves test mode.
+    void WaitForTheExitStep()
+    {
         ASSERT_TRUE(QTest::qWaitFor([this] { return Form() == nullptr; }, 3000));
         EXPECT_TRUE(sim_.radio.received.endsWith(QByteArray::fromHex("45")));
         EXPECT_FALSE(sim_.radio.inTestMode());
@@ -144,9 +149,18 @@ TEST_F(CloseRequestsInTestMode, AWindowThatWaitsForAnotherTakesNoCloseRequestAnd
         EXPECT_TRUE(ExchangeRunning());
 
         // The dialog's Cancel, then the test window's Close: 45 goes out.
+        // While its exit step runs, the main window is enabled again but
+        // still takes no close request.
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 3000));
-        ASSERT_NO_FATAL_FAILURE(CloseTestWindow());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return Form()->isEnabled() && !Form()->link().busy(); }, 3000));
+        QTest::mouseClick(Form()->cmdClose, Qt::LeftButton);
+        EXPECT_TRUE(ExchangeRunning());
+        const std::size_t boxes = prompts_.messages().size();
+        request.send(*main_);
+        EXPECT_TRUE(main_->isVisible());
+        EXPECT_EQ(prompts_.messages().size(), boxes);
+        ASSERT_NO_FATAL_FAILURE(WaitForTheExitStep());
         EXPECT_TRUE(prompts_.messages().empty());
     }
 
