@@ -27,6 +27,7 @@
 #include "core/ui/AppIcons.h"
 #include "core/ui/CloseRequest.h"
 #include "core/ui/CoreCommands.h"
+#include "core/ui/EditorWindowFrame.h"
 #include "core/ui/HelpWindow.h"
 #include "link/ExchangeLock.h"
 #include "link/ui/MainLinkController.h"
@@ -460,6 +461,14 @@ void MDIForm1::RetranslateChannelWindow() { channelForm()->ApplyLanguage(); }
 void MDIForm1::EnableMainWindow(bool enabled) { setEnabled(enabled); }
 
 void MDIForm1::ShowHelpPage(const QString& page) { ShowHelpTopic(this, page); }
+
+void MDIForm1::CommitFieldBeingEdited()
+{
+    // The current window, not only the active one: the main window is not
+    // active while a dialog of its own is up.
+    if (auto* window = qobject_cast<EditorWindowFrame*>(mdiArea_->currentSubWindow()))
+        window->CommitEditBeforeCommand();
+}
 
 ChannelEditorPttLink MDIForm1::ChannelEditorPttId()
 {

@@ -91,6 +91,7 @@ public:
     void EnableMainWindow(bool enabled) override;
     void ShowHelpPage(const QString& page) override;
     QWidget* DialogOwner() override { return this; }
+    void CommitFieldBeingEdited() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -36,6 +36,18 @@ ChannelListContents DecodeAllChannels(AppCore& core)
     return contents;
 }
 
+ChannelColumns DecodeChannelRow(const AppCore& core, int channel)
+{
+    if (channel < 1 || channel > core.ChannelCount())
+        return {};
+    const ChannelRecordBytes record = ReadChannelRecord(core.image, channel);
+    if (!IsProgrammedRecord(record))
+        return {};
+    return DecodeChannel(record, ScanAddBytes::Of(core.image).Bit(channel), core.image.at(layout::PttIdType),
+                         core.LanguageChinese)
+        .Columns();
+}
+
 void EncodeChannel(AppCore& core, int channel)
 {
     if (channel < 1 || channel > core.ChannelCount())

@@ -35,6 +35,10 @@ struct ChannelListContents {
 // CurrentChannel to 1. The image is not changed.
 ChannelListContents DecodeAllChannels(AppCore& core);
 
+// The row texts of one channel (1..8 or 1..16) as DecodeAllChannels writes
+// them from the image; the registers and the image are not touched.
+ChannelColumns DecodeChannelRow(const AppCore& core, int channel);
+
 // EncodeChannel: writes core.channelRegisters into the record of `channel`
 // (1..8 or 1..16), its scan-add bit (and 0x17F = FF on an 8-channel model),
 // and sets checks.PttCodeCheck when the channel gets PTT ID On. The caller

@@ -48,6 +48,11 @@ public:
     virtual void ShowHelpPage(const QString& page) = 0;
     // The owner of message boxes and dialogs.
     virtual QWidget* DialogOwner() = 0;
+
+    // Save, Save As, Write and Print take the whole image: first the field
+    // being edited in the active editor window is committed, as that
+    // window's own close commits it.
+    virtual void CommitFieldBeingEdited() = 0;
 };
 
 }  // namespace zx

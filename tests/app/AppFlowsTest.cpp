@@ -30,6 +30,7 @@
 #include "link/ExchangeLock.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
+#include "link/TransferToTheEnd.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/ScreenTwips.h"
 #include "sim/PtyRadio.h"
@@ -59,13 +60,7 @@ protected:
     // Runs the transfer dialog of the next Read or Write to its end.
     void ClickOkInTransferDialog()
     {
-        previousRunner_ = SetConnectFormRunner([](ConnectForm& form) {
-            bool closed = false;
-            QObject::connect(&form, &ConnectForm::unloaded, [&] { closed = true; });
-            form.show();
-            QTest::mouseClick(form.cmdOK, Qt::LeftButton);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 15000));
-        });
+        previousRunner_ = SetConnectFormRunner(OkToTheEnd());
     }
     void RestoreRunner() { SetConnectFormRunner(previousRunner_); }
 

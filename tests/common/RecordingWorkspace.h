@@ -38,6 +38,8 @@ public:
     }
     void ShowHelpPage(const QString& page) override { calls << QStringLiteral("ShowHelpPage(%1)").arg(page); }
     QWidget* DialogOwner() override { return owner; }
+    // No editor window here: nothing is being edited.
+    void CommitFieldBeingEdited() override {}
 };
 
 }  // namespace zx::test

@@ -30,6 +30,7 @@
 #include "link/ui/MainLinkController.h"
 #include "link/ui/TransferCommands.h"
 #include "link/MainWindowOnSimulator.h"
+#include "link/TransferToTheEnd.h"
 #include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
 
@@ -70,13 +71,7 @@ protected:
     // Program > Read with OK clicked in the transfer dialog, to its end.
     void ReadFromRadio()
     {
-        previousRunner_ = SetConnectFormRunner([](ConnectForm& form) {
-            bool closed = false;
-            QObject::connect(&form, &ConnectForm::unloaded, [&] { closed = true; });
-            form.show();
-            QTest::mouseClick(form.cmdOK, Qt::LeftButton);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 15000));
-        });
+        previousRunner_ = SetConnectFormRunner(OkToTheEnd());
         main_->action("MnuProgramRead")->trigger();
         SetConnectFormRunner(previousRunner_);
     }

@@ -489,7 +489,7 @@ void ChannelEditForm::RunLostFocus(QObject* field)
 
 void ChannelEditForm::LeaveFocusedField()
 {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusedField();
     if (!focus || !panel()->isAncestorOf(focus))
         return;
     QObject* field = focus;
@@ -604,10 +604,10 @@ void ChannelEditForm::cmdClose_Click()
 
 void ChannelEditForm::Form_Unload()
 {
-    // The user's close box stores what was typed, as Close does; an unload
-    // by the program (CloseEditorWindows, the exit) stores nothing.
+    // The user's close box stores what was typed (the frame has left the
+    // focused field), as Close does; an unload by the program
+    // (CloseEditorWindows, the exit) stores nothing.
     if (!unloadingByProgram()) {
-        LeaveFocusedField();
         if (txtRxFreq_->text().isEmpty())
             Core().channelRegisters.ClearColumns();
         CommitChannelEdit();
@@ -615,6 +615,8 @@ void ChannelEditForm::Form_Unload()
     unloading_ = true;
     EditorWindowFrame::Form_Unload();
 }
+
+void ChannelEditForm::CommitFieldBeingEdited() { LeaveFocusedField(); }
 
 void ChannelEditForm::HideChannelEditor() { hide(); }
 

@@ -92,6 +92,8 @@ public:
 protected:
     void cmdClose_Click() override;
     void Form_Unload() override;
+    // The field that has the focus is left, as when the focus moves on.
+    void CommitFieldBeingEdited() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

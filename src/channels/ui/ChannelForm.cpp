@@ -255,9 +255,29 @@ void ChannelForm::ClearChannelData(int channel)
 
 void ChannelForm::HideCellEditors()
 {
-    const QScopedValueRollback guard(endingEdit_, true);
-    txtInputBox_->hide();
-    comInputStep_->hide();
+    const bool dropped = Shown(txtInputBox_) || Shown(comInputStep_);
+    {
+        const QScopedValueRollback guard(endingEdit_, true);
+        txtInputBox_->hide();
+        comInputStep_->hide();
+    }
+    if (!dropped)
+        return;
+    // The typed text went into the row as it was typed; what stands is what
+    // the image holds.
+    AppCore& core = Core();
+    WriteRow(core.GridChannel, DecodeChannelRow(core, core.GridChannel));
+    UpdateFreeArea();
+}
+
+void ChannelForm::CommitFieldBeingEdited()
+{
+    const QWidget* focus = FocusedField();
+    const bool hadFocus = focus && (focus == txtInputBox_ || focus == comInputStep_ || comInputStep_->isAncestorOf(focus));
+    CommitOnFocusLoss(txtInputBox_, [this] { txtInputBox_Validate(); });
+    CommitOnFocusLoss(comInputStep_, [this] { comInputStep_Validate(); });
+    if (hadFocus)
+        grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelForm::ResetChannelList()

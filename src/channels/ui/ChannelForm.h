@@ -66,7 +66,8 @@ public:
     void ClearChannelData(int channel);
     // Hides the in-place editors, CurrentChannel = 1 and the whole free area.
     void ResetChannelList();
-    // Hides the in-place editors without committing anything.
+    // Hides the in-place editors without committing anything; the row of a
+    // dropped edit shows what the image holds again.
     void HideCellEditors();
     // The window's caption and slot 0's caption for a channel.
     void SetChannelCaption(int channel);
@@ -106,6 +107,8 @@ public:
 protected:
     void cmdClose_Click() override;
     void Form_Unload() override;
+    // The in-place editor shown commits and hides, as when it loses the focus.
+    void CommitFieldBeingEdited() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

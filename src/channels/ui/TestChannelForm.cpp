@@ -277,12 +277,20 @@ void TestChannelForm::EditorFocusLost()
 // ---------------------------------------------------------------------------
 // Closing
 
+void TestChannelForm::CommitFieldBeingEdited()
+{
+    if (!EditorShown())
+        return;
+    const bool hadFocus = FocusedField() == editor_;
+    txtTestFreq_Validate();
+    HideEditor();
+    if (hadFocus)
+        grid_->setFocus(Qt::OtherFocusReason);
+}
+
 void TestChannelForm::cmdClose_Click()
 {
-    if (EditorShown()) {
-        txtTestFreq_Validate();
-        HideEditor();
-    }
+    CommitFieldBeingEdited();
     AppCore& core = Core();
     if (list_.ChangedSinceLoad(core.image)) {
         const bool chinese = core.LanguageChinese;
@@ -294,11 +302,10 @@ void TestChannelForm::cmdClose_Click()
 
 void TestChannelForm::closeEvent(QCloseEvent* event)
 {
-    if (!isUnloaded() && EditorShown()) {
-        if (!unloadingByProgram())
-            txtTestFreq_Validate();
+    // The user's close commits through CommitFieldBeingEdited; the program's
+    // drops the edit.
+    if (!isUnloaded() && unloadingByProgram())
         HideEditor();
-    }
     EditorWindowFrame::closeEvent(event);
 }
 

@@ -38,6 +38,8 @@ protected:
     // The close box commits the cell being edited as Close does; an unload
     // by the program commits nothing.
     void closeEvent(QCloseEvent* event) override;
+    // The cell editor shown commits and hides, as when it loses the focus.
+    void CommitFieldBeingEdited() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

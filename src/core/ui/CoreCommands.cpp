@@ -23,8 +23,14 @@ void AttachCoreCommands(MenuCommands& menu, Workspace& workspace, EditorWindowRe
 
     set("MnuFileNew", [docs] { docs->NewDocument(); });
     set("MnuFileOpen", [docs] { docs->OpenDocument(); });
-    set("MnuFileSave", [docs] { docs->MnuFileSave_Click(); });
-    set("MnuFileSaveAs", [docs] { docs->MnuFileSaveAs_Click(); });
+    set("MnuFileSave", [ws, docs] {
+        ws->CommitFieldBeingEdited();
+        docs->MnuFileSave_Click();
+    });
+    set("MnuFileSaveAs", [ws, docs] {
+        ws->CommitFieldBeingEdited();
+        docs->MnuFileSaveAs_Click();
+    });
 
     // The Edit menu opens the window of slot k, whichever subsystem registered it.
     const char* editItems[] = {"MnuEditChannelInformation", "MnuEditOptionalFeatures", "MnuEditKeyAssignment",

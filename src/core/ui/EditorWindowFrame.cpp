@@ -114,6 +114,18 @@ void EditorWindowFrame::UnloadByProgram()
     close();
 }
 
+void EditorWindowFrame::CommitEditBeforeCommand()
+{
+    if (!unloaded_)
+        CommitFieldBeingEdited();
+}
+
+QWidget* EditorWindowFrame::FocusedField() const
+{
+    QWidget* focus = window()->focusWidget();
+    return focus && isAncestorOf(focus) ? focus : nullptr;
+}
+
 bool EditorWindowFrame::unloadingByProgram() const { return programUnload_ || Core().life.AppExiting; }
 
 void EditorWindowFrame::closeEvent(QCloseEvent* event)

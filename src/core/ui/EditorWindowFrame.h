@@ -47,6 +47,10 @@ public:
     // The program unloads the window (CloseEditorWindows): unlike the user's
     // own close, it commits nothing that is being edited.
     void UnloadByProgram();
+    // A command that takes the whole image (Save, Write, Print) commits the
+    // field being edited first, as the user's own close does; a window
+    // already unloaded commits nothing.
+    void CommitEditBeforeCommand();
 
 signals:
     // The window has been unloaded; its slot and flag are free.
@@ -65,6 +69,10 @@ protected:
     // True while the program, not the user, unloads the window: through
     // UnloadByProgram or because the application is exiting.
     bool unloadingByProgram() const;
+    // The control of this window that has the keyboard focus, or takes it
+    // again when the main window is next active (a dialog of the main window
+    // may be up); nullptr when the focus lies in no control of this window.
+    QWidget* FocusedField() const;
     // The user's own close (Close or the close box) first commits the field
     // being edited, as leaving it would; an unload by the program does not.
     virtual void CommitFieldBeingEdited() {}

@@ -56,6 +56,8 @@ void MnuProgramWrite_Click(Workspace& workspace)
 {
     if (ExchangeRunning())
         return;
+    // What the user typed last is written too, and counts in the checks.
+    workspace.CommitFieldBeingEdited();
     if (!RunPreWriteChecks())
         return;
     RunTransfer(workspace, TransferMode::Write, 49, 1187);

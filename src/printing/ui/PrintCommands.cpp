@@ -9,7 +9,10 @@ namespace zx {
 void AttachPrintCommands(MenuCommands& commands, Workspace& workspace)
 {
     Workspace* owner = &workspace;
-    commands.setCommand(QStringLiteral("MnuFilePrint"), [owner] { MnuFilePrint_Click(owner->DialogOwner()); });
+    commands.setCommand(QStringLiteral("MnuFilePrint"), [owner] {
+        owner->CommitFieldBeingEdited();
+        MnuFilePrint_Click(owner->DialogOwner());
+    });
 }
 
 }  // namespace zx

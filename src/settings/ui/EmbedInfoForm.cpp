@@ -87,7 +87,7 @@ void EmbedInfoForm::StoreMessageLine(int i)
 
 void EmbedInfoForm::CommitFieldBeingEdited()
 {
-    if (const int i = BoxIndex(QApplication::focusWidget()); i >= 0)
+    if (const int i = BoxIndex(FocusedField()); i >= 0)
         StoreMessageLine(i);
 }
 

@@ -99,7 +99,7 @@ void KeyAssign::CommitOnLeave(int i)
 
 void KeyAssign::CommitFieldBeingEdited()
 {
-    if (const int i = ListIndex(QApplication::focusWidget()); i >= 0)
+    if (const int i = ListIndex(FocusedField()); i >= 0)
         CommitOnLeave(i);
 }
 

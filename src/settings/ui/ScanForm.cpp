@@ -278,8 +278,8 @@ bool ScanForm::txtPriorityCH_KeyPress(QKeyEvent* key)
 
 void ScanForm::CommitFieldBeingEdited()
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || !isAncestorOf(focus))
+    QWidget* focus = FocusedField();
+    if (!focus)
         return;
     if (focus == cboPriority_)
         CommitPriorityMode();

@@ -106,8 +106,8 @@ bool CellGridWindow::CellGridKeyDown(QKeyEvent* event)
 
 void CellGridWindow::CommitFieldBeingEdited()
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || !isAncestorOf(focus))
+    QWidget* focus = FocusedField();
+    if (!focus)
         return;
     if (focus == editor_) {
         if (!editor_->isHidden())

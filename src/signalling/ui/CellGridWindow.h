@@ -70,7 +70,8 @@ protected:
     // shown and enabled take it.
     virtual QList<QWidget*> TabOrder() const = 0;
     // Commits a field other than the editor and the spin fields; `quiet` is
-    // the close's commit, which never shows a refusal.
+    // the commit of the close or of a command about to take the image, which
+    // never shows a refusal.
     virtual void CommitField(QWidget* field, bool quiet) = 0;
 
     void CommitFieldBeingEdited() override;

@@ -295,14 +295,9 @@ void DTMFForm::CommitIdCode(bool quiet)
 {
     QString text = txtIDCode_->text();
     if (IdCodeRefused(text)) {
+        RefuseCode(txtIDCode_, acceptedIdCode_, quiet);
         if (quiet)
             return;
-        const bool keepFocus = FocusStaysInWindowOf(txtIDCode_);
-        ShowInvalidData();
-        txtIDCode_->setText(acceptedIdCode_);
-        txtIDCode_->selectAll();
-        if (keepFocus)
-            txtIDCode_->setFocus(Qt::OtherFocusReason);
         text = acceptedIdCode_;
     }
     WriteIdCode(Core().image, text);
@@ -316,18 +311,26 @@ void DTMFForm::SetStunTypeEnabled(bool enabled)
     SetFieldUsable(cboStunType_, enabled);
 }
 
+void DTMFForm::RefuseCode(QLineEdit* box, const QString& accepted, bool quiet)
+{
+    // Put back even by a quiet commit: a refused text left in the box would
+    // ask its box when the next dialog takes the focus.
+    const bool keepFocus = !quiet && FocusStaysInWindowOf(box);
+    if (!quiet)
+        ShowInvalidData();
+    box->setText(accepted);
+    box->selectAll();
+    if (keepFocus)
+        box->setFocus(Qt::OtherFocusReason);
+}
+
 void DTMFForm::CommitStunCode(bool quiet)
 {
     QString text = txtStunCode_->text();
     if (StunCodeRefused(text)) {
+        RefuseCode(txtStunCode_, acceptedStunCode_, quiet);
         if (quiet)
             return;
-        const bool keepFocus = FocusStaysInWindowOf(txtStunCode_);
-        ShowInvalidData();
-        txtStunCode_->setText(acceptedStunCode_);
-        txtStunCode_->selectAll();
-        if (keepFocus)
-            txtStunCode_->setFocus(Qt::OtherFocusReason);
         text = acceptedStunCode_;
     } else {
         SetStunTypeEnabled(!text.isEmpty());

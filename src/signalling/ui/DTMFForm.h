@@ -60,11 +60,15 @@ private:
     void FillLists();
     void LoadFields();
 
-    // Commits of the fields; `quiet` is the close's commit, which never shows
-    // the refusal box and keeps the stored code when the text is refused.
+    // Commits of the fields; `quiet` is the commit of the close or of a
+    // command about to take the image, which never shows the refusal box and
+    // keeps the stored code when the text is refused.
     void CommitSideTone();
     void CommitIdCode(bool quiet);
     void CommitStunCode(bool quiet);
+    // A refused code: the box shows the accepted one again, after the
+    // refusal box unless the commit is quiet.
+    void RefuseCode(QLineEdit* box, const QString& accepted, bool quiet);
     void CommitList(QComboBox* list);
     void CommitClear();
     void ShowInvalidData();
