@@ -374,6 +374,8 @@ bool MDIForm1::MDIForm_QueryUnload()
                                 this});
     if (sure != MsgResult::Yes)
         return false;
+    // What the user typed last counts as a change and is saved with the rest.
+    CommitFieldBeingEdited();
     core.life.AppExiting = true;
     if (!documents_.OfferSaveAtExit()) {
         // Nothing is half-exited: closing the channel list only hides it again.

@@ -34,6 +34,9 @@
 #include "printing/ui/frmPrintList.h"
 #include "signalling/ui/DTMFForm.h"
 #include "signalling/ui/FleetsyncForm.h"
+#include "testmode/TestModeRadio.h"
+#include "testmode/ui/TestForm.h"
+#include "testmode/ui/TestModeCommands.h"
 
 namespace zx::test {
 namespace {
@@ -277,6 +280,35 @@ TEST_F(TypedTextAtCommands, TheChannelRowsShowWhatTheCommandsStored)
         EXPECT_EQ(List().CellText(2, 2), "457.25000");
         EXPECT_EQ(List().RowTexts(2), DecodeChannelRow(core_, 2));
     }
+}
+
+TEST_F(TypedTextAtCommands, ClosingTheProgramOffersToSaveTheFieldBeingEdited)
+{
+    // The image is as last saved, but for the typed test frequency: the
+    // save offer comes, and Cancel keeps the program running with it.
+    core_.document.snapshot = core_.image;
+    ASSERT_NO_FATAL_FAILURE(TypeTestFrequency());
+    prompts_.answer(MsgResult::Yes);
+    prompts_.answer(MsgResult::Cancel);
+    EXPECT_FALSE(main_->close());
+    ASSERT_EQ(prompts_.messages().size(), 2u);
+    EXPECT_TRUE(prompts_.messages()[1].text.startsWith("Do you wish to save the changes"));
+    EXPECT_EQ(Bytes(core_.image, 0x2C0, 8).toHex(), "0000554500005545");
+}
+
+TEST_F(TypedTextAtCommands, TestModeComparesTheTestFrequencyBeingEdited)
+{
+    // The radio's entry 9 is what is being typed: the entry finds no
+    // mismatch only when the typed text has been committed.
+    PrepareTestModeRadio(sim_.radio, core_.image);
+    sim_.radio.testTable[8] = QByteArray::fromHex("0000554500005545");
+    ASSERT_NO_FATAL_FAILURE(TypeTestFrequency());
+    Trigger("MnuProgramTestMode");
+    TestModeCommand& testMode = main_->testMode();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return testMode.testForm() && testMode.testForm()->isVisible(); }, 5000));
+    EXPECT_TRUE(prompts_.messages().empty());
+    QTest::mouseClick(testMode.testForm()->cmdClose, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return testMode.testForm() == nullptr && !ExchangeRunning(); }, 3000));
 }
 
 TEST_F(TypedTextAtCommands, ACellEditDroppedByTheProgramLeavesTheRowAsTheImageHoldsIt)

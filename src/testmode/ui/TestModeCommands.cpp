@@ -35,6 +35,8 @@ TestForm* TestModeCommand::testForm() const
 
 void TestModeCommand::MnuProgramTestMode_Click()
 {
+    // A test frequency typed last is compared with the radio's too.
+    workspace_.CommitFieldBeingEdited();
     mainLink_.StartTestEntry(*steps_);
 }
 
