@@ -93,6 +93,7 @@ protected:
     void cmdClose_Click() override;
     void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QWidget* FirstField() const override;
 
 private:
     void BuildControls();

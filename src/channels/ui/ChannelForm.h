@@ -103,6 +103,7 @@ protected:
     void cmdClose_Click() override;
     void Form_Unload() override;
     void closeEvent(QCloseEvent* event) override;
+    QWidget* FirstField() const override;
 
 private:
     // The editor while it is open (ChannelEditFormOpen), else nullptr.

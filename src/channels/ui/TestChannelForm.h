@@ -38,6 +38,7 @@ protected:
     // The close box commits the cell being edited as Close does; an unload
     // by the program commits nothing.
     void closeEvent(QCloseEvent* event) override;
+    QWidget* FirstField() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
