@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
@@ -22,6 +23,7 @@
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
+#include "core/DataFile.h"
 #include "core/ImageLayout.h"
 #include "core/ui/HelpKeyFilter.h"
 #include "app/MDIForm1.h"
@@ -257,6 +259,30 @@ TEST_F(PrintDialog, WithNoPrinterInstalledOkAsksForAPdfFileAndPrintsThere)
     EXPECT_NEAR(channel1.yMin, 194.3, 2.0);
     EXPECT_EQ(pages[1].count("146.12500"), 4u);
     EXPECT_TRUE(ReportPrinter().outputFileName().isEmpty()) << "the next report asks again";
+}
+
+TEST_F(PrintDialog, AfterFileOpenThePdfIsSuggestedBesideTheDataFile)
+{
+    const QString folder = dir_.filePath(QStringLiteral("site files"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString data = folder + QStringLiteral("/north hill.dat");
+    QFile file(data);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(BuildDataFile(core_.image));
+    file.close();
+    prompts_.chooseFile(data);
+    main_->action(QStringLiteral("MnuFileOpen"))->trigger();
+    ASSERT_EQ(core_.document.DataFilePath, data);
+    prompts_.clear();
+
+    prompts_.chooseFile(QString());
+    OpenDialog([](frmPrintList& dialog) {
+        Tick(dialog, {0});
+        QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
+        dialog.cmdCancel()->click();
+    });
+    ASSERT_EQ(prompts_.fileRequests().size(), 1u);
+    EXPECT_EQ(prompts_.startPath(0), folder + QStringLiteral("/north hill.pdf"));
 }
 
 TEST_F(PrintDialog, CancellingThePdfQuestionPrintsNothingAndShowsNoBox)
