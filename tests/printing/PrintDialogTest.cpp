@@ -322,7 +322,7 @@ TEST_F(PrintDialog, AValueWithoutPrintableFormEndsTheReportWithNothingPrinted)
     PrintSections({1, 0});
     ASSERT_EQ(prompts_.messages().size(), 1u);
     EXPECT_EQ(prompts_.messages()[0].title, "Print Out List");
-    EXPECT_EQ(prompts_.messages()[0].text, "Voice Annunciation: 03");
+    EXPECT_EQ(prompts_.messages()[0].text, "Voice Annunciation: 03\r\nNothing was printed.");
     EXPECT_EQ(prompts_.messages()[0].icon, MsgIcon::Exclamation);
     EXPECT_FALSE(QFile::exists(pdf)) << "no half-printed report";
 }
@@ -335,7 +335,7 @@ TEST_F(PrintDialog, TheFailureBoxIsChineseInChineseMode)
     PrintSections({0});
     ASSERT_EQ(prompts_.messages().size(), 1u);
     EXPECT_EQ(prompts_.messages()[0].title, "打印列表");
-    EXPECT_EQ(prompts_.messages()[0].text, "语音提示: 03");
+    EXPECT_EQ(prompts_.messages()[0].text, "语音提示: 03\r\n没有打印任何内容。");
 }
 
 TEST_F(PrintDialog, WithNoUsablePrinterTheBoxAsksForAPrinterToBeSetUp)

@@ -34,6 +34,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name)
 
 QString FailureText(const PrintFailure& failure, bool chinese)
 {
+    // A report stopped by its own contents is laid out whole before any of
+    // it is printed: the value alone would leave the user wondering.
+    if (failure.kind == PrintFailure::Kind::Value || failure.kind == PrintFailure::Kind::Arithmetic)
+        return failure.description
+               + (chinese ? QStringLiteral("\r\n没有打印任何内容。") : QStringLiteral("\r\nNothing was printed."));
     if (failure.kind != PrintFailure::Kind::NoPrinter)
         return failure.description;
     QString text = chinese ? QStringLiteral("打印之前必须已经安装打印机。")
