@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
@@ -23,7 +22,6 @@
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
-#include "core/DataFile.h"
 #include "core/ImageLayout.h"
 #include "core/ui/HelpKeyFilter.h"
 #include "app/MDIForm1.h"
@@ -264,12 +262,8 @@ TEST_F(PrintDialog, WithNoPrinterInstalledOkAsksForAPdfFileAndPrintsThere)
 TEST_F(PrintDialog, AfterFileOpenThePdfIsSuggestedBesideTheDataFile)
 {
     const QString folder = dir_.filePath(QStringLiteral("site files"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString data = folder + QStringLiteral("/north hill.dat");
-    QFile file(data);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(BuildDataFile(core_.image));
-    file.close();
+    const QString data = WriteDataFileIn(folder, QStringLiteral("north hill.dat"), core_.image);
+    ASSERT_FALSE(data.isEmpty());
     prompts_.chooseFile(data);
     main_->action(QStringLiteral("MnuFileOpen"))->trigger();
     ASSERT_EQ(core_.document.DataFilePath, data);

@@ -3,7 +3,6 @@
 // pdftotext, and the failure box.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
@@ -19,7 +18,6 @@
 #include "common/TuningFixtures.h"
 #include "common/RecordingWorkspace.h"
 #include "core/AppCore.h"
-#include "core/DataFile.h"
 #include "core/DocumentCommands.h"
 #include "printing/ui/ReportPrinter.h"
 #include "testmode/TuningDataBlock.h"
@@ -115,12 +113,8 @@ TEST_F(TuningDataPrint, WithNoPrinterInstalledThePageGoesToAPdfFile)
 TEST_F(TuningDataPrint, AfterFileOpenThePdfIsSuggestedBesideTheDataFile)
 {
     const QString folder = dir_.filePath(QStringLiteral("site files"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString data = folder + QStringLiteral("/north hill.dat");
-    QFile file(data);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(BuildDataFile(core_.image));
-    file.close();
+    const QString data = WriteDataFileIn(folder, QStringLiteral("north hill.dat"), core_.image);
+    ASSERT_FALSE(data.isEmpty());
     RecordingWorkspace workspace;
     DocumentCommands documents(workspace);
     prompts_.chooseFile(data);
