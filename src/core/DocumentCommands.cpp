@@ -36,6 +36,13 @@ bool FolderRefusesNewFiles(const QString& path)
     return QFileInfo(folder).isDir() && ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0;
 }
 
+// A file the system would not let us read: which one and why, as the save
+// failures say it.
+QString OpenFailureText(const QString& path, const QString& reason)
+{
+    return LangText("无法打开 %1：%2。", "%1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
 QString SaveFailureText(const QString& path, const QString& reason, bool existed, bool folderRefuses)
 {
     QString text = LangText("无法保存 %1：%2。", "%1 could not be saved: %2.")
@@ -124,14 +131,15 @@ bool DocumentCommands::OpenDocument()
     // file of the right size is read at all.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        ShowOpenError(qt_error_string(errno));
+        ShowOpenError(OpenFailureText(path, qt_error_string(errno)));
         return false;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const bool directory = S_ISDIR(info.st_mode);
         ::close(fd);
-        ShowOpenError(directory ? qt_error_string(EISDIR) : LangText("不是普通文件", "Not a regular file"));
+        ShowOpenError(OpenFailureText(path, directory ? qt_error_string(EISDIR)
+                                                      : LangText("不是普通文件", "Not a regular file")));
         return false;
     }
     if (info.st_size != kDataFileSize) {
@@ -142,12 +150,12 @@ bool DocumentCommands::OpenDocument()
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        ShowOpenError(file.errorString());
+        ShowOpenError(OpenFailureText(path, file.errorString()));
         return false;
     }
     const QByteArray bytes = file.read(kDataFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        ShowOpenError(file.errorString());
+        ShowOpenError(OpenFailureText(path, file.errorString()));
         return false;
     }
     file.close();

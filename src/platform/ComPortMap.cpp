@@ -1,5 +1,9 @@
 #include "platform/ComPortMap.h"
 
+#include <climits>
+
+#include <QFile>
+
 #include "platform/SettingsStore.h"
 
 namespace zx {
@@ -27,6 +31,21 @@ QString ComPortDevice(int comPort)
     if (!fromSettings.isEmpty())
         return fromSettings;
     return DefaultComDevice(comPort);
+}
+
+bool DevicePathFits(const QString& device)
+{
+    // Every character takes at least one byte: a value of PATH_MAX
+    // characters fails without being encoded.
+    return device.size() < PATH_MAX && QFile::encodeName(device).size() < PATH_MAX;
+}
+
+QString ShownDevice(const QString& device)
+{
+    constexpr int kShownCharacters = 48;
+    if (DevicePathFits(device))
+        return device;
+    return device.left(kShownCharacters) + QStringLiteral("...");
 }
 
 }  // namespace zx

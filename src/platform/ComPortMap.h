@@ -21,4 +21,12 @@ QString DefaultComDevice(int comPort);
 // The device in force for COM<n>: environment, then settings, then default.
 QString ComPortDevice(int comPort);
 
+// Whether a device fits in the system's path limit (PATH_MAX, the closing
+// zero included). A longer value names no file: it is refused before
+// anything else is done with it, however long it is.
+bool DevicePathFits(const QString& device);
+// The device as messages and tips show it: a value that does not fit in a
+// path is cut after its beginning, so that no box has to lay out megabytes.
+QString ShownDevice(const QString& device);
+
 }  // namespace zx

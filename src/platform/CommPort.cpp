@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <climits>
+
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
@@ -146,7 +148,7 @@ QString CommPort::devicePath() const
 
 QString CommPort::portName() const
 {
-    return QStringLiteral("COM%1 (%2)").arg(comPort_).arg(devicePath());
+    return QStringLiteral("COM%1 (%2)").arg(comPort_).arg(ShownDevice(devicePath()));
 }
 
 bool CommPort::open()
@@ -159,6 +161,12 @@ bool CommPort::open()
     const PortSettings s = PortSettings::Parse(settings_).value_or(PortSettings{});
     if (device.isEmpty()) {
         openError_ = QStringLiteral("COM%1 cannot be opened: no device is assigned to it.").arg(comPort_);
+        return false;
+    }
+    if (!DevicePathFits(device)) {
+        openError_ = QStringLiteral("COM%1 cannot be opened: the device \"%2\" is longer than the system's path "
+                                    "limit of %3 bytes.")
+                         .arg(QString::number(comPort_), ShownDevice(device), QString::number(PATH_MAX - 1));
         return false;
     }
     if (!QFileInfo::exists(device)) {

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <QDir>
+
 namespace zx {
 
 namespace {
@@ -29,6 +31,15 @@ QString AskFileName(const FileRequest& request)
 {
     const FileHandler& handler = CurrentFileHandler();
     return handler ? handler(request) : QString();
+}
+
+QString FileDialogStartPath(const FileRequest& request)
+{
+    if (request.fileName.isEmpty())
+        return request.directory;
+    if (request.directory.isEmpty())
+        return request.fileName;
+    return QDir(request.directory).filePath(request.fileName);
 }
 
 MessageHandler SetMessageHandler(MessageHandler handler)

@@ -40,6 +40,10 @@ using FileHandler = std::function<QString(const FileRequest&)>;
 MsgResult Ask(const MessageRequest& request);
 QString AskFileName(const FileRequest& request);
 
+// The path a file dialog opens on: the proposed name in the start folder,
+// or the proposed name as it is when it holds its own folder.
+QString FileDialogStartPath(const FileRequest& request);
+
 // Installs the handlers; returns the ones they replace.
 MessageHandler SetMessageHandler(MessageHandler handler);
 FileHandler SetFileHandler(FileHandler handler);

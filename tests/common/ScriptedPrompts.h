@@ -23,6 +23,8 @@ public:
 
     const std::vector<MessageRequest>& messages() const { return messages_; }
     const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
+    // The path each file dialog was given to open on, as the real one is.
+    QString startPath(std::size_t request) const { return FileDialogStartPath(fileRequests_.at(request)); }
     void clear() { messages_.clear(); fileRequests_.clear(); }
     int unansweredMessages() const { return unanswered_; }
 

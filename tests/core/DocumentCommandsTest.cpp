@@ -334,28 +334,28 @@ TEST_P(OpenRefusalTest, IsReportedAndKeepsTheDocument)
     case Bad::Directory:
         path = Path("folder.dat");
         ASSERT_TRUE(QDir().mkpath(path));
-        expectedText = "Is a directory";
+        expectedText = path + " could not be opened: Is a directory.";
         break;
     case Bad::Vanished:
         path = Path("gone.dat");
-        expectedText = "No such file or directory";
+        expectedText = path + " could not be opened: No such file or directory.";
         break;
     case Bad::Unreadable:
         if (geteuid() == 0)
             GTEST_SKIP() << "the superuser reads any file";
         WriteFile(path, good);
         QFile::setPermissions(path, QFileDevice::WriteOwner);
-        expectedText = "Permission denied";
+        expectedText = path + " could not be opened: Permission denied.";
         break;
     case Bad::Fifo:
         // Opening a FIFO for reading waits for a writer: the open must not.
         path = Path("pipe.dat");
         ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        expectedText = "Not a regular file";
+        expectedText = path + " could not be opened: Not a regular file.";
         break;
     case Bad::Device:
         path = "/dev/null";
-        expectedText = "Not a regular file";
+        expectedText = "/dev/null could not be opened: Not a regular file.";
         break;
     case Bad::Huge: {
         // Refused by its size, before a byte of it is read.
@@ -618,4 +618,8 @@ TEST_F(DocumentCommandsTest, ChineseTexts)
     EXPECT_EQ(prompts.messages().at(3).text, QString::fromUtf8("文件已更改,是否保存?"));
     EXPECT_EQ(prompts.messages().at(3).title, QString::fromUtf8("警告"));
     EXPECT_EQ(ChannelWindowFixedCaption(true), QString::fromUtf8(" 信道信息 [ 信道 - 1 ]"));
+
+    prompts.chooseFile("/dev/null");
+    commands.OpenDocument();
+    EXPECT_EQ(prompts.messages().at(4).text, QString::fromUtf8("无法打开 /dev/null：不是普通文件。"));
 }

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QScopedValueRollback>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QWindow>
 
@@ -126,6 +128,22 @@ TEST_F(MainWindowLink, RadioInformationShowsTheSerialNumberWithTheMainWindowDisa
     QTest::mouseClick(form.cmdClose, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !Info(); }, 2000));
     EXPECT_TRUE(main_->isEnabled());
+}
+
+TEST_F(MainWindowLink, TheInformationDialogHasAFixedSizeAndShowsItsTextsAsTheyAre)
+{
+    ShowRadioInformation();
+    DJJInfoForm& form = *Info();
+    const QSize shown = form.size();
+    EXPECT_EQ(form.minimumSize(), shown);
+    EXPECT_EQ(form.maximumSize(), shown);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    form.resize(shown * 2);
+    EXPECT_EQ(form.size(), shown);
+    for (const QLabel* label : {form.LabModel, form.LabFreq, form.LabSN, form.LabVersion})
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    form.cmdClose->click();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Info(); }, 2000));
 }
 
 TEST_F(MainWindowLink, EveryWayOfClosingTheInformationEnablesTheMainWindow)
@@ -338,6 +356,53 @@ TEST_F(MainWindowLink, APortThatCannotBeOpenedIsReportedAndNothingStarts)
     EXPECT_TRUE(sim_.radio.received.isEmpty());
     EXPECT_FALSE(Link().exchange().running());
 }
+
+// A port mapped to a value far longer than any path (a damaged or hostile
+// settings file, or environment) is refused at once, with a message that
+// shows only the value's beginning.
+struct HugePortValue {
+    const char* name;
+    bool inSettingsFile;  // else in the environment
+};
+void PrintTo(const HugePortValue& c, std::ostream* os) { *os << c.name; }
+
+class HugePortValueTest : public MainWindowLink, public ::testing::WithParamInterface<HugePortValue> {};
+
+TEST_P(HugePortValueTest, IsRefusedWithinASecondWithAShortMessage)
+{
+    const QByteArray value = "/dev/<b>tty</b>" + QByteArray(10 * 1024 * 1024, 'x');
+    const QString settingsPath = OpenSettings()->fileName();
+    if (GetParam().inSettingsFile) {
+        // Written as a hand-edited file is, behind the program's back.
+        QFile file(settingsPath);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("\n[Ports]\nCOM11=" + value + "\n");
+        file.close();
+    } else {
+        qputenv("ZX4100_COM11", value);
+    }
+    core_.link.ComPortNumber = 11;
+    QElapsedTimer clock;
+    clock.start();
+    main_->action("MnuToolRadioInformation")->trigger();
+    const qint64 elapsed = clock.elapsed();
+    qunsetenv("ZX4100_COM11");
+    OpenSettings()->clear();
+
+    EXPECT_LT(elapsed, 1000);
+    ASSERT_EQ(prompts_.messages().size(), 1u);
+    const QString text = prompts_.messages()[0].text;
+    EXPECT_EQ(text, "COM11 cannot be opened: the device \"/dev/<b>tty</b>" + QString(33, 'x')
+                        + "...\" is longer than the system's path limit of 4095 bytes.");
+    EXPECT_EQ(prompts_.messages()[0].title, "Error");
+    EXPECT_FALSE(ExchangeRunning());
+    EXPECT_TRUE(main_->isEnabled());
+    EXPECT_TRUE(sim_.radio.received.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, HugePortValueTest,
+                         ::testing::Values(HugePortValue{"SettingsFile", true}, HugePortValue{"Environment", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- the test-mode entry, through the main window's port ---------------------
 
@@ -553,6 +618,26 @@ TEST_F(PortDialog, OnlyTheSimulatorsPortIsEnabledAndItGetsTheProbeText)
     // OK on the disabled current port keeps it.
     EXPECT_EQ(core_.link.ComPortNumber, 2);
     EXPECT_EQ(main_->statusPanel(1)->text(), "COM2");
+}
+
+TEST_F(PortDialog, TipsShowTheDevicesAsTypedAndAHugeValueByItsBeginning)
+{
+    const QString markup = QStringLiteral("/dev/<h1>BIG</h1><img src=\"/usr/share/pixmaps/x.png\">");
+    qputenv("ZX4100_COM2", markup.toLocal8Bit());
+    qputenv("ZX4100_COM3", "/dev/" + QByteArray(10 * 1024 * 1024, 'y'));
+    WithPortDialog([&](ComForm& form) {
+        // What the tip shows, as its rich-text reading of it.
+        const auto shown = [](const QRadioButton* option) {
+            const QString tip = option->toolTip();
+            return Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+        };
+        EXPECT_EQ(shown(Option(form, 2)), markup);
+        EXPECT_EQ(shown(Option(form, 3)), "/dev/" + QString(43, 'y') + "...");
+        EXPECT_FALSE(Option(form, 2)->isEnabled());
+        EXPECT_FALSE(Option(form, 3)->isEnabled());
+        EXPECT_TRUE(Option(form, kComPort)->isEnabled());
+    });
+    EXPECT_LT(probeDoneAt, 1500) << "the probe refuses the huge value at once";
 }
 
 TEST_F(PortDialog, OkOnComThreeIsUsedByTheNextRead)

@@ -259,6 +259,26 @@ TEST_F(PrintDialog, WithNoPrinterInstalledOkAsksForAPdfFileAndPrintsThere)
     EXPECT_TRUE(ReportPrinter().outputFileName().isEmpty()) << "the next report asks again";
 }
 
+TEST_F(PrintDialog, AfterFileOpenThePdfIsSuggestedBesideTheDataFile)
+{
+    const QString folder = dir_.filePath(QStringLiteral("site files"));
+    const QString data = WriteDataFileIn(folder, QStringLiteral("north hill.dat"), core_.image);
+    ASSERT_FALSE(data.isEmpty());
+    prompts_.chooseFile(data);
+    main_->action(QStringLiteral("MnuFileOpen"))->trigger();
+    ASSERT_EQ(core_.document.DataFilePath, data);
+    prompts_.clear();
+
+    prompts_.chooseFile(QString());
+    OpenDialog([](frmPrintList& dialog) {
+        Tick(dialog, {0});
+        QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
+        dialog.cmdCancel()->click();
+    });
+    ASSERT_EQ(prompts_.fileRequests().size(), 1u);
+    EXPECT_EQ(prompts_.startPath(0), folder + QStringLiteral("/north hill.pdf"));
+}
+
 TEST_F(PrintDialog, CancellingThePdfQuestionPrintsNothingAndShowsNoBox)
 {
     prompts_.chooseFile(QString());
@@ -296,7 +316,7 @@ TEST_F(PrintDialog, AValueWithoutPrintableFormEndsTheReportWithNothingPrinted)
     PrintSections({1, 0});
     ASSERT_EQ(prompts_.messages().size(), 1u);
     EXPECT_EQ(prompts_.messages()[0].title, "Print Out List");
-    EXPECT_EQ(prompts_.messages()[0].text, "Voice Annunciation: 03");
+    EXPECT_EQ(prompts_.messages()[0].text, "Voice Annunciation: 03\r\nNothing was printed.");
     EXPECT_EQ(prompts_.messages()[0].icon, MsgIcon::Exclamation);
     EXPECT_FALSE(QFile::exists(pdf)) << "no half-printed report";
 }
@@ -309,7 +329,7 @@ TEST_F(PrintDialog, TheFailureBoxIsChineseInChineseMode)
     PrintSections({0});
     ASSERT_EQ(prompts_.messages().size(), 1u);
     EXPECT_EQ(prompts_.messages()[0].title, "打印列表");
-    EXPECT_EQ(prompts_.messages()[0].text, "语音提示: 03");
+    EXPECT_EQ(prompts_.messages()[0].text, "语音提示: 03\r\n没有打印任何内容。");
 }
 
 TEST_F(PrintDialog, WithNoUsablePrinterTheBoxAsksForAPrinterToBeSetUp)

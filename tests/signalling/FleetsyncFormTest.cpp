@@ -132,8 +132,11 @@ TEST_F(FleetsyncFormTest, SteppingAnEmptyHalfFillsThePair)
 
 TEST_F(FleetsyncFormTest, UpInAnEmptyFleetSetsTheIdBackTo1000)
 {
+    // Written while the window is closed: its close commits the focused
+    // (empty) fleet, which would clear the ID again.
+    form->cmdClose()->click();
     core.image.write(0x171, HexBytes("42 05"));  // ID 2345
-    Reopen();
+    Open();
     EXPECT_EQ(Box(N::OwnId)->text(), "2345");
     Enter(Box(N::OwnFleet));
     Key(Box(N::OwnFleet), Qt::Key_Up);

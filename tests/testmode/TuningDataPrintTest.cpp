@@ -16,7 +16,9 @@
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
+#include "common/RecordingWorkspace.h"
 #include "core/AppCore.h"
+#include "core/DocumentCommands.h"
 #include "printing/ui/ReportPrinter.h"
 #include "testmode/TuningDataBlock.h"
 #include "testmode/ui/TuningDataPrint.h"
@@ -106,6 +108,24 @@ TEST_F(TuningDataPrint, WithNoPrinterInstalledThePageGoesToAPdfFile)
     EXPECT_EQ(pages[0].count("UHF:"), 1u);
     EXPECT_EQ(pages[0].count("-"), 2u);  // the footer's dashes
     EXPECT_TRUE(ReportPrinter().outputFileName().isEmpty()) << "the next printout asks again";
+}
+
+TEST_F(TuningDataPrint, AfterFileOpenThePdfIsSuggestedBesideTheDataFile)
+{
+    const QString folder = dir_.filePath(QStringLiteral("site files"));
+    const QString data = WriteDataFileIn(folder, QStringLiteral("north hill.dat"), core_.image);
+    ASSERT_FALSE(data.isEmpty());
+    RecordingWorkspace workspace;
+    DocumentCommands documents(workspace);
+    prompts_.chooseFile(data);
+    ASSERT_TRUE(documents.OpenDocument());
+    prompts_.clear();
+
+    prompts_.answer(MsgResult::Ok);
+    prompts_.chooseFile(QString());
+    EXPECT_FALSE(PrintTuningData(&owner_));
+    ASSERT_EQ(prompts_.fileRequests().size(), 1u);
+    EXPECT_EQ(prompts_.startPath(0), folder + QStringLiteral("/north hill.pdf"));
 }
 
 TEST_F(TuningDataPrint, CancellingTheFileQuestionPrintsNothingQuietly)

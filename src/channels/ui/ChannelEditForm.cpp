@@ -591,6 +591,8 @@ void ChannelEditForm::cmdChannelEdit_Click()
     txtChannel_->selectAll();
 }
 
+QWidget* ChannelEditForm::FirstField() const { return txtChannel_; }
+
 void ChannelEditForm::cmdClose_Click()
 {
     // A field left by a keyboard shortcut commits as if the focus had moved.

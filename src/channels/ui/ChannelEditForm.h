@@ -95,6 +95,7 @@ protected:
     // The field that has the focus is left, as when the focus moves on.
     void CommitFieldBeingEdited() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QWidget* FirstField() const override;
 
 private:
     void BuildControls();

@@ -135,6 +135,7 @@ void ChannelForm::CommitOnFocusLoss(QWidget* editor, const std::function<void()>
 }
 
 QTableWidget* ChannelForm::ChannelGrid() const { return grid_; }
+QWidget* ChannelForm::FirstField() const { return grid_; }
 QLineEdit* ChannelForm::txtInputBox() const { return txtInputBox_; }
 QComboBox* ChannelForm::comInputStep() const { return comInputStep_; }
 

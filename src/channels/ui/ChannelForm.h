@@ -110,6 +110,7 @@ protected:
     // The in-place editor shown commits and hides, as when it loses the focus.
     void CommitFieldBeingEdited() override;
     void closeEvent(QCloseEvent* event) override;
+    QWidget* FirstField() const override;
 
 private:
     // The editor while it is open (ChannelEditFormOpen), else nullptr.

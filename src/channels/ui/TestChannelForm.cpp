@@ -68,6 +68,7 @@ TestChannelForm::TestChannelForm(QWidget* parent) : EditorWindowFrame(Setup(), p
 }
 
 QTableWidget* TestChannelForm::msgTestFreq() const { return grid_; }
+QWidget* TestChannelForm::FirstField() const { return grid_; }
 QLineEdit* TestChannelForm::txtTestFreq() const { return editor_; }
 bool TestChannelForm::EditorShown() const { return !editor_->isHidden(); }
 

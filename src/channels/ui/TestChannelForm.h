@@ -40,6 +40,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // The cell editor shown commits and hides, as when it loses the focus.
     void CommitFieldBeingEdited() override;
+    QWidget* FirstField() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

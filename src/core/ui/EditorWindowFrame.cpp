@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "core/AppCore.h"
 #include "core/EditorFrameRules.h"
@@ -141,6 +142,18 @@ void EditorWindowFrame::closeEvent(QCloseEvent* event)
     }
     QMdiSubWindow::closeEvent(event);
     event->accept();
+}
+
+void EditorWindowFrame::showEvent(QShowEvent* event)
+{
+    QMdiSubWindow::showEvent(event);
+    // The frame makes its Close button before the window makes its fields,
+    // so Qt would start on Close; a window opens on its first field, ready
+    // for typing.
+    if (event->spontaneous())
+        return;
+    if (QWidget* first = FirstField(); first && first->isEnabled())
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorWindowFrame::changeEvent(QEvent* event)

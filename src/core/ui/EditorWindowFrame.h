@@ -76,8 +76,12 @@ protected:
     // The user's own close (Close or the close box) first commits the field
     // being edited, as leaving it would; an unload by the program does not.
     virtual void CommitFieldBeingEdited() {}
+    // The first control of the window's tab order, which takes the focus
+    // whenever the window is shown; nullptr leaves the focus to Qt.
+    virtual QWidget* FirstField() const { return nullptr; }
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

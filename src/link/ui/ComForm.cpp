@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 #include "core/HelpTopicTable.h"
 #include "core/StringTable.h"
@@ -26,6 +27,15 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int captionId)
     button->setAutoDefault(false);
     button->setProperty(kHelpContextIdProperty, kHelpId);
     return button;
+}
+
+// A tip shows a device as typed: text that Qt would take for markup is
+// escaped.
+QString PlainTip(const QString& text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
 }
 }  // namespace
 
@@ -49,7 +59,7 @@ ComForm::ComForm(const PortProbe& probe, int currentPort, QWidget* parent) : QDi
         auto* option = new QRadioButton(prefix + QLatin1Char(' ') + QString::number(port), frmPort);
         option->setObjectName(QStringLiteral("optPort%1").arg(i));
         option->setProperty(kHelpContextIdProperty, kHelpId);
-        option->setToolTip(ComPortDevice(port));
+        option->setToolTip(PlainTip(ShownDevice(ComPortDevice(port))));
         option->setEnabled(probe.usable(port));
         group_->addButton(option, i);
         grid->addWidget(option, i % kRowsPerColumn, i / kRowsPerColumn);

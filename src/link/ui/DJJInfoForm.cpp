@@ -65,6 +65,10 @@ DJJInfoForm::DJJInfoForm(const RadioInfoBytes& radioInfo, std::uint8_t bandCode)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
+    // A fixed size, like the program's other dialogs: it can be neither
+    // resized nor maximised.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, QStringLiteral("radioinfo.htm")); });

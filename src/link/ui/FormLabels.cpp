@@ -6,7 +6,10 @@ namespace zx {
 
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    // Radio and file texts are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }

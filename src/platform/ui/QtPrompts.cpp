@@ -35,6 +35,9 @@ MsgResult FromStandard(int button)
 MsgResult ShowMessageBox(const MessageRequest& r)
 {
     QMessageBox box(r.parent);
+    // Paths, devices and radio texts are shown as typed: markup in them must
+    // not turn into headings or pictures, and the line breaks must stay.
+    box.setTextFormat(Qt::PlainText);
     box.setText(r.text);
     box.setWindowTitle(r.title);
     switch (r.icon) {
@@ -62,8 +65,7 @@ MsgResult ShowMessageBox(const MessageRequest& r)
 
 QString ShowFileDialog(const FileRequest& r)
 {
-    const QString start = r.fileName.isEmpty() ? r.directory
-                                               : (r.directory.isEmpty() ? r.fileName : r.directory + '/' + r.fileName);
+    const QString start = FileDialogStartPath(r);
     if (r.kind == FileRequest::Kind::Open)
         return QFileDialog::getOpenFileName(r.parent, r.title, start, r.filter);
     return QFileDialog::getSaveFileName(r.parent, r.title, start, r.filter, nullptr,

@@ -1,10 +1,14 @@
 #include "printing/ui/ReportPrinter.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "core/AppCore.h"
+#include "platform/Prompt.h"
 #include "printing/RecordingPage.h"
 #include "printing/ui/QtPrintPage.h"
 
@@ -66,6 +70,38 @@ PrinterQueueCheck SetPrinterQueueCheck(PrinterQueueCheck check)
 PrintSetupRunner SetPrintSetupRunner(PrintSetupRunner runner)
 {
     return std::exchange(SetupRunner(), std::move(runner));
+}
+
+namespace {
+
+// The data file's name with .pdf, in the data file's folder or else the
+// last folder used.
+QString SuggestedPdfPath(const DocumentState& document)
+{
+    const QFileInfo data(document.DataFilePath);
+    const QString name = data.completeBaseName() + QStringLiteral(".pdf");
+    if (document.hasFile)
+        return data.dir().filePath(name);
+    return document.LastDirectory.isEmpty() ? name : QDir(document.LastDirectory).filePath(name);
+}
+
+}  // namespace
+
+std::optional<QString> AskPdfFileWhenNoPrinter(const QString& title, QWidget* owner)
+{
+    if (!ReportPrinter().outputFileName().isEmpty() || PrinterQueuesInstalled())
+        return QString();
+    FileRequest request;
+    request.kind = FileRequest::Kind::Save;
+    request.title = title;
+    request.fileName = SuggestedPdfPath(Core().document);
+    request.filter = QStringLiteral("PDF (*.pdf)");
+    request.confirmOverwrite = true;
+    request.parent = owner;
+    const QString file = AskFileName(request);
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
 }
 
 bool RunPrintSetup(QWidget* parent)

@@ -30,6 +30,13 @@ using PrintSetupRunner = std::function<bool(QPrinter&, QWidget* parent)>;
 PrintSetupRunner SetPrintSetupRunner(PrintSetupRunner runner);
 bool RunPrintSetup(QWidget* parent);
 
+// With no printer queue at all and no PDF file chosen in Print setup, a
+// printout goes to a PDF file the user names now: asks for it under
+// `title`, suggesting the data file's name with .pdf in the data file's
+// folder. Returns the file ("" when the printer as set up is used), or
+// nothing when the user cancelled.
+std::optional<QString> AskPdfFileWhenNoPrinter(const QString& title, QWidget* owner);
+
 // The date and time a printout shows; the default is the local clock.
 using PrintClock = std::function<QDateTime()>;
 PrintClock SetPrintClock(PrintClock clock);

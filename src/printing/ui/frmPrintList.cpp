@@ -1,8 +1,6 @@
 #include "printing/ui/frmPrintList.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
@@ -36,6 +34,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name)
 
 QString FailureText(const PrintFailure& failure, bool chinese)
 {
+    // A report stopped by its own contents is laid out whole before any of
+    // it is printed: the value alone would leave the user wondering.
+    if (failure.kind == PrintFailure::Kind::Value || failure.kind == PrintFailure::Kind::Arithmetic)
+        return failure.description
+               + (chinese ? QStringLiteral("\r\n没有打印任何内容。") : QStringLiteral("\r\nNothing was printed."));
     if (failure.kind != PrintFailure::Kind::NoPrinter)
         return failure.description;
     QString text = chinese ? QStringLiteral("打印之前必须已经安装打印机。")
@@ -43,18 +46,6 @@ QString FailureText(const PrintFailure& failure, bool chinese)
     if (!failure.description.isEmpty())
         text += QStringLiteral("\r\n") + failure.description;
     return text;
-}
-
-// The data file's name with .pdf, in the data file's folder or else the
-// last folder used.
-QString SuggestedPdfPath()
-{
-    const DocumentState& document = Core().document;
-    const QFileInfo data(document.DataFilePath);
-    const QString name = data.completeBaseName() + QStringLiteral(".pdf");
-    if (document.hasFile)
-        return data.dir().filePath(name);
-    return document.LastDirectory.isEmpty() ? name : QDir(document.LastDirectory).filePath(name);
 }
 
 }  // namespace
@@ -167,24 +158,11 @@ void frmPrintList::cmdOK_Click()
     for (int i = 0; i < kReportSections; ++i)
         input.sections[static_cast<std::size_t>(i)] = chkPrintItem_[static_cast<std::size_t>(i)]->isChecked();
 
-    // With no printer queue at all, and no PDF file chosen in Print setup,
-    // the report goes to a PDF file the user names now.
-    QString pdfFile;
-    if (ReportPrinter().outputFileName().isEmpty() && !PrinterQueuesInstalled()) {
-        FileRequest request;
-        request.kind = FileRequest::Kind::Save;
-        request.title = LoadLangString(kCaptionId);
-        request.fileName = SuggestedPdfPath();
-        request.directory = QFileInfo(request.fileName).path();
-        request.filter = QStringLiteral("PDF (*.pdf)");
-        request.confirmOverwrite = true;
-        request.parent = this;
-        pdfFile = AskFileName(request);
-        if (pdfFile.isEmpty())
-            return;
-    }
+    const std::optional<QString> pdfFile = AskPdfFileWhenNoPrinter(LoadLangString(kCaptionId), this);
+    if (!pdfFile)
+        return;
 
-    const std::optional<PrintFailure> failure = PrintProgrammingReportTo(pdfFile, input);
+    const std::optional<PrintFailure> failure = PrintProgrammingReportTo(*pdfFile, input);
     if (failure)
         Ask({FailureText(*failure, input.chinese), LoadLangString(kCaptionId), MsgIcon::Exclamation, MsgButtons::Ok,
              MsgResult::Ok, this});

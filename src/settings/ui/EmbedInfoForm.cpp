@@ -85,6 +85,8 @@ void EmbedInfoForm::StoreMessageLine(int i)
         zx::StoreMessageLine(Core().image, i, txtMsg_[i]->text());
 }
 
+QWidget* EmbedInfoForm::FirstField() const { return txtMsg_[0]; }
+
 void EmbedInfoForm::CommitFieldBeingEdited()
 {
     if (const int i = BoxIndex(FocusedField()); i >= 0)

@@ -22,6 +22,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void CommitFieldBeingEdited() override;
+    QWidget* FirstField() const override;
 
 private:
     void BuildControls();

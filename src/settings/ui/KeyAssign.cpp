@@ -97,6 +97,8 @@ void KeyAssign::CommitOnLeave(int i)
         Core().image.set(kKeyAddress[i], KeyFunctionCode(position));
 }
 
+QWidget* KeyAssign::FirstField() const { return cboKey_[0]; }
+
 void KeyAssign::CommitFieldBeingEdited()
 {
     if (const int i = ListIndex(FocusedField()); i >= 0)

@@ -250,6 +250,8 @@ void OptionalForm::CommitList(QComboBox* list)
 
 void OptionalForm::CommitCheck(QCheckBox* box) { Core().image.set(checks_.at(box).first, box->isChecked() ? 1 : 0); }
 
+QWidget* OptionalForm::FirstField() const { return txtTOT_->txt(); }
+
 void OptionalForm::closeEvent(QCloseEvent* event)
 {
     // Moving the focus to Close, as a click on it does, makes the focused

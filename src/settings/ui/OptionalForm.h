@@ -54,6 +54,7 @@ protected:
     // The close box closes as Close does: the field being edited commits
     // first. An unload by the program commits nothing.
     void closeEvent(QCloseEvent* event) override;
+    QWidget* FirstField() const override;
 
 private:
     void BuildControls();

@@ -276,6 +276,8 @@ bool ScanForm::txtPriorityCH_KeyPress(QKeyEvent* key)
     return full && !txtPriorityCH_->hasSelectedText();
 }
 
+QWidget* ScanForm::FirstField() const { return cboPriority_; }
+
 void ScanForm::CommitFieldBeingEdited()
 {
     QWidget* focus = FocusedField();

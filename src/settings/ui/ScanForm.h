@@ -41,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The user's own close commits the field being edited, as leaving it would.
     void CommitFieldBeingEdited() override;
+    QWidget* FirstField() const override;
 
 private:
     void BuildControls();

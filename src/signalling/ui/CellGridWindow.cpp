@@ -104,6 +104,14 @@ bool CellGridWindow::CellGridKeyDown(QKeyEvent* event)
     return false;
 }
 
+QWidget* CellGridWindow::FirstField() const
+{
+    for (QWidget* w : TabOrder())
+        if (TakesFocus(w))
+            return w;
+    return nullptr;
+}
+
 void CellGridWindow::CommitFieldBeingEdited()
 {
     QWidget* focus = FocusedField();

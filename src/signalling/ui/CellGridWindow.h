@@ -75,6 +75,8 @@ protected:
     virtual void CommitField(QWidget* field, bool quiet) = 0;
 
     void CommitFieldBeingEdited() override;
+    // The first control of TabOrder() that can take the focus on the page shown.
+    QWidget* FirstField() const override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -35,6 +35,8 @@ bool FocusStaysInWindowOf(const QWidget* field)
     return now && now != field && OwningWindow(now) == OwningWindow(field);
 }
 
+bool TakesFocus(const QWidget* w) { return w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus; }
+
 bool MoveFocusInOrder(const QList<QWidget*>& order, QWidget* current, bool next)
 {
     const int at = static_cast<int>(order.indexOf(current));
@@ -43,7 +45,7 @@ bool MoveFocusInOrder(const QList<QWidget*>& order, QWidget* current, bool next)
     const int n = static_cast<int>(order.size());
     for (int i = 1; i <= n; ++i) {
         QWidget* w = order.at(((next ? at + i : at - i) % n + n) % n);
-        if (w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+        if (TakesFocus(w)) {
             w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }

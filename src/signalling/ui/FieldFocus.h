@@ -15,6 +15,9 @@ bool IsLeavingFocus(const QFocusEvent* event);
 // MDI child window as `field`.
 bool FocusStaysInWindowOf(const QWidget* field);
 
+// True for a control that is shown, enabled and takes the focus.
+bool TakesFocus(const QWidget* w);
+
 // Tab inside an editor window: the focus moves to the next (or previous)
 // control of `order` that is shown and enabled, wrapping at the ends, and
 // never leaves the window. False when `current` is not in the order.

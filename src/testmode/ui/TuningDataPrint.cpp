@@ -1,7 +1,5 @@
 #include "testmode/ui/TuningDataPrint.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
@@ -26,17 +24,6 @@ QString FailureDescription(const PrintFailure& failure)
     return LangText("没有可用的打印机。", "No printer is available.");
 }
 
-// The data file's name with .pdf, in the data file's folder or else the
-// last folder used.
-QString SuggestedPdfPath(const DocumentState& document)
-{
-    const QFileInfo data(document.DataFilePath);
-    const QString name = data.completeBaseName() + QStringLiteral(".pdf");
-    if (document.hasFile)
-        return data.dir().filePath(name);
-    return document.LastDirectory.isEmpty() ? name : QDir(document.LastDirectory).filePath(name);
-}
-
 }  // namespace
 
 bool PrintTuningData(QWidget* owner)
@@ -56,29 +43,16 @@ bool PrintTuningData(QWidget* owner)
     input.printedAt = PrintTime();
     input.locale = QLocale();
 
-    // With no printer queue at all, and no PDF file chosen in Print setup,
-    // the page goes to a PDF file the user names now.
-    QString pdfFile;
-    if (ReportPrinter().outputFileName().isEmpty() && !PrinterQueuesInstalled()) {
-        FileRequest request;
-        request.kind = FileRequest::Kind::Save;
-        request.title = LoadLangString(1248);
-        request.fileName = SuggestedPdfPath(core.document);
-        request.directory = QFileInfo(request.fileName).path();
-        request.filter = QStringLiteral("PDF (*.pdf)");
-        request.confirmOverwrite = true;
-        request.parent = owner;
-        pdfFile = AskFileName(request);
-        if (pdfFile.isEmpty())
-            return false;
-    }
+    const std::optional<QString> pdfFile = AskPdfFileWhenNoPrinter(LoadLangString(1248), owner);
+    if (!pdfFile)
+        return false;
 
     const std::optional<PrintFailure> failure = RunPrintout(
         [&input](PrintPage& page) {
             if (std::optional<PrintFailure> failed = PrintTuningDataPage(page, input))
                 throw *failed;
         },
-        pdfFile, input.chinese);
+        *pdfFile, input.chinese);
     if (failure) {
         Ask({FailureDescription(*failure), kProgramTitle, MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok,
              owner});
