@@ -27,7 +27,7 @@
 
 #include "core/TestModeState.h"
 #include "link/LinkIo.h"
-#include "testmode/ui/TuningDialogFactories.h"
+#include "testmode/TuningDialog.h"
 
 namespace zx {
 
