@@ -284,13 +284,10 @@ void MainLinkExchange::OnCancel()
 
 void MainLinkExchange::OnPortLost(const QString& portName)
 {
-    if (question_.HoldLoss(portName))
-        return;  // the answer to the question ends the exchange
     // In the pause before the end everything is in and the port is closed
     // already: the device going then changes nothing.
-    if (phase_ != Phase::Running)
-        return;
-    EndOnPortLost(portName);
+    if (phase_ == Phase::Running || phase_ == Phase::Asking)
+        question_.Lost(portName);
 }
 
 void MainLinkExchange::EndOnPortLost(const QString& portName)

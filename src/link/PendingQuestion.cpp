@@ -36,6 +36,12 @@ bool PendingQuestion::HoldLoss(const QString& portName)
     return true;
 }
 
+void PendingQuestion::Lost(const QString& portName)
+{
+    if (!HoldLoss(portName))
+        endOnLoss_(portName);
+}
+
 void PendingQuestion::Reset()
 {
     up_ = false;

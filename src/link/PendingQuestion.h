@@ -10,7 +10,7 @@
 //
 // Every exchange keeps one: each question goes through Ask(), each answer
 // through Answered() before the exchange acts on it, and each loss through
-// HoldLoss() before the exchange ends on it.
+// Lost() (or HoldLoss(), where how it ends depends on the moment).
 #include <functional>
 
 #include <QString>
@@ -38,6 +38,9 @@ public:
     // until the answer. False: no question is up and the exchange ends on
     // the loss now, in its own way.
     bool HoldLoss(const QString& portName);
+    // The same, for an exchange that ends on a loss the same way at any
+    // moment: held under a question, else ended now.
+    void Lost(const QString& portName);
 
     // A new start: no question up, no loss held.
     void Reset();

@@ -419,11 +419,8 @@ void TestModeLink::OnCancel()
 
 void TestModeLink::OnPortLost(const QString& portName)
 {
-    if (phase_ == Phase::Ended)
-        return;
-    if (question_.HoldLoss(portName))
-        return;  // the answer to the question ends the exchange
-    EndOnPortLost(portName);
+    if (phase_ != Phase::Ended)
+        question_.Lost(portName);
 }
 
 void TestModeLink::EndOnPortLost(const QString& portName)

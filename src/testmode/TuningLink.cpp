@@ -510,11 +510,8 @@ void TuningLink::OnCancel()
 
 void TuningLink::OnPortLost(const QString& portName)
 {
-    if (phase_ == Phase::Ended)
-        return;
-    if (question_.HoldLoss(portName))
-        return;  // the answer to the question ends the link
-    EndOnPortLost(portName);
+    if (phase_ != Phase::Ended)
+        question_.Lost(portName);
 }
 
 void TuningLink::Halt()

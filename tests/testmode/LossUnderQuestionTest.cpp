@@ -30,6 +30,27 @@ QByteArray Silence(const RadioModel::Command&, const QByteArray&)
     return {};
 }
 
+// The inputs every exchange's machine takes alike.
+template <typename Machine>
+void AnswerTo(Machine& machine, bool retry)
+{
+    if (retry)
+        machine.OnRetry();
+    else
+        machine.OnCancel();
+}
+
+template <typename Machine>
+void LateInputsTo(Machine& machine)
+{
+    machine.OnSendTimer();
+    machine.OnReplyTimeout();
+    machine.OnBytes(QByteArray(1, '\x06'));
+    machine.OnRetry();
+    machine.OnCancel();
+    machine.OnPortLost(kPortName);
+}
+
 // One exchange as the table sees it.
 class Exchange {
 public:
@@ -57,30 +78,53 @@ public:
     virtual bool timersArmed() const = 0;
 };
 
-// The three exchanges of the main window and the test window drive a
-// VirtualLink.
+// The exchanges of the main window and the test window drive a
+// VirtualLink; the window's fake counts the ends and the loss reports.
 class OnVirtualLink : public Exchange {
 public:
-    void RunOn() override { link().RunUntil([] { return false; }); }
-    std::size_t sent() const override { return link().sent.size(); }
-    bool portOpen() const override { return link().portOpen; }
-    bool timersArmed() const override { return link().sendTimerArmed() || link().replyTimerArmed(); }
+    explicit OnVirtualLink(VirtualLink& link) : link_(link) {}
+
+    void RunOn() override { link_.RunUntil([] { return false; }); }
+    std::size_t sent() const override { return link_.sent.size(); }
+    bool portOpen() const override { return link_.portOpen; }
+    bool timersArmed() const override { return link_.sendTimerArmed() || link_.replyTimerArmed(); }
+    int endings() const override { return endings_; }
+    int lossReports() const override { return lossReports_; }
 
 protected:
-    virtual VirtualLink& link() = 0;
-    virtual const VirtualLink& link() const = 0;
-    void StopAndClose()
+    template <typename Machine>
+    void LoseThePortOf(Machine& machine)
     {
-        link().StopSendTimer();
-        link().StopReplyTimer();
-        link().ClosePort();
+        link_.StopSendTimer();
+        link_.StopReplyTimer();
+        link_.ClosePort();
+        machine.OnPortLost(kPortName);
     }
-    bool RunUntil(const std::function<bool()>& done) { return link().RunUntil(done); }
+    bool RunUntil(const std::function<bool()>& done) { return link_.RunUntil(done); }
+    void CountLossReport(const QString& portName) { lossReports_ += portName == kPortName ? 1 : 0; }
+
+    VirtualLink& link_;
+    int endings_ = 0;
+
+private:
+    int lossReports_ = 0;
 };
 
-class Transfer : public OnVirtualLink {
+// A radio of the main window's or the test window's exchange, which stops
+// answering.
+struct SilentRadio {
+    RadioModel radio;
+    VirtualLink link{radio};
+};
+
+// The transfer's radio and window, made before the link is handed on.
+struct WithTransferRig {
+    TransferRig rig;
+};
+
+class Transfer : private WithTransferRig, public OnVirtualLink {
 public:
-    explicit Transfer(RadioTransfer::Direction direction) : direction_(direction)
+    explicit Transfer(RadioTransfer::Direction direction) : OnVirtualLink(rig.link), direction_(direction)
     {
         rig.core.InitAllFrameData();
         rig.radio.FillPattern();
@@ -106,29 +150,18 @@ public:
         rig.transfer->Start();
         return RunUntil([this] { return !rig.link.sent.empty(); });
     }
-    void LosePort() override
-    {
-        StopAndClose();
-        rig.transfer->OnPortLost(kPortName);
-    }
+    void LosePort() override { LoseThePortOf(*rig.transfer); }
     void Answer(bool yes) override
     {
         if (write())
             rig.transfer->OnOverwriteAnswer(yes);
-        else if (yes)
-            rig.transfer->OnRetry();
         else
-            rig.transfer->OnCancel();
+            AnswerTo(*rig.transfer, yes);
     }
     void LateInputs() override
     {
-        rig.transfer->OnSendTimer();
-        rig.transfer->OnReplyTimeout();
-        rig.transfer->OnBytes(Bytes({0x06}));
-        rig.transfer->OnRetry();
-        rig.transfer->OnCancel();
+        LateInputsTo(*rig.transfer);
         rig.transfer->OnOverwriteAnswer(true);
-        rig.transfer->OnPortLost(kPortName);
     }
     bool waiting() const override { return rig.transfer->waitingForAnswer(); }
     int endings() const override { return rig.finishedCalls; }
@@ -141,21 +174,16 @@ public:
         return n;
     }
 
-protected:
-    VirtualLink& link() override { return rig.link; }
-    const VirtualLink& link() const override { return rig.link; }
-
 private:
     bool write() const { return direction_ == RadioTransfer::Direction::Write; }
-    TransferRig rig;
     RadioTransfer::Direction direction_;
 };
 
-class MainLink : public OnVirtualLink, public MainLinkWindow {
+class MainLink : private SilentRadio, public OnVirtualLink, public MainLinkWindow {
 public:
-    MainLink()
+    MainLink() : OnVirtualLink(SilentRadio::link)
     {
-        radio_.muteWakeUps = 1000;
+        radio.muteWakeUps = 1000;
         link_.onBytes = [this](const QByteArray& b) { exchange_.OnBytes(b); };
         link_.onSendTimer = [this] { exchange_.OnSendTimer(); };
         link_.onReplyTimeout = [this] { exchange_.OnReplyTimeout(); };
@@ -171,58 +199,36 @@ public:
         exchange_.StartRadioInformation();
         return RunUntil([this] { return !link_.sent.empty(); });
     }
-    void LosePort() override
-    {
-        StopAndClose();
-        exchange_.OnPortLost(kPortName);
-    }
-    void Answer(bool yes) override { yes ? exchange_.OnRetry() : exchange_.OnCancel(); }
-    void LateInputs() override
-    {
-        exchange_.OnSendTimer();
-        exchange_.OnReplyTimeout();
-        exchange_.OnBytes(Bytes({0x06}));
-        exchange_.OnRetry();
-        exchange_.OnCancel();
-        exchange_.OnPortLost(kPortName);
-    }
+    void LosePort() override { LoseThePortOf(exchange_); }
+    void Answer(bool yes) override { AnswerTo(exchange_, yes); }
+    void LateInputs() override { LateInputsTo(exchange_); }
     bool waiting() const override { return exchange_.waitingForAnswer(); }
-    int endings() const override { return endings_; }
     bool endedOnLoss() const override { return outcome_ == MainLinkOutcome::PortLost; }
-    int lossReports() const override { return lossReports_; }
 
     // MainLinkWindow
     void AskReplyTimeout() override {}
     void SetMainWindowEnabled(bool) override {}
     void ShowRadioInformation() override {}
     void ShowTestFrequencyMismatch() override {}
-    void ShowPortLost(const QString& portName) override { lossReports_ += portName == kPortName ? 1 : 0; }
+    void ShowPortLost(const QString& portName) override { CountLossReport(portName); }
     void ExchangeEnded(MainLinkOutcome outcome) override
     {
         ++endings_;
         outcome_ = outcome;
     }
 
-protected:
-    VirtualLink& link() override { return link_; }
-    const VirtualLink& link() const override { return link_; }
-
 private:
-    RadioModel radio_;
-    VirtualLink link_{radio_};
     RadioInfoBytes info_{};
     MainLinkExchange exchange_{link_, *this, info_};
-    int endings_ = 0;
-    int lossReports_ = 0;
     MainLinkOutcome outcome_ = MainLinkOutcome::Cancelled;
 };
 
-class TestWindowLink : public OnVirtualLink, public TestModeIo {
+class TestWindowLink : private SilentRadio, public OnVirtualLink, public TestModeIo {
 public:
-    TestWindowLink()
+    TestWindowLink() : OnVirtualLink(SilentRadio::link)
     {
-        radio_.Feed(QByteArrayLiteral("TUNING "));  // the entry has put it in test mode
-        radio_.replyFilter = Silence;
+        radio.Feed(QByteArrayLiteral("TUNING "));  // the entry has put it in test mode
+        radio.replyFilter = Silence;
         link_.onBytes = [this](const QByteArray& b) { machine_.OnBytes(b); };
         link_.onSendTimer = [this] { machine_.OnSendTimer(); };
         link_.onReplyTimeout = [this] { machine_.OnReplyTimeout(); };
@@ -237,27 +243,16 @@ public:
     {
         return machine_.Open() && RunUntil([this] { return !link_.sent.empty(); });
     }
-    void LosePort() override
-    {
-        StopAndClose();
-        machine_.OnPortLost(kPortName);
-    }
-    void Answer(bool yes) override { yes ? machine_.OnRetry() : machine_.OnCancel(); }
+    void LosePort() override { LoseThePortOf(machine_); }
+    void Answer(bool yes) override { AnswerTo(machine_, yes); }
     void LateInputs() override
     {
-        machine_.OnSendTimer();
-        machine_.OnReplyTimeout();
-        machine_.OnBytes(Bytes({0x06}));
-        machine_.OnRetry();
-        machine_.OnCancel();
-        machine_.OnPortLost(kPortName);
+        LateInputsTo(machine_);
         machine_.PressWide();
         machine_.StartExit();
     }
     bool waiting() const override { return machine_.waitingForAnswer(); }
-    int endings() const override { return endings_; }
     bool endedOnLoss() const override { return how_ == TestLinkEnd::PortLost; }
-    int lossReports() const override { return lossReports_; }
 
     // LinkIo
     void Send(const QByteArray& bytes, int replyLength) override { link_.Send(bytes, replyLength); }
@@ -276,7 +271,7 @@ public:
         return true;
     }
     void ShowPortOpenError() override {}
-    void ShowPortLost(const QString& portName) override { lossReports_ += portName == kPortName ? 1 : 0; }
+    void ShowPortLost(const QString& portName) override { CountLossReport(portName); }
     void StoreTuningData(const QByteArray&) override {}
     void ShowLamps(bool) override {}
     void AskReplyTimeout() override {}
@@ -288,17 +283,9 @@ public:
         how_ = how;
     }
 
-protected:
-    VirtualLink& link() override { return link_; }
-    const VirtualLink& link() const override { return link_; }
-
 private:
-    RadioModel radio_;
-    VirtualLink link_{radio_};
     TestModeState state_;
     TestModeLink machine_{*this, state_};
-    int endings_ = 0;
-    int lossReports_ = 0;
     TestLinkEnd how_ = TestLinkEnd::EndSent;
 };
 
@@ -330,15 +317,10 @@ public:
         rig_.ClosePort();
         rig_.link->OnPortLost(kPortName);
     }
-    void Answer(bool yes) override { yes ? rig_.link->OnRetry() : rig_.link->OnCancel(); }
+    void Answer(bool yes) override { AnswerTo(*rig_.link, yes); }
     void LateInputs() override
     {
-        rig_.link->OnSendTimer();
-        rig_.link->OnReplyTimeout();
-        rig_.link->OnBytes(Hex("06"));
-        rig_.link->OnRetry();
-        rig_.link->OnCancel();
-        rig_.link->OnPortLost(kPortName);
+        LateInputsTo(*rig_.link);
         rig_.link->Ptt();
         rig_.link->Close();
     }
@@ -371,6 +353,24 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& info)
     return info.param.name;
 }
 
+// The exchange has ended on the loss, once, with the port closed, both
+// timers off and `sent` commands out; nothing that comes later changes it.
+void ExpectEndedOnceOnTheLoss(Exchange& x, std::size_t sent)
+{
+    EXPECT_EQ(x.endings(), 1);
+    EXPECT_TRUE(x.endedOnLoss());
+    EXPECT_EQ(x.lossReports(), 1);
+    EXPECT_FALSE(x.waiting());
+    EXPECT_FALSE(x.portOpen());
+    EXPECT_FALSE(x.timersArmed());
+    x.LateInputs();
+    x.RunOn();
+    EXPECT_EQ(x.endings(), 1);
+    EXPECT_EQ(x.lossReports(), 1);
+    EXPECT_EQ(x.sent(), sent);
+    EXPECT_FALSE(x.portOpen());
+}
+
 class LossUnderQuestion : public ::testing::TestWithParam<Case> {};
 
 TEST_P(LossUnderQuestion, TheAnswerEndsTheExchangeOnceWithNothingSentAfterTheLoss)
@@ -387,19 +387,7 @@ TEST_P(LossUnderQuestion, TheAnswerEndsTheExchangeOnceWithNothingSentAfterTheLos
     EXPECT_EQ(x->lossReports(), 0);
 
     x->Answer(GetParam().yes);
-    EXPECT_EQ(x->endings(), 1);
-    EXPECT_TRUE(x->endedOnLoss());
-    EXPECT_EQ(x->lossReports(), 1);
-    EXPECT_FALSE(x->waiting());
-    EXPECT_FALSE(x->portOpen());
-    EXPECT_FALSE(x->timersArmed());
-
-    x->LateInputs();
-    x->RunOn();
-    EXPECT_EQ(x->endings(), 1);
-    EXPECT_EQ(x->lossReports(), 1);
-    EXPECT_EQ(x->sent(), sent);
-    EXPECT_FALSE(x->portOpen());
+    ExpectEndedOnceOnTheLoss(*x, sent);
 }
 
 // With no question up, the same loss ends the exchange at once.
@@ -411,15 +399,7 @@ TEST_P(LossWithNoQuestion, EndsTheExchangeAtOnce)
     ASSERT_TRUE(x->RunToFirstCommand());
     const std::size_t sent = x->sent();
     x->LosePort();
-    EXPECT_EQ(x->endings(), 1);
-    EXPECT_TRUE(x->endedOnLoss());
-    EXPECT_EQ(x->lossReports(), 1);
-    EXPECT_FALSE(x->timersArmed());
-    x->LateInputs();
-    x->RunOn();
-    EXPECT_EQ(x->endings(), 1);
-    EXPECT_EQ(x->lossReports(), 1);
-    EXPECT_EQ(x->sent(), sent);
+    ExpectEndedOnceOnTheLoss(*x, sent);
 }
 
 template <typename T, typename... Args>
