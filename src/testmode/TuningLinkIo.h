@@ -45,8 +45,9 @@ public:
     virtual void ShowPortLost(const QString& portName) = 0;
 
     // The dialog's closing exchange has ended (its last reply came), or was
-    // abandoned (Cancel in the time-out box, a port that cannot be opened):
-    // the dialog may close now. May be called from inside any input.
+    // abandoned (Cancel in the time-out box, a port that cannot be opened,
+    // a device that vanished): the dialog may close now. May be called
+    // from inside any input.
     virtual void CloseDone() = 0;
 };
 

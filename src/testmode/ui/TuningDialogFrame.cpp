@@ -142,20 +142,12 @@ void TuningDialogFrame::AskReplyTimeout()
     port_.AskReplyTimeout(
         [this] {
             link_->OnRetry();
-            AfterAnswer();
+            AfterAction();
         },
         [this] {
             link_->OnCancel();
-            AfterAnswer();
+            AfterAction();
         });
-}
-
-void TuningDialogFrame::AfterAnswer()
-{
-    AfterAction();
-    // A close that came while the box was up goes through now.
-    if (done_)
-        CloseSoon();
 }
 
 void TuningDialogFrame::PortOpenFailed()

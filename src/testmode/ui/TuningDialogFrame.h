@@ -69,8 +69,6 @@ protected:
 private:
     // Closes the window once the current input has returned.
     void CloseSoon();
-    // After the time-out question's answer has gone to the link.
-    void AfterAnswer();
 
     TuningHandOver handOver_;
     std::unique_ptr<TuningLink> link_;
