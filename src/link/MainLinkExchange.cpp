@@ -30,7 +30,10 @@ bool IsAck(const QByteArray& reply)
 }  // namespace
 
 MainLinkExchange::MainLinkExchange(LinkIo& link, MainLinkWindow& window, RadioInfoBytes& radioInfo)
-    : link_(link), window_(window), radioInfo_(radioInfo)
+    : link_(link),
+      window_(window),
+      radioInfo_(radioInfo),
+      question_([this](const QString& portName) { EndOnPortLost(portName); })
 {
 }
 
@@ -52,8 +55,7 @@ void MainLinkExchange::StartTestEntry(TestEntryHooks& steps)
 
 void MainLinkExchange::Start()
 {
-    portLost_ = false;
-    lostPortName_.clear();
+    question_.Reset();
     step_ = WakeUp;
     phase_ = Phase::Running;
     link_.ArmSendTimer(kStartDelayMs);
@@ -231,6 +233,7 @@ void MainLinkExchange::OnReplyTimeout()
     case Phase::Running:
         link_.StopSendTimer();
         phase_ = Phase::Asking;
+        question_.Ask();
         window_.AskReplyTimeout();
         return;
     case Phase::Pausing:
@@ -259,13 +262,8 @@ void MainLinkExchange::OnReplyTimeout()
 
 void MainLinkExchange::OnRetry()
 {
-    if (phase_ != Phase::Asking)
+    if (phase_ != Phase::Asking || !question_.Answered())
         return;
-    if (portLost_) {
-        // Nothing can be retried on a device that has gone.
-        OnPortLost(lostPortName_);
-        return;
-    }
     counter_ = 1;
     step_ = WakeUp;
     link_.ClearBuffers();
@@ -275,12 +273,8 @@ void MainLinkExchange::OnRetry()
 
 void MainLinkExchange::OnCancel()
 {
-    if (phase_ != Phase::Asking)
+    if (phase_ != Phase::Asking || !question_.Answered())
         return;
-    if (portLost_) {
-        OnPortLost(lostPortName_);
-        return;
-    }
     link_.StopSendTimer();
     link_.StopReplyTimer();
     link_.ClosePort();
@@ -290,16 +284,14 @@ void MainLinkExchange::OnCancel()
 
 void MainLinkExchange::OnPortLost(const QString& portName)
 {
-    if (phase_ == Phase::Asking && !portLost_) {
-        // The question is up: the exchange ends once it is answered.
-        portLost_ = true;
-        lostPortName_ = portName;
-        return;
-    }
     // In the pause before the end everything is in and the port is closed
     // already: the device going then changes nothing.
-    if (phase_ != Phase::Running && phase_ != Phase::Asking)
-        return;
+    if (phase_ == Phase::Running || phase_ == Phase::Asking)
+        question_.Lost(portName);
+}
+
+void MainLinkExchange::EndOnPortLost(const QString& portName)
+{
     link_.StopSendTimer();
     link_.StopReplyTimer();
     link_.ClosePort();

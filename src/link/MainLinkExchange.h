@@ -19,6 +19,7 @@
 
 #include "core/SharedState.h"
 #include "link/LinkIo.h"
+#include "link/PendingQuestion.h"
 #include "link/TestEntryHooks.h"
 
 namespace zx {
@@ -103,6 +104,7 @@ private:
     void BoxAtOnce();
     void PauseThenEnd(Ending ending, int pauseMs);
     void End(MainLinkOutcome outcome);
+    void EndOnPortLost(const QString& portName);
 
     LinkIo& link_;
     MainLinkWindow& window_;
@@ -114,9 +116,8 @@ private:
     bool testEntryDone_ = false;
     int step_ = WakeUp;
     int counter_ = 1;
-    // The device vanished while the question was up.
-    bool portLost_ = false;
-    QString lostPortName_;
+    // The time-out question, and a device that vanishes under it.
+    PendingQuestion question_;
 };
 
 }  // namespace zx

@@ -1,6 +1,9 @@
 #include "link/PortLink.h"
 
+#include <QPointer>
+
 #include "core/AppCore.h"
+#include "link/LinkMessages.h"
 #include "platform/PortSettings.h"
 
 namespace zx {
@@ -104,6 +107,26 @@ void PortLink::Progress(int value)
 {
     if (onProgress)
         onProgress(value);
+}
+
+void PortLink::AskReplyTimeout(std::function<void()> onRetry, std::function<void()> onCancel)
+{
+    QTimer::singleShot(0, this, [this, onRetry = std::move(onRetry), onCancel = std::move(onCancel)] {
+        // The answer goes through copies: nothing of the timer's call may
+        // be needed once the box has returned.
+        const std::function<void()> retry = onRetry;
+        const std::function<void()> cancel = onCancel;
+        const QPointer<PortLink> self(this);
+        questionUp_ = true;
+        const bool retried = ReplyTimeoutBox() == MsgResult::Retry;
+        if (!self)
+            return;  // the window went under the box: no exchange is left to answer
+        questionUp_ = false;
+        if (retried)
+            retry();
+        else
+            cancel();
+    });
 }
 
 void PortLink::Shutdown()

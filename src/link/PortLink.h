@@ -50,6 +50,14 @@ public:
     // Stops both timers and closes the port.
     void Shutdown();
 
+    // The reply time-out question (ReplyTimeoutBox). The box runs its own
+    // event loop, so it is put once the input that asked has returned; its
+    // answer goes to `onRetry` or `onCancel`. While it is on the screen
+    // questionUp() holds: the window that owns this link must stay until
+    // it has been answered.
+    void AskReplyTimeout(std::function<void()> onRetry, std::function<void()> onCancel);
+    bool questionUp() const { return questionUp_; }
+
 private:
     void OnReceived();
     void OnPortLost();
@@ -61,6 +69,7 @@ private:
     // Set when the device vanished: nothing reopens the port until the next
     // PortSetup.
     bool lost_ = false;
+    bool questionUp_ = false;
 };
 
 }  // namespace zx

@@ -17,7 +17,11 @@ bool IsAck(const QByteArray& reply)
 }  // namespace
 
 RadioTransfer::RadioTransfer(LinkIo& link, TransferWindow& window, Direction direction, const RadioImage& image)
-    : io_(link), window_(window), direction_(direction), image_(image)
+    : io_(link),
+      window_(window),
+      direction_(direction),
+      image_(image),
+      question_([this](const QString& portName) { EndWithPortLost(portName); })
 {
 }
 
@@ -44,8 +48,7 @@ void RadioTransfer::Start()
     // The read collects into a copy: the program's image stays as it is
     // until every block has come.
     received_ = image_;
-    portLost_ = false;
-    lostPortName_.clear();
+    question_.Reset();
     step_ = WakeUp;
     phase_ = Phase::Running;
     io_.ArmSendTimer(kStartDelayMs);
@@ -140,6 +143,7 @@ void RadioTransfer::OnBytes(const QByteArray& reply)
             return;
         }
         phase_ = Phase::AskingModel;
+        question_.Ask();
         window_.AskOverwriteOtherModel();
         return;
     case Block:
@@ -240,7 +244,7 @@ bool RadioTransfer::SameModel() const
 
 void RadioTransfer::OnOverwriteAnswer(bool overwrite)
 {
-    if (phase_ != Phase::AskingModel)
+    if (phase_ != Phase::AskingModel || !question_.Answered())
         return;
     phase_ = Phase::Running;
     GoOnWriting(overwrite);
@@ -249,10 +253,6 @@ void RadioTransfer::OnOverwriteAnswer(bool overwrite)
 void RadioTransfer::GoOnWriting(bool overwrite)
 {
     step_ = overwrite ? Block : Finish;
-    if (portLost_) {  // the device went while the question was up
-        EndWithPortLost();
-        return;
-    }
     io_.ArmSendTimer(10);
     io_.StopReplyTimer();
 }
@@ -290,6 +290,7 @@ void RadioTransfer::OnReplyTimeout()
         return;
     case Phase::BeforeBox:
         phase_ = Phase::AskingTimeout;
+        question_.Ask();
         window_.AskReplyTimeout();
         return;
     case Phase::Draining:
@@ -335,12 +336,8 @@ void RadioTransfer::OnCompletionReported()
 
 void RadioTransfer::OnRetry()
 {
-    if (phase_ != Phase::AskingTimeout)
+    if (phase_ != Phase::AskingTimeout || !question_.Answered())
         return;
-    if (portLost_) {
-        EndWithPortLost();
-        return;
-    }
     counter_ = 1;
     addrLow_ = 0;
     addrHigh_ = 0;
@@ -357,12 +354,8 @@ void RadioTransfer::OnRetry()
 
 void RadioTransfer::OnCancel()
 {
-    if (phase_ != Phase::AskingTimeout)
+    if (phase_ != Phase::AskingTimeout || !question_.Answered())
         return;
-    if (portLost_) {
-        EndWithPortLost();
-        return;
-    }
     io_.StopSendTimer();
     io_.Send(OneByte(kEndCommand), 0);
     phase_ = Phase::Cancelling;
@@ -371,17 +364,12 @@ void RadioTransfer::OnCancel()
 
 void RadioTransfer::OnPortLost(const QString& portName)
 {
+    if (question_.HoldLoss(portName))
+        return;  // the answer to the question on the screen ends the exchange
     switch (phase_) {
     case Phase::Running:
     case Phase::BeforeBox:
-        lostPortName_ = portName;
-        EndWithPortLost();
-        return;
-    case Phase::AskingTimeout:
-    case Phase::AskingModel:
-        // The answer to the question on the screen ends the exchange.
-        portLost_ = true;
-        lostPortName_ = portName;
+        EndWithPortLost(portName);
         return;
     case Phase::Cancelling:
         // The user has cancelled already; nothing is left to drain.
@@ -406,7 +394,7 @@ void RadioTransfer::OnPortLost(const QString& portName)
     }
 }
 
-void RadioTransfer::EndWithPortLost()
+void RadioTransfer::EndWithPortLost(const QString& portName)
 {
     io_.StopSendTimer();
     io_.StopReplyTimer();
@@ -414,7 +402,7 @@ void RadioTransfer::EndWithPortLost()
     finished_ = true;
     outcome_ = Outcome::PortLost;
     phase_ = Phase::Done;  // nothing the port or the timers still bring counts
-    window_.ReportPortLost(lostPortName_);
+    window_.ReportPortLost(portName);
     window_.TransferEnded(outcome_);
 }
 

@@ -17,6 +17,7 @@
 
 #include "core/RadioImage.h"
 #include "link/LinkIo.h"
+#include "link/PendingQuestion.h"
 
 namespace zx {
 
@@ -136,7 +137,7 @@ private:
     void Complete();
     void Refuse();
     void End();
-    void EndWithPortLost();
+    void EndWithPortLost(const QString& portName);
 
     LinkIo& io_;
     TransferWindow& window_;
@@ -155,10 +156,8 @@ private:
     Outcome outcome_ = Outcome::None;
     QByteArray identReply_;
     RadioImage received_;
-    // The device vanished while a question was up: the exchange ends once
-    // it is answered.
-    bool portLost_ = false;
-    QString lostPortName_;
+    // The question on the screen, and a device that vanishes under it.
+    PendingQuestion question_;
 };
 
 }  // namespace zx

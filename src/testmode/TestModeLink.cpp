@@ -46,7 +46,10 @@ bool IsAck(const QByteArray& reply)
 
 }  // namespace
 
-TestModeLink::TestModeLink(TestModeIo& io, TestModeState& state) : io_(io), state_(state) {}
+TestModeLink::TestModeLink(TestModeIo& io, TestModeState& state)
+    : io_(io), state_(state), question_([this](const QString& portName) { EndOnPortLost(portName); })
+{
+}
 
 bool TestModeLink::busy() const
 {
@@ -71,7 +74,7 @@ bool TestModeLink::Open()
     pttOffFirst_ = false;
     exitDone_ = false;
     exiting_ = false;
-    portLost_ = false;
+    question_.Reset();
     // The port is tried once here, so a missing device is reported before
     // anything is started; the first command opens it again.
     if (!io_.OpenPort()) {
@@ -387,22 +390,13 @@ void TestModeLink::OnReplyTimeout()
         return;
     }
     phase_ = Phase::Asking;
+    question_.Ask();
     io_.AskReplyTimeout();
 }
 
 bool TestModeLink::AnswerTaken()
 {
-    if (phase_ != Phase::Asking)
-        return false;
-    if (portLost_) {
-        // Nothing can be retried or closed on a device that has gone: the
-        // exchange ends on the loss, whatever the answer.
-        portLost_ = false;
-        phase_ = Phase::Idle;
-        OnPortLost(lostPortName_);
-        return false;
-    }
-    return true;
+    return phase_ == Phase::Asking && question_.Answered();
 }
 
 void TestModeLink::OnRetry()
@@ -425,14 +419,12 @@ void TestModeLink::OnCancel()
 
 void TestModeLink::OnPortLost(const QString& portName)
 {
-    if (phase_ == Phase::Ended)
-        return;
-    if (phase_ == Phase::Asking) {
-        // The question is up: the exchange ends once it is answered.
-        portLost_ = true;
-        lostPortName_ = portName;
-        return;
-    }
+    if (phase_ != Phase::Ended)
+        question_.Lost(portName);
+}
+
+void TestModeLink::EndOnPortLost(const QString& portName)
+{
     io_.StopSendTimer();
     io_.StopReplyTimer();
     io_.ClosePort();

@@ -27,7 +27,8 @@
 
 #include "core/TestModeState.h"
 #include "link/LinkIo.h"
-#include "testmode/ui/TuningDialogFactories.h"
+#include "link/PendingQuestion.h"
+#include "testmode/TuningDialog.h"
 
 namespace zx {
 
@@ -158,6 +159,7 @@ private:
     bool AnswerTaken();
     void SendCommand(const QByteArray& bytes, int replyLength);
     void End(TestLinkEnd how);
+    void EndOnPortLost(const QString& portName);
 
     TestModeIo& io_;
     TestModeState& state_;
@@ -172,9 +174,8 @@ private:
     int channel_ = 1;
     int signal_ = 1;
     int awaited_ = 0;
-    // The device vanished while the question was up.
-    bool portLost_ = false;
-    QString lostPortName_;
+    // The time-out question, and a device that vanishes under it.
+    PendingQuestion question_;
 };
 
 }  // namespace zx

@@ -13,8 +13,8 @@
 
 #include "core/RadioImage.h"
 #include "core/TestModeState.h"
+#include "testmode/TuningDialog.h"
 #include "testmode/TuningLink.h"
-#include "testmode/ui/TuningDialogFactories.h"
 
 namespace zx {
 

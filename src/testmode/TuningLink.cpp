@@ -24,7 +24,10 @@ QByteArray Command(std::initializer_list<std::uint8_t> bytes)
 }  // namespace
 
 TuningLink::TuningLink(TuningLinkIo& io, TuningLinkConfig config, TestModeState& testMode)
-    : io_(io), config_(std::move(config)), testMode_(testMode)
+    : io_(io),
+      config_(std::move(config)),
+      testMode_(testMode),
+      question_([this](const QString& portName) { EndOnPortLost(portName); })
 {
     pointValue_ = config_.pointValues;
     pointValue_.resize(config_.pointCodes.size(), 0);
@@ -483,12 +486,13 @@ void TuningLink::OnReplyTimeout()
         return;
     }
     phase_ = Phase::Asking;
+    question_.Ask();
     io_.AskReplyTimeout();
 }
 
 void TuningLink::OnRetry()
 {
-    if (phase_ != Phase::Asking)
+    if (phase_ != Phase::Asking || !question_.Answered())
         return;
     phase_ = Phase::Running;
     step_ = kFirstTuneLinkStep;
@@ -498,32 +502,50 @@ void TuningLink::OnRetry()
 
 void TuningLink::OnCancel()
 {
-    if (phase_ != Phase::Asking)
+    if (phase_ != Phase::Asking || !question_.Answered())
         return;
     testMode_.LinkAborted = true;
     Finish(true);
 }
 
-void TuningLink::Finish(bool closePort)
+void TuningLink::OnPortLost(const QString& portName)
+{
+    if (phase_ != Phase::Ended)
+        question_.Lost(portName);
+}
+
+void TuningLink::Halt()
 {
     io_.StopSendTimer();
     io_.StopReplyTimer();
-    if (closePort)
-        io_.ClosePort();
     awaiting_ = false;
     closing_ = true;
     phase_ = Phase::Ended;
+}
+
+void TuningLink::Finish(bool closePort)
+{
+    Halt();
+    if (closePort)
+        io_.ClosePort();
     io_.CloseDone();
 }
 
 void TuningLink::PortFailed()
 {
-    io_.StopSendTimer();
-    io_.StopReplyTimer();
-    awaiting_ = false;
-    closing_ = true;
-    phase_ = Phase::Ended;
+    Halt();
     io_.PortOpenFailed();
+    io_.CloseDone();
+}
+
+void TuningLink::EndOnPortLost(const QString& portName)
+{
+    // No closing exchange can run on a device that has gone: the link is
+    // given up as after Cancel in the time-out box.
+    Halt();
+    io_.ClosePort();
+    testMode_.LinkAborted = true;
+    io_.ShowPortLost(portName);
     io_.CloseDone();
 }
 

@@ -39,6 +39,7 @@
 #include <QByteArray>
 
 #include "core/TestModeState.h"
+#include "link/PendingQuestion.h"
 #include "testmode/TuningLinkIo.h"
 
 namespace zx {
@@ -148,6 +149,10 @@ public:
     // The answers to AskReplyTimeout().
     void OnRetry();
     void OnCancel();
+    // The device is gone; the driver has stopped both timers and closed the
+    // port. The link ends without a closing exchange: at once, or when the
+    // time-out question that is up has been answered.
+    void OnPortLost(const QString& portName);
 
     const TuningLinkConfig& config() const { return config_; }
     int pointCount() const { return static_cast<int>(config_.pointCodes.size()); }
@@ -184,8 +189,11 @@ private:
     void ReceiveMeasured(const QByteArray& reply);
     void Next(int step, int delayMs);
     void BoxAtOnce();
+    // Both timers off, nothing awaited, the link ended.
+    void Halt();
     void Finish(bool closePort);
     void PortFailed();
+    void EndOnPortLost(const QString& portName);
     QByteArray ItemCommand(int point, std::uint8_t action) const;
     static int CancelDelayAfter(int step);
 
@@ -213,6 +221,8 @@ private:
     bool sentPttOff_ = false;
     // Actions taken during the measuring loop's pause, in order.
     std::vector<Held> held_;
+    // The time-out question, and a device that vanishes under it.
+    PendingQuestion question_;
 };
 
 }  // namespace zx

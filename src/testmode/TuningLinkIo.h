@@ -7,6 +7,8 @@
 // answers back into the TuningLink (OnRetry, OnCancel).
 #include <cstdint>
 
+#include <QString>
+
 #include "link/LinkIo.h"
 
 namespace zx {
@@ -38,9 +40,14 @@ public:
     // follows at once; no closing exchange runs.
     virtual void PortOpenFailed() = 0;
 
+    // The device vanished; `portName` is "COM<n> (<device>)". CloseDone()
+    // follows at once; no closing exchange runs.
+    virtual void ShowPortLost(const QString& portName) = 0;
+
     // The dialog's closing exchange has ended (its last reply came), or was
-    // abandoned (Cancel in the time-out box, a port that cannot be opened):
-    // the dialog may close now. May be called from inside any input.
+    // abandoned (Cancel in the time-out box, a port that cannot be opened,
+    // a device that vanished): the dialog may close now. May be called
+    // from inside any input.
     virtual void CloseDone() = 0;
 };
 

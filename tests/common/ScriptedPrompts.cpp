@@ -10,9 +10,11 @@ ScriptedPrompts::ScriptedPrompts()
             ++unanswered_;
             return r.defaultButton;
         }
-        const MsgResult a = answers_.front();
+        const Answer a = answers_.front();
         answers_.pop_front();
-        return a;
+        if (a.whileUp)
+            a.whileUp();
+        return a.result;
     });
     previousFile_ = SetFileHandler([this](const FileRequest& r) {
         fileRequests_.push_back(r);

@@ -3,6 +3,7 @@
 // and answers from a queue. A box that comes with no answer queued gets its
 // default button and is recorded, so a test never blocks.
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/Prompt.h"
@@ -17,7 +18,15 @@ public:
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
     // Queues the answer to the next message box.
-    void answer(MsgResult result) { answers_.push_back(result); }
+    void answer(MsgResult result) { answers_.push_back({result, {}}); }
+    // The same, given only once `whileUp` has returned: the box stays on
+    // the screen while it runs, as a real one would while the user looks at
+    // it. `whileUp` may run events (the world goes on under a modal box),
+    // and boxes that come meanwhile are answered from the queue in turn.
+    void answerAfter(MsgResult result, std::function<void()> whileUp)
+    {
+        answers_.push_back({result, std::move(whileUp)});
+    }
     // Queues the path the next file dialog returns ("" = cancelled).
     void chooseFile(const QString& path) { files_.push_back(path); }
 
@@ -29,7 +38,11 @@ public:
     int unansweredMessages() const { return unanswered_; }
 
 private:
-    std::deque<MsgResult> answers_;
+    struct Answer {
+        MsgResult result;
+        std::function<void()> whileUp;
+    };
+    std::deque<Answer> answers_;
     std::deque<QString> files_;
     std::vector<MessageRequest> messages_;
     std::vector<FileRequest> fileRequests_;

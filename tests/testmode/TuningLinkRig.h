@@ -267,6 +267,7 @@ public:
     }
     void ShowMeasuring(bool on) override { Record(on ? "marker on" : "marker off"); }
     void PortOpenFailed() override { Record("port failed"); }
+    void ShowPortLost(const QString& portName) override { Record("port lost " + portName.toStdString()); }
     void CloseDone() override
     {
         ++closeDoneCalls;

@@ -18,6 +18,7 @@
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
+#include "link/ExchangeLock.h"
 #include "link/MainWindowOnSimulator.h"
 #include "platform/SettingsStore.h"
 #include "sim/PtyRadio.h"
@@ -143,6 +144,70 @@ TEST_F(TuningThroughTestWindow, Vox1StartOkStoresTheMeasuredByteAndEnablesTheTes
     ASSERT_TRUE(WaitFor([&] { return test_->isEnabled(); }));
     EXPECT_TRUE(prompts_.messages().empty());
 }
+
+// Max Deviation's dialog: the radio stops answering, PTT brings the reply
+// time-out question, and while it is up the device vanishes. The question
+// stays the user's: no other box comes and the dialog stays, even when
+// asked to close. Its answer, Retry or Cancel, ends the dialog on the loss,
+// once: the loss is reported after the question, nothing more goes out, and
+// the test window takes over again with the lock; its own closing then
+// gives the lock back.
+class TuningDialogLosesItsPort : public TuningThroughTestWindow,
+                                 public ::testing::WithParamInterface<MsgResult> {};
+
+TEST_P(TuningDialogLosesItsPort, UnderTheTimeOutQuestionTheAnswerEndsTheDialogOnce)
+{
+    Tune(4);
+    TunningForm3* form = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (form = OpenDialog<TunningForm3>()) != nullptr; }));
+    QPointer<TunningForm3> dialog(form);
+    sim_.radio.replyFilter = [](const RadioModel::Command&, const QByteArray&) { return QByteArray(); };
+
+    bool portLost = false;
+    std::size_t boxesUnderTheQuestion = 0;
+    bool stayedUnderTheQuestion = false;
+    std::size_t heardBeforeTheLoss = 0;
+    prompts_.answerAfter(GetParam(), [&] {
+        heardBeforeTheLoss = sim_.radio.log.size();
+        sim_.HangUp();
+        portLost = WaitFor([&] { return dialog && !dialog->portLink().port().isOpen(); });
+        if (dialog) {
+            dialog->close();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+        QTest::qWait(100);
+        boxesUnderTheQuestion = prompts_.messages().size();
+        stayedUnderTheQuestion = dialog && dialog->isVisible();
+    });
+    QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
+
+    ASSERT_TRUE(WaitFor([&] { return dialog.isNull(); }));
+    EXPECT_TRUE(portLost);
+    EXPECT_EQ(boxesUnderTheQuestion, 1u);
+    EXPECT_TRUE(stayedUnderTheQuestion);
+    ASSERT_EQ(prompts_.messages().size(), 2u);
+    EXPECT_EQ(prompts_.messages()[0].text, "please check all connections and communication port settings.");
+    EXPECT_TRUE(prompts_.messages()[1].text.startsWith(QStringLiteral("COM%1 (").arg(kComPort)));
+    EXPECT_TRUE(prompts_.messages()[1].text.contains("was disconnected"));
+    EXPECT_EQ(sim_.radio.log.back().kind, Kind::Ptt);  // the last command the radio heard
+    EXPECT_EQ(sim_.radio.log.size(), heardBeforeTheLoss);
+    EXPECT_EQ(prompts_.unansweredMessages(), 1);  // only the loss's OK
+
+    // The test window takes over again, still holding the lock.
+    ASSERT_TRUE(WaitFor([this] { return test_->isEnabled(); }));
+    EXPECT_FALSE(core_.testMode.LinkAborted);
+    EXPECT_TRUE(ExchangeRunning());
+    EXPECT_FALSE(main_->isEnabled());
+    // Its closing finds the device gone, says so and gives everything back.
+    test_->close();
+    ASSERT_TRUE(WaitFor([this] { return test_.isNull(); }));
+    EXPECT_FALSE(ExchangeRunning());
+    EXPECT_TRUE(main_->isEnabled());
+    EXPECT_EQ(prompts_.messages().size(), 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, TuningDialogLosesItsPort, ::testing::Values(MsgResult::Retry, MsgResult::Cancel),
+                         [](const auto& info) { return info.param == MsgResult::Retry ? "Retry" : "Cancel"; });
 
 }  // namespace
 }  // namespace zx::test

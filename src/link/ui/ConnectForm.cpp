@@ -129,12 +129,7 @@ void ConnectForm::cmdOK_Click()
 // asked has returned, and their answers are fed back.
 void ConnectForm::AskReplyTimeout()
 {
-    QTimer::singleShot(0, this, [this] {
-        if (ReplyTimeoutBox() == MsgResult::Retry)
-            transfer_->OnRetry();
-        else
-            transfer_->OnCancel();
-    });
+    link_.AskReplyTimeout([this] { transfer_->OnRetry(); }, [this] { transfer_->OnCancel(); });
 }
 
 void ConnectForm::AskOverwriteOtherModel()

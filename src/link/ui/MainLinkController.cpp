@@ -106,14 +106,7 @@ void MainLinkController::ShowPortDialog()
 
 void MainLinkController::AskReplyTimeout()
 {
-    // The box runs its own event loop: let the input that asked return
-    // first, then feed the answer back.
-    QTimer::singleShot(0, this, [this] {
-        if (ReplyTimeoutBox() == MsgResult::Retry)
-            exchange_.OnRetry();
-        else
-            exchange_.OnCancel();
-    });
+    link_.AskReplyTimeout([this] { exchange_.OnRetry(); }, [this] { exchange_.OnCancel(); });
 }
 
 void MainLinkController::SetMainWindowEnabled(bool enabled)

@@ -507,14 +507,7 @@ void TestForm::ShowLamps(bool transmit)
 
 void TestForm::AskReplyTimeout()
 {
-    // The box runs its own event loop: let the input that asked return
-    // first, then feed the answer back.
-    QTimer::singleShot(0, this, [this] {
-        if (ReplyTimeoutBox() == MsgResult::Retry)
-            link_.OnRetry();
-        else
-            link_.OnCancel();
-    });
+    port_.AskReplyTimeout([this] { link_.OnRetry(); }, [this] { link_.OnCancel(); });
 }
 
 void TestForm::SetWindowEnabled(bool enabled)

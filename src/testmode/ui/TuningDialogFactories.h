@@ -9,16 +9,11 @@
 #include <functional>
 #include <utility>
 
+#include "testmode/TuningDialog.h"
+
 class QWidget;
 
 namespace zx {
-
-enum class TuningDialog {
-    TunningForm1 = 1,  // power: RF High Power, RF Low Power
-    TunningForm2 = 2,  // measured value: Battery Warning Level, VOX1, VOX10, RSSI
-    TunningForm3 = 3,  // band points
-    TunningForm4 = 4,  // single value (narrow items, DTMF and MSK fine deviation)
-};
 
 struct TuningHandOver {
     QWidget* testWindow = nullptr;  // disabled while the dialog runs; never its parent

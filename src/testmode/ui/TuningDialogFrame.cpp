@@ -28,7 +28,7 @@ TuningDialogFrame::TuningDialogFrame(const TuningHandOver& handOver, TuningSetup
     port_.onBytes = [this](const QByteArray& reply) { link_->OnBytes(reply); };
     port_.onSendTimer = [this] { link_->OnSendTimer(); };
     port_.onReplyTimeout = [this] { link_->OnReplyTimeout(); };
-    port_.onPortLost = [this](const QString& portName) { OnPortLost(portName); };
+    port_.onPortLost = [this](const QString& portName) { link_->OnPortLost(portName); };
 
     cmdOK = new QPushButton(LoadLangString(kCaptionOk), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -95,6 +95,12 @@ void TuningDialogFrame::AfterAction()
 
 void TuningDialogFrame::closeEvent(QCloseEvent* event)
 {
+    // The dialog stays while its question box is up: the box's answer
+    // still goes to it.
+    if (port_.questionUp()) {
+        event->ignore();
+        return;
+    }
     if (done_) {
         event->accept();
         return;
@@ -116,13 +122,9 @@ void TuningDialogFrame::CloseSoon()
     QTimer::singleShot(0, this, [this] { close(); });
 }
 
-void TuningDialogFrame::OnPortLost(const QString& portName)
+void TuningDialogFrame::ShowPortLost(const QString& portName)
 {
-    // The port has gone under the exchange: nothing more can be sent, so
-    // the dialog ends without a closing exchange.
     ShowMainLinkPortLost(portName);
-    done_ = true;
-    CloseSoon();
 }
 
 bool TuningDialogFrame::EnsurePortOpen()
@@ -137,15 +139,15 @@ bool TuningDialogFrame::EnsurePortOpen()
 
 void TuningDialogFrame::AskReplyTimeout()
 {
-    // The box runs its own event loop: let the input that asked return
-    // first, then feed the answer back.
-    QTimer::singleShot(0, this, [this] {
-        if (ReplyTimeoutBox() == MsgResult::Retry)
+    port_.AskReplyTimeout(
+        [this] {
             link_->OnRetry();
-        else
+            AfterAction();
+        },
+        [this] {
             link_->OnCancel();
-        AfterAction();
-    });
+            AfterAction();
+        });
 }
 
 void TuningDialogFrame::PortOpenFailed()

@@ -5,9 +5,10 @@
 // when the dialog loads and left open, the time-out question, the PTT lamp,
 // and the closing: a close is refused while the closing exchange runs (the
 // controls are disabled meanwhile) and goes through when the link reports
-// CloseDone. A port that cannot be opened is reported and the dialog closes
-// without a closing exchange. When the dialog is gone, the test window is
-// told through the hand-over.
+// CloseDone, and while the time-out question is up, since its answer still
+// goes to the dialog. A port that cannot be opened, or a device that
+// vanishes, is reported and the dialog closes without a closing exchange.
+// When the dialog is gone, the test window is told through the hand-over.
 #include <memory>
 
 #include <QDialog>
@@ -59,6 +60,7 @@ protected:
     // TuningLinkIo, beyond the port and the timers
     bool EnsurePortOpen() override;
     void AskReplyTimeout() override;
+    void ShowPortLost(const QString& portName) override;
     void PortOpenFailed() override;
     void CloseDone() override;
 
@@ -67,7 +69,6 @@ protected:
 private:
     // Closes the window once the current input has returned.
     void CloseSoon();
-    void OnPortLost(const QString& portName);
 
     TuningHandOver handOver_;
     std::unique_ptr<TuningLink> link_;
