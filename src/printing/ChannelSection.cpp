@@ -1,5 +1,6 @@
 #include "printing/ChannelSection.h"
 
+#include "channels/ChannelCodec.h"
 #include "channels/ScanAddBytes.h"
 #include "core/StringTable.h"
 #include "printing/PrintFailure.h"
@@ -123,7 +124,9 @@ void ReportChannelDecoder::PrintCurChData(int channel)
             regs.ChPttId = text(1177) + QLatin1Char(' ') + QString::number(d - 1);
         else
             regs.ChPttId = text(kOff);
-    } else if (ptt == 0xB0 || ptt == 0xB1) {
+    } else if (ptt == 0xB0 || PttIdText(ptt, 0, chinese_) == text(1089)) {
+        // A byte the channel list shows as On (a fleet list left from
+        // FleetSync use) prints so too, so the report and the list agree.
         regs.ChPttId = text(ptt == 0xB0 ? kOff : 1089);
     } else {
         regs.ChPttId = UnknownByteText(ptt);

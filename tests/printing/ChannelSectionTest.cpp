@@ -130,6 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChannelCase{"FleetSyncBAOff", "0025611400256114ffffffff0030baf8", {{PttIdType, "01"}}, false, 1, "Off"},
         ChannelCase{"DtmfB0Off", kPlainRecord, {}, false, 1, "Off"},
         ChannelCase{"DtmfB1On", "0025611400256114ffffffff0030b1f8", {}, false, 1, "On"},
+        ChannelCase{"DtmfB4AsTheListReadsIt", "0025611400256114ffffffff0030b4f8", {}, false, 1, "On"},
         ChannelCase{"DtmfOtherByte", "0025611400256114ffffffff0030fff8", {}, false, 1, "?FF"},
         ChannelCase{"AutodialF8", kPlainRecord, {}, false, 2, "1"},
         ChannelCase{"AutodialFF", "0025611400256114ffffffff0030b0ff", {}, false, 2, "8"},
