@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -32,6 +33,9 @@
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
 #include "printing/ui/frmPrintList.h"
+#include "settings/ui/OptionalForm.h"
+#include "settings/ui/PttIdGroup.h"
+#include "settings/ui/SpinField.h"
 #include "signalling/ui/DTMFForm.h"
 #include "signalling/ui/FleetsyncForm.h"
 #include "testmode/TestModeRadio.h"
@@ -183,6 +187,29 @@ public:
         form->SSTab1()->setCurrentIndex(1);
         TypeOver(form->txtIDCode(), "12");
     }
+    // Edit > Optional Features; 90 typed over the time-out timer.
+    void TypeTimeOutTimer() { TypeOver(OpenOptionalFeatures()->txtTOT()->txt(), "90"); }
+    // Edit > Optional Features; the next MIC sensitivity chosen by key, the
+    // list not left.
+    void StepMicSensitivity() { StepList(OpenOptionalFeatures()->cboMICSens()); }
+    // The same for the PTT ID timing of the PTT ID frame.
+    void StepPttIdTiming() { StepList(OpenOptionalFeatures()->fraPTTID()->cboPTTID()); }
+    OptionalForm* OpenOptionalFeatures()
+    {
+        Trigger("MnuEditOptionalFeatures");
+        auto* form = qobject_cast<OptionalForm*>(main_->windows().window(1));
+        EXPECT_NE(form, nullptr);
+        return form;
+    }
+    void StepList(QComboBox* list)
+    {
+        ActivateMainWindow();
+        list->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        const int before = list->currentIndex();
+        QTest::keyClick(list, Qt::Key_Down);
+        ASSERT_EQ(list->currentIndex(), before + 1);
+    }
     // Keys and the focus go to the active window; a modal dialog that closed
     // may have left none.
     void ActivateMainWindow()
@@ -237,6 +264,10 @@ const TypedField kTypedFields[] = {
     {"channel editor TX frequency", &TypedTextAtCommands::TypeEditorFrequency, 0x024, "00507245"},
     // Fleet 123 is code 24; the own ID stays empty.
     {"FleetSync own fleet", &TypedTextAtCommands::TypeOwnFleet, 0x170, "180000"},
+    // The time-out timer in steps of 15 s: 90 s is 6.
+    {"optional features TOT", &TypedTextAtCommands::TypeTimeOutTimer, 0x130, "06"},
+    {"optional features MIC sensitivity", &TypedTextAtCommands::StepMicSensitivity, 0x13D, "01"},
+    {"optional features PTT ID timing", &TypedTextAtCommands::StepPttIdTiming, 0x132, "01"},
     // Refused: the ID code keeps its bytes, and no box is shown.
     {"DTMF ID code", &TypedTextAtCommands::TypeRefusedIdCode, 0x120, "303030ffffffffffffff"},
 };
@@ -341,6 +372,7 @@ TEST_F(TypedTextAtCommands, ACellEditDroppedByTheProgramLeavesTheRowAsTheImageHo
     EXPECT_EQ(Bytes(core_.image, 16, 16), QByteArray(16, '\xFF'));
     EXPECT_TRUE(prompts_.messages().empty());
 }
+
 
 }  // namespace
 }  // namespace zx::test
