@@ -247,6 +247,66 @@ TEST_F(ChannelEditStoresTest, ChoicesOfTheChannelLeftAreSavedAsCloseStoresThem)
     }
 }
 
+TEST_F(ChannelEditStoresTest, ChoicesOfTheShownChannelAreSavedAsCloseStoresThem)
+{
+    // The editor stays on channel 2; File > Save As is chosen with the
+    // editor current, or after the user went over to the channel list.
+    const RadioImage image = ImageWith(kDtmf, 2, 0xB0);
+    const auto choose = [&] {
+        ASSERT_NE(OpenEditor(2), nullptr);
+        Pick(editor->ComTxPower(), QStringLiteral("Low"));
+        Pick(editor->ComWideNarrow(), QStringLiteral("Narrow"));
+        Pick(editor->ComPTTID(), QStringLiteral("On"));
+    };
+    OpenFile(image);
+    choose();
+    CloseEditor();
+    const QByteArray closed = RecordHex(2);
+    ASSERT_NE(closed, Hex(ReadChannelRecord(image, 2)));
+
+    for (const bool listCurrent : {false, true}) {
+        SCOPED_TRACE(listCurrent ? "channel list current" : "editor current");
+        OpenFile(image);
+        choose();
+        if (listCurrent) {
+            List().mdiArea()->setActiveSubWindow(&List());
+            ASSERT_EQ(List().mdiArea()->currentSubWindow(), &List());
+        }
+        EXPECT_EQ(SavedRecord(2), closed);
+        EXPECT_EQ(RecordHex(2), closed);
+        // The editor goes on showing the choices, and its Close stores the
+        // same.
+        EXPECT_EQ(editor->ComTxPower()->currentText(), "Low");
+        CloseEditor();
+        EXPECT_EQ(RecordHex(2), closed);
+    }
+}
+
+TEST_F(ChannelEditStoresTest, EditorClosedBeforeAnOpenShowsTheChannelOfTheFileOpened)
+{
+    // The editor's Close only hides it; File > Open of another file, then
+    // Channel Edit on the same channel number: the editor shows the new
+    // file's channel, and its Close keeps the channel's bytes.
+    OpenFile(ImageWith(kDtmf, 2, 0xB0));
+    ASSERT_NE(OpenEditor(2), nullptr);
+    CloseEditor();
+    ASSERT_FALSE(editor->isVisible());
+
+    // 146.15 MHz, compander on, Low, Narrow.
+    RadioImage second = ImageWith(kDtmf, 2, 0xB0);
+    WriteChannelRecord(second, 2, Record("00 50 61 14 FF FF FF FF FF FF FF FF 01 8F B0 F8"));
+    OpenFile(second);
+    const QByteArray stored = Hex(ReadChannelRecord(second, 2));
+    ASSERT_EQ(RecordHex(2), stored);
+    ASSERT_NE(OpenEditor(2), nullptr);
+    EXPECT_EQ(editor->txtRxFreq()->text(), Cell(2, 1));
+    EXPECT_EQ(editor->ComTxPower()->currentText(), "Low");
+    EXPECT_TRUE(editor->ChkYaKuo()->isChecked());
+    CloseEditor();
+    EXPECT_EQ(RecordHex(2), stored);
+    EXPECT_EQ(SavedRecord(2), stored);
+}
+
 TEST_F(ChannelEditStoresTest, ChannelsOnlyLookedAtKeepTheirBytes)
 {
     // A record with bytes the encoder would rewrite: byte 13 without its
