@@ -162,13 +162,26 @@ public:
     // Channel Edit on channel 2; 457.25 typed over its TX frequency.
     void TypeEditorFrequency()
     {
+        ASSERT_NO_FATAL_FAILURE(OpenEditorOnChannel2());
+        TypeOver(qobject_cast<ChannelEditForm*>(main_->windows().window(8))->txtTxFreq(), "457.25");
+    }
+    void OpenEditorOnChannel2()
+    {
         main_->ResetGridCursor();
         List().ChannelGrid()->setCurrentCell(2, 1);
         QTest::mouseClick(List().cmdChannelEdit(), Qt::LeftButton);
         auto* editor = qobject_cast<ChannelEditForm*>(main_->windows().window(8));
         ASSERT_NE(editor, nullptr);
         ASSERT_EQ(editor->txtChannel()->text(), "2");
-        TypeOver(editor->txtTxFreq(), "457.25");
+    }
+    // Channel Edit on channel 2; TX power Low chosen by key, which the
+    // editor keeps in the row until it encodes the channel.
+    void ChooseEditorLowPower()
+    {
+        ASSERT_NO_FATAL_FAILURE(OpenEditorOnChannel2());
+        auto* editor = qobject_cast<ChannelEditForm*>(main_->windows().window(8));
+        StepList(editor->ComTxPower());
+        ASSERT_EQ(List().CellText(2, 5), "Low");
     }
     // Edit > FleetSync; 123 typed over the own fleet.
     void TypeOwnFleet()
@@ -262,6 +275,8 @@ const TypedField kTypedFields[] = {
     {"channel grid RX cell", &TypedTextAtCommands::TypeGridFrequency, 0x010, "00005545"},
     // Channel 2's TX frequency.
     {"channel editor TX frequency", &TypedTextAtCommands::TypeEditorFrequency, 0x024, "00507245"},
+    // Channel 2's flags with TX power Low.
+    {"channel editor TX power", &TypedTextAtCommands::ChooseEditorLowPower, 0x02D, "9f"},
     // Fleet 123 is code 24; the own ID stays empty.
     {"FleetSync own fleet", &TypedTextAtCommands::TypeOwnFleet, 0x170, "180000"},
     // The time-out timer in steps of 15 s: 90 s is 6.
@@ -315,16 +330,23 @@ TEST_F(TypedTextAtCommands, TheChannelRowsShowWhatTheCommandsStored)
 
 TEST_F(TypedTextAtCommands, ClosingTheProgramOffersToSaveTheFieldBeingEdited)
 {
-    // The image is as last saved, but for the typed test frequency: the
-    // save offer comes, and Cancel keeps the program running with it.
+    // The image is as last saved, but for the typed test frequency or the
+    // channel editor's choice: the save offer comes, and Cancel keeps the
+    // program running with it.
     core_.document.snapshot = core_.image;
-    ASSERT_NO_FATAL_FAILURE(TypeTestFrequency());
-    prompts_.answer(MsgResult::Yes);
-    prompts_.answer(MsgResult::Cancel);
-    EXPECT_FALSE(main_->close());
-    ASSERT_EQ(prompts_.messages().size(), 2u);
-    EXPECT_TRUE(prompts_.messages()[1].text.startsWith("Do you wish to save the changes"));
-    EXPECT_EQ(Bytes(core_.image, 0x2C0, 8).toHex(), "0000554500005545");
+    const TypedField fields[] = {kTypedFields[0], kTypedFields[3]};
+    for (const TypedField& field : fields) {
+        SCOPED_TRACE(field.window);
+        ASSERT_NO_FATAL_FAILURE((this->*field.type)());
+        prompts_.clear();
+        prompts_.answer(MsgResult::Yes);
+        prompts_.answer(MsgResult::Cancel);
+        EXPECT_FALSE(main_->close());
+        ASSERT_EQ(prompts_.messages().size(), 2u);
+        EXPECT_TRUE(prompts_.messages()[1].text.startsWith("Do you wish to save the changes"));
+        const QByteArray expected = QByteArray::fromHex(field.bytes);
+        EXPECT_EQ(Bytes(core_.image, field.address, expected.size()).toHex(), expected.toHex());
+    }
 }
 
 TEST_F(TypedTextAtCommands, TestModeComparesTheTestFrequencyBeingEdited)
