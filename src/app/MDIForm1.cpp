@@ -468,8 +468,14 @@ void MDIForm1::CommitFieldBeingEdited()
 {
     // The current window, not only the active one: the main window is not
     // active while a dialog of its own is up.
-    if (auto* window = qobject_cast<EditorWindowFrame*>(mdiArea_->currentSubWindow()))
-        window->CommitEditBeforeCommand();
+    auto* current = qobject_cast<EditorWindowFrame*>(mdiArea_->currentSubWindow());
+    if (current)
+        current->CommitEditBeforeCommand();
+    // The channel editor's choices wait in its row while another window is
+    // current: they count as much as the field being edited.
+    auto* editor = windows_->window(8);
+    if (editor && editor != current && editor->isVisible())
+        editor->CommitEditBeforeCommand();
 }
 
 ChannelEditorPttLink MDIForm1::ChannelEditorPttId()

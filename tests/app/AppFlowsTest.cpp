@@ -432,6 +432,47 @@ TEST_F(AppFlows, LanguageOkWithTheSameLanguageClosesNoWindow)
     EXPECT_EQ(main_->action("MnuFile")->text(), "&File");
 }
 
+TEST_F(AppFlows, LanguageSwitchDropsAnOpenCellEdit)
+{
+    // A cell edit left open under the language dialog held the row and its
+    // list in the language left; its commit encoded those words under the
+    // new one (tones 00 00, the next TX power or PTT ID pick lost).
+    const char* const record = "00006545FFFFFFFFFFFFFFFF00BFB0F8";
+    const QStringList chineseRow = {"1", "456.50000", "", "无", "无", "高", "宽带", "无", "无", "关"};
+    struct Case {
+        int column;
+        const char* typed;  // a frequency typed, or nothing for a list
+    };
+    const Case cases[] = {{1, "455.5"}, {5, nullptr}, {9, nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        SwitchLanguage(0);
+        SetRecord(core_.image, 1, record);
+        List().DecodeAllChannels();
+        QTableWidget* grid = List().ChannelGrid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(1, c.column)).center());
+        if (c.typed)
+            QTest::keyClicks(List().txtInputBox(), c.typed);
+        else
+            ASSERT_TRUE(List().comInputStep()->isVisible());
+
+        SwitchLanguage(1);
+        ASSERT_TRUE(core_.LanguageChinese);
+        EXPECT_FALSE(List().txtInputBox()->isVisible());
+        EXPECT_FALSE(List().comInputStep()->isVisible());
+        EXPECT_EQ(RowTexts(1), chineseRow);
+        EXPECT_EQ(core_.image.toByteArray(16, 16).toHex().toUpper(), record);
+        // The next pick offers and stores the new language's entries.
+        QComboBox* list = ClickListCell(1, 5);
+        ASSERT_EQ(list->itemText(1), "低");
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_EQ(Cell(1, 5), "低");
+        EXPECT_EQ(core_.image.toByteArray(16, 16).toHex().toUpper(), "00006545FFFFFFFFFFFFFFFF009FB0F8");
+    }
+}
+
 TEST_F(AppFlows, ReplacingTheImageDropsAnOpenCellEditorsTyping)
 {
     // Typing left in the grid's frequency box must not reach the image that

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -32,6 +33,9 @@
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
 #include "printing/ui/frmPrintList.h"
+#include "settings/ui/OptionalForm.h"
+#include "settings/ui/PttIdGroup.h"
+#include "settings/ui/SpinField.h"
 #include "signalling/ui/DTMFForm.h"
 #include "signalling/ui/FleetsyncForm.h"
 #include "testmode/TestModeRadio.h"
@@ -158,13 +162,26 @@ public:
     // Channel Edit on channel 2; 457.25 typed over its TX frequency.
     void TypeEditorFrequency()
     {
+        ASSERT_NO_FATAL_FAILURE(OpenEditorOnChannel2());
+        TypeOver(qobject_cast<ChannelEditForm*>(main_->windows().window(8))->txtTxFreq(), "457.25");
+    }
+    void OpenEditorOnChannel2()
+    {
         main_->ResetGridCursor();
         List().ChannelGrid()->setCurrentCell(2, 1);
         QTest::mouseClick(List().cmdChannelEdit(), Qt::LeftButton);
         auto* editor = qobject_cast<ChannelEditForm*>(main_->windows().window(8));
         ASSERT_NE(editor, nullptr);
         ASSERT_EQ(editor->txtChannel()->text(), "2");
-        TypeOver(editor->txtTxFreq(), "457.25");
+    }
+    // Channel Edit on channel 2; TX power Low chosen by key, which the
+    // editor keeps in the row until it encodes the channel.
+    void ChooseEditorLowPower()
+    {
+        ASSERT_NO_FATAL_FAILURE(OpenEditorOnChannel2());
+        auto* editor = qobject_cast<ChannelEditForm*>(main_->windows().window(8));
+        StepList(editor->ComTxPower());
+        ASSERT_EQ(List().CellText(2, 5), "Low");
     }
     // Edit > FleetSync; 123 typed over the own fleet.
     void TypeOwnFleet()
@@ -182,6 +199,29 @@ public:
         ASSERT_NE(form, nullptr);
         form->SSTab1()->setCurrentIndex(1);
         TypeOver(form->txtIDCode(), "12");
+    }
+    // Edit > Optional Features; 90 typed over the time-out timer.
+    void TypeTimeOutTimer() { TypeOver(OpenOptionalFeatures()->txtTOT()->txt(), "90"); }
+    // Edit > Optional Features; the next MIC sensitivity chosen by key, the
+    // list not left.
+    void StepMicSensitivity() { StepList(OpenOptionalFeatures()->cboMICSens()); }
+    // The same for the PTT ID timing of the PTT ID frame.
+    void StepPttIdTiming() { StepList(OpenOptionalFeatures()->fraPTTID()->cboPTTID()); }
+    OptionalForm* OpenOptionalFeatures()
+    {
+        Trigger("MnuEditOptionalFeatures");
+        auto* form = qobject_cast<OptionalForm*>(main_->windows().window(1));
+        EXPECT_NE(form, nullptr);
+        return form;
+    }
+    void StepList(QComboBox* list)
+    {
+        ActivateMainWindow();
+        list->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        const int before = list->currentIndex();
+        QTest::keyClick(list, Qt::Key_Down);
+        ASSERT_EQ(list->currentIndex(), before + 1);
     }
     // Keys and the focus go to the active window; a modal dialog that closed
     // may have left none.
@@ -235,8 +275,14 @@ const TypedField kTypedFields[] = {
     {"channel grid RX cell", &TypedTextAtCommands::TypeGridFrequency, 0x010, "00005545"},
     // Channel 2's TX frequency.
     {"channel editor TX frequency", &TypedTextAtCommands::TypeEditorFrequency, 0x024, "00507245"},
+    // Channel 2's flags with TX power Low.
+    {"channel editor TX power", &TypedTextAtCommands::ChooseEditorLowPower, 0x02D, "9f"},
     // Fleet 123 is code 24; the own ID stays empty.
     {"FleetSync own fleet", &TypedTextAtCommands::TypeOwnFleet, 0x170, "180000"},
+    // The time-out timer in steps of 15 s: 90 s is 6.
+    {"optional features TOT", &TypedTextAtCommands::TypeTimeOutTimer, 0x130, "06"},
+    {"optional features MIC sensitivity", &TypedTextAtCommands::StepMicSensitivity, 0x13D, "01"},
+    {"optional features PTT ID timing", &TypedTextAtCommands::StepPttIdTiming, 0x132, "01"},
     // Refused: the ID code keeps its bytes, and no box is shown.
     {"DTMF ID code", &TypedTextAtCommands::TypeRefusedIdCode, 0x120, "303030ffffffffffffff"},
 };
@@ -284,16 +330,23 @@ TEST_F(TypedTextAtCommands, TheChannelRowsShowWhatTheCommandsStored)
 
 TEST_F(TypedTextAtCommands, ClosingTheProgramOffersToSaveTheFieldBeingEdited)
 {
-    // The image is as last saved, but for the typed test frequency: the
-    // save offer comes, and Cancel keeps the program running with it.
+    // The image is as last saved, but for the typed test frequency or the
+    // channel editor's choice: the save offer comes, and Cancel keeps the
+    // program running with it.
     core_.document.snapshot = core_.image;
-    ASSERT_NO_FATAL_FAILURE(TypeTestFrequency());
-    prompts_.answer(MsgResult::Yes);
-    prompts_.answer(MsgResult::Cancel);
-    EXPECT_FALSE(main_->close());
-    ASSERT_EQ(prompts_.messages().size(), 2u);
-    EXPECT_TRUE(prompts_.messages()[1].text.startsWith("Do you wish to save the changes"));
-    EXPECT_EQ(Bytes(core_.image, 0x2C0, 8).toHex(), "0000554500005545");
+    const TypedField fields[] = {kTypedFields[0], kTypedFields[3]};
+    for (const TypedField& field : fields) {
+        SCOPED_TRACE(field.window);
+        ASSERT_NO_FATAL_FAILURE((this->*field.type)());
+        prompts_.clear();
+        prompts_.answer(MsgResult::Yes);
+        prompts_.answer(MsgResult::Cancel);
+        EXPECT_FALSE(main_->close());
+        ASSERT_EQ(prompts_.messages().size(), 2u);
+        EXPECT_TRUE(prompts_.messages()[1].text.startsWith("Do you wish to save the changes"));
+        const QByteArray expected = QByteArray::fromHex(field.bytes);
+        EXPECT_EQ(Bytes(core_.image, field.address, expected.size()).toHex(), expected.toHex());
+    }
 }
 
 TEST_F(TypedTextAtCommands, TestModeComparesTheTestFrequencyBeingEdited)
@@ -341,6 +394,7 @@ TEST_F(TypedTextAtCommands, ACellEditDroppedByTheProgramLeavesTheRowAsTheImageHo
     EXPECT_EQ(Bytes(core_.image, 16, 16), QByteArray(16, '\xFF'));
     EXPECT_TRUE(prompts_.messages().empty());
 }
+
 
 }  // namespace
 }  // namespace zx::test

@@ -4,6 +4,7 @@
 // choices when it moves on to another channel. Through the real main
 // window: files by File > Open and File > Save As, the optional features
 // window from the Edit menu.
+#include <functional>
 #include <optional>
 
 #include <QFile>
@@ -11,7 +12,9 @@
 
 #include "ChannelEditFixture.h"
 #include "common/ImageFixtures.h"
+#include "common/ModalDriver.h"
 #include "core/DataFile.h"
+#include "core/ui/LanguageForm.h"
 #include "settings/ui/OptionalForm.h"
 #include "settings/ui/PttIdGroup.h"
 
@@ -244,6 +247,86 @@ TEST_F(ChannelEditStoresTest, ChoicesOfTheChannelLeftAreSavedAsCloseStoresThem)
         EXPECT_EQ(RecordHex(2), closed);
         EXPECT_EQ(SavedRecord(2), closed);
         EXPECT_EQ(ChosenCells(), QStringList({"Low", "Narrow", "On"}));
+    }
+}
+
+TEST_F(ChannelEditStoresTest, ChoicesOfTheShownChannelAreSavedAsCloseStoresThem)
+{
+    // The editor stays on channel 2; File > Save As is chosen with the
+    // editor current, or after the user went over to the channel list.
+    const RadioImage image = ImageWith(kDtmf, 2, 0xB0);
+    const auto choose = [&] {
+        ASSERT_NE(OpenEditor(2), nullptr);
+        Pick(editor->ComTxPower(), QStringLiteral("Low"));
+        Pick(editor->ComWideNarrow(), QStringLiteral("Narrow"));
+        Pick(editor->ComPTTID(), QStringLiteral("On"));
+    };
+    OpenFile(image);
+    choose();
+    CloseEditor();
+    const QByteArray closed = RecordHex(2);
+    ASSERT_NE(closed, Hex(ReadChannelRecord(image, 2)));
+
+    for (const bool listCurrent : {false, true}) {
+        SCOPED_TRACE(listCurrent ? "channel list current" : "editor current");
+        OpenFile(image);
+        choose();
+        if (listCurrent) {
+            List().mdiArea()->setActiveSubWindow(&List());
+            ASSERT_EQ(List().mdiArea()->currentSubWindow(), &List());
+        }
+        EXPECT_EQ(SavedRecord(2), closed);
+        EXPECT_EQ(RecordHex(2), closed);
+        // The editor goes on showing the choices, and its Close stores the
+        // same.
+        EXPECT_EQ(editor->ComTxPower()->currentText(), "Low");
+        CloseEditor();
+        EXPECT_EQ(RecordHex(2), closed);
+    }
+}
+
+TEST_F(ChannelEditStoresTest, EditorClosedBeforeTheProgramUnloadsItShowsWhatFollows)
+{
+    // The editor's Close only hides it. Then the program unloads the
+    // editor windows (File > Open of another file, a language switch) and
+    // Channel Edit opens the editor on the same channel number: it shows
+    // that channel as its row does, and its Close keeps the channel's bytes.
+    // 146.15 MHz, compander on, Low, Narrow, PTT ID On.
+    RadioImage second = ImageWith(kDtmf, 2, 0xB1);
+    WriteChannelRecord(second, 2, Record("00 50 61 14 FF FF FF FF FF FF FF FF 01 8F B1 F8"));
+    const auto switchLanguage = [this](int index) {
+        WhenModal<LanguageForm>([index](LanguageForm& form) {
+            form.ComLanguage()->setCurrentIndex(index);
+            QTest::mouseClick(form.cmdOK(), Qt::LeftButton);
+        });
+        main->action(QStringLiteral("MnuSetupLanguageFileSetup"))->trigger();
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> unload;
+    };
+    const Case cases[] = {
+        {"File > Open", [&] { OpenFile(second); }},
+        {"to Chinese", [&] { switchLanguage(1); }},
+        {"back to English", [&] { switchLanguage(0); }},
+    };
+    OpenFile(ImageWith(kDtmf, 2, 0xB0));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(OpenEditor(2), nullptr);
+        CloseEditor();
+        ASSERT_FALSE(editor->isVisible());
+        c.unload();
+        const QByteArray stored = RecordHex(2);
+        ASSERT_NE(OpenEditor(2), nullptr);
+        EXPECT_EQ(editor->txtRxFreq()->text(), Cell(2, 1));
+        EXPECT_EQ(editor->ComTxPower()->currentText(), Cell(2, 5));
+        EXPECT_EQ(editor->ComWideNarrow()->currentText(), Cell(2, 6));
+        EXPECT_EQ(editor->ComPTTID()->currentText(), Cell(2, 9));
+        EXPECT_TRUE(editor->ChkYaKuo()->isChecked());
+        CloseEditor();
+        EXPECT_EQ(RecordHex(2), stored);
+        EXPECT_EQ(SavedRecord(2), stored);
     }
 }
 

@@ -618,7 +618,17 @@ void ChannelEditForm::Form_Unload()
     EditorWindowFrame::Form_Unload();
 }
 
-void ChannelEditForm::CommitFieldBeingEdited() { LeaveFocusedField(); }
+void ChannelEditForm::CommitFieldBeingEdited()
+{
+    LeaveFocusedField();
+    // A command takes the whole image: the shown channel's choices go into
+    // its record, as they would when the editor moves on or closes. The
+    // editor stays on the channel with its own registers.
+    ChannelRegisters& regs = Core().channelRegisters;
+    const ChannelRegisters kept = regs;
+    StoreRowChoices(loadedChannel_);
+    regs = kept;
+}
 
 void ChannelEditForm::HideChannelEditor() { hide(); }
 
@@ -635,15 +645,21 @@ void ChannelEditForm::txtChannel_Change()
 
 void ChannelEditForm::StoreLeftChannel()
 {
-    // TX power, bandwidth and PTT ID wait in the row for the channel's next
-    // encoding: the channel left must get them now, or the file, the radio
-    // and the report would take its old record while its row shows them.
+    // The channel left must get its row's choices now, or the file, the
+    // radio and the report would take its old record while its row shows
+    // them.
     const int left = loadedChannel_;
-    if (left == 0 || left == ShownChannel() || unloading_)
+    if (left != ShownChannel())
+        StoreRowChoices(left);
+}
+
+void ChannelEditForm::StoreRowChoices(int channel)
+{
+    if (channel == 0 || unloading_ || isUnloaded())
         return;
     AppCore& core = Core();
-    if (EncodeChangedRow(core, left, list_.RowTexts(left)))
-        list_.WriteRow(left, core.channelRegisters.Columns());
+    if (EncodeChangedRow(core, channel, list_.RowTexts(channel)))
+        list_.WriteRow(channel, core.channelRegisters.Columns());
 }
 
 void ChannelEditForm::LoadShownChannel()

@@ -107,6 +107,10 @@ private:
     void txtChannel_Change();
     // The channel the editor leaves for another one is encoded first.
     void StoreLeftChannel();
+    // TX power, bandwidth and PTT ID wait in the row for the channel's next
+    // encoding; this encodes the row into the channel's record when they
+    // differ.
+    void StoreRowChoices(int channel);
     void LoadShownChannel();
     void StepChannel(bool up);
     bool txtChannel_KeyPress(QKeyEvent* event);

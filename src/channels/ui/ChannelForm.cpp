@@ -307,6 +307,10 @@ void ChannelForm::SetChannelCaption(int channel)
 
 void ChannelForm::ApplyLanguage()
 {
+    // A cell edit left open holds the row and its list in the language
+    // left: committed later, it would encode those words under the new
+    // language. The switch drops it, as the program's other unloads do.
+    HideCellEditors();
     AppCore& core = Core();
     const bool chinese = core.LanguageChinese;
     ApplyGridHeader(GridHeaderCaller::Decoder);

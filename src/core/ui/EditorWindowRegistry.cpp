@@ -152,6 +152,11 @@ void EditorWindowRegistry::CloseEditorWindows()
             table.FreeWindowSlot(flag);
         }
     }
+    // The channel editor's Close only hides it: hidden, it still holds the
+    // channel of the image it was closed on, which a later opening on the
+    // same channel number would show and store over the new image.
+    if (EditorWindowFrame* w = Alive(ChannelEditFormOpen))
+        w->UnloadByProgram();
 }
 
 void EditorWindowRegistry::RestoreChannelWindow()

@@ -252,6 +252,21 @@ void OptionalForm::CommitCheck(QCheckBox* box) { Core().image.set(checks_.at(box
 
 QWidget* OptionalForm::FirstField() const { return txtTOT_->txt(); }
 
+void OptionalForm::CommitFieldBeingEdited()
+{
+    QWidget* focus = FocusedField();
+    if (!focus)
+        return;
+    for (SpinField* field : {txtTOT_, txtTOTPreAlert_, txtSQLevel_, txtVOXGainLevel_})
+        if (focus == field->txt())
+            field->CommitOnLeave();
+    if (auto* list = qobject_cast<QComboBox*>(focus); list && lists_.count(list))
+        CommitList(list);
+    if (auto* box = qobject_cast<QCheckBox*>(focus); box && checks_.count(box))
+        CommitCheck(box);
+    fraPTTID_->CommitFieldBeingEdited(focus);
+}
+
 void OptionalForm::closeEvent(QCloseEvent* event)
 {
     // Moving the focus to Close, as a click on it does, makes the focused

@@ -55,6 +55,7 @@ protected:
     // first. An unload by the program commits nothing.
     void closeEvent(QCloseEvent* event) override;
     QWidget* FirstField() const override;
+    void CommitFieldBeingEdited() override;
 
 private:
     void BuildControls();

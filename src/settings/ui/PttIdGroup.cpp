@@ -259,6 +259,16 @@ void PttIdGroup::MatchEditorToItsRow()
     hooks_.channelEditor.ShowPttId(hooks_.channelList.cellText(shown, 9));
 }
 
+void PttIdGroup::CommitFieldBeingEdited(const QWidget* focus)
+{
+    if (unloading_())
+        return;
+    if (focus == cboPTTIDType_)
+        cboPTTIDType_Commit();
+    else if (focus == cboPTTID_)
+        cboPTTID_Commit();
+}
+
 bool PttIdGroup::CodeFilter(int i, QKeyEvent* key)
 {
     QLineEdit* box = txtPTTCode_[static_cast<std::size_t>(i)];

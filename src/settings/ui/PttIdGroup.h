@@ -52,6 +52,9 @@ public:
     // without its Click, so that opening the window never changes a
     // channel's PTT ID.
     void MatchEditorToItsRow();
+    // A command that takes the image commits the list being edited as
+    // leaving it would; the code boxes store as they change.
+    void CommitFieldBeingEdited(const QWidget* focus);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
