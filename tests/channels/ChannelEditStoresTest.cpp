@@ -330,6 +330,51 @@ TEST_F(ChannelEditStoresTest, EditorClosedBeforeTheProgramUnloadsItShowsWhatFoll
     }
 }
 
+TEST_F(ChannelEditStoresTest, AFrequencyTypedInABroughtBackEditorKeepsTheSwitchesItShows)
+{
+    // Channel 3 with the compander off (byte 12 bit 0) and beat shift off
+    // (byte 13 bit 6), and a compander-on beat-shift-on channel 4; the
+    // channels after it empty.
+    struct Case {
+        int channel;
+        const char* record;
+        bool switchesOn;
+    };
+    const Case cases[] = {
+        {3, "00 25 61 14 FF FF FF FF FF FF FF FF 00 BF B0 F8", false},
+        {4, "00 25 61 14 FF FF FF FF FF FF FF FF 01 FF B0 F8", true},
+    };
+    RadioImage image = ImageWith(kDtmf, 3, 0xB0);
+    for (const Case& c : cases)
+        WriteChannelRecord(image, c.channel, Record(c.record));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.channel);
+        // The editor hidden on that channel, as its Close leaves it; a cell
+        // edit of the other channel begun and dropped with Esc (the list
+        // decodes that channel); the editor brought back on the same channel.
+        OpenFile(image);
+        ASSERT_NE(OpenEditor(c.channel), nullptr);
+        CloseEditor();
+        const int other = c.channel == 3 ? 4 : 3;
+        const QRect cell = List().ChannelGrid()->visualRect(List().ChannelGrid()->model()->index(other, 1));
+        QTest::mouseClick(List().ChannelGrid()->viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_TRUE(List().txtInputBox()->isVisible());
+        QTest::keyClick(List().txtInputBox(), Qt::Key_Escape);
+        ASSERT_NE(OpenEditor(c.channel), nullptr);
+        ASSERT_EQ(editor->ChkYaKuo()->isChecked(), c.switchesOn);
+        ASSERT_EQ(editor->ChkShift()->isChecked(), c.switchesOn);
+        TypeOver(editor->txtRxFreq(), QStringLiteral("146.25"));
+        Leave();
+        // 146.25 MHz; every other byte as it was.
+        ChannelRecordBytes expected = Record(c.record);
+        expected[1] = 0x50;
+        expected[2] = 0x62;
+        EXPECT_EQ(RecordHex(c.channel), Hex(expected));
+        EXPECT_EQ(editor->ChkYaKuo()->isChecked(), c.switchesOn);
+        EXPECT_EQ(editor->ChkShift()->isChecked(), c.switchesOn);
+    }
+}
+
 TEST_F(ChannelEditStoresTest, ChannelsOnlyLookedAtKeepTheirBytes)
 {
     // A record with bytes the encoder would rewrite: byte 13 without its

@@ -584,6 +584,11 @@ void ChannelEditForm::cmdChannelEdit_Click()
     SetChecked(ChkScanAdd_, RowText(7) == Word(words::kYes, chinese));
     SetChecked(ChkYaKuo_, (FlagsA() & 0x01) != 0);
     SetChecked(ChkShift_, (RecordByte(record::kFlagsB) & 0x40) != 0);
+    // A switch already in its state runs no Click, and the registers may
+    // still hold another channel's switches (the list's last decode): the
+    // next commit of this channel must store what the boxes show.
+    regs.ChCompander = ChkYaKuo_->isChecked();
+    regs.ChBeatShift = ChkShift_->isChecked();
     SelectEntry(ComAutoDial_, AutoDialEntry(RecordByte(record::kAutoDialCode)));
     if (!txtTxFreq_->text().isEmpty())
         SetFieldEnabled(ComEncode_, true);
