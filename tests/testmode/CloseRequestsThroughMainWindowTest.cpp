@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
+#include <iterator>
+#include <vector>
 
 #include <QAction>
 #include <QApplication>
@@ -171,6 +174,46 @@ TEST_F(CloseRequestsInTestMode, AWindowThatWaitsForAnotherTakesNoCloseRequestAnd
     EXPECT_TRUE(main_->close());
     ASSERT_EQ(prompts_.messages().size(), 2u);
     EXPECT_EQ(prompts_.messages()[0].text, kExitQuestion);
+}
+
+// The radio stops answering and PTT brings the test window's time-out
+// question. A close request that comes while it is up (the close box, the
+// window manager, or the Close button pressed as the box comes) does
+// nothing: the answer still goes to the window. After Retry, with the radio
+// answering again, the window works as before and closes through its own
+// exit step.
+TEST_F(CloseRequestsInTestMode, TheTestWindowTakesNoCloseRequestUnderItsQuestion)
+{
+    std::vector<CloseRequest> requests(std::begin(kCloseRequests), std::end(kCloseRequests));
+    requests.push_back({"Close button", [](QWidget& w) {
+                            QTest::mouseClick(static_cast<TestForm&>(w).cmdClose, Qt::LeftButton);
+                        }});
+    for (const CloseRequest& request : requests) {
+        SCOPED_TRACE(request.name);
+        prompts_.clear();
+        ASSERT_NO_FATAL_FAILURE(EnterTestMode());
+        QPointer<TestForm> form(Form());
+        sim_.radio.replyFilter = [](const RadioModel::Command&, const QByteArray&) { return QByteArray(); };
+        prompts_.answerAfter(MsgResult::Retry, [&] {
+            request.send(*form);
+            QTest::qWait(100);
+            sim_.radio.replyFilter = nullptr;
+        });
+        QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts_.messages().empty() && form && !form->link().busy(); }, 3000));
+        ASSERT_TRUE(form);
+        EXPECT_EQ(prompts_.messages().size(), 1u);
+        EXPECT_EQ(prompts_.messages()[0].text, kTimeoutText);
+        EXPECT_FALSE(form->link().exiting());
+        EXPECT_FALSE(main_->isEnabled());
+        for (QWidget* control : std::initializer_list<QWidget*>{form->CmdPtt, form->ComChannel, form->cmdClose})
+            EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+        EXPECT_TRUE(sim_.radio.received.endsWith(QByteArray::fromHex("080D")));  // Retry keyed the transmitter
+
+        QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sim_.radio.received.endsWith(QByteArray::fromHex("080E")); }, 3000));
+        ASSERT_NO_FATAL_FAILURE(CloseTestWindow());
+    }
 }
 
 // The radio stops answering and Print is pressed: the PTT off gets no

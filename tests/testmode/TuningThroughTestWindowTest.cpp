@@ -4,6 +4,8 @@
 // own port, and the test window takes over again once the dialog has gone.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
@@ -143,6 +145,47 @@ TEST_F(TuningThroughTestWindow, Vox1StartOkStoresTheMeasuredByteAndEnablesTheTes
     EXPECT_EQ(sim_.radio.storedValue[0x21], 0x5A);
     ASSERT_TRUE(WaitFor([&] { return test_->isEnabled(); }));
     EXPECT_TRUE(prompts_.messages().empty());
+}
+
+// Battery Warning Level's dialog: OK, Cancel or the close box pressed
+// during the measuring loop's pause is held until the pause ends; the
+// closing exchange it then starts takes no more input, so the dialog's
+// controls go grey with it, as when it starts at once.
+TEST_F(TuningThroughTestWindow, AClosePressedInTheMeasuringPauseGreysTheDialogOnceItsExchangeStarts)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TunningForm2&)> press;
+    };
+    const Case cases[] = {
+        {"OK", [](TunningForm2& f) { QTest::mouseClick(f.cmdOK, Qt::LeftButton); }},
+        {"Cancel", [](TunningForm2& f) { QTest::mouseClick(f.cmdCancel, Qt::LeftButton); }},
+        {"close box", [](TunningForm2& f) { f.close(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WaitFor([&] { return test_->isEnabled(); }));
+        Tune(12);
+        TunningForm2* form = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (form = OpenDialog<TunningForm2>()) != nullptr; }));
+        QPointer<TunningForm2> dialog(form);
+        QTest::mouseClick(form->CmdStart, Qt::LeftButton);
+        ASSERT_TRUE(WaitFor([&] { return form->link().pausing(); }));
+        c.press(*form);
+        ASSERT_FALSE(form->link().closing());  // held: the loop's pause runs on
+
+        ASSERT_TRUE(WaitFor([&] { return dialog.isNull() || dialog->link().closing(); }));
+        ASSERT_TRUE(dialog) << "the closing exchange is over before it could be seen";
+        EXPECT_FALSE(form->cmdOK->isEnabled());
+        EXPECT_FALSE(form->cmdCancel->isEnabled());
+        EXPECT_FALSE(form->CmdStart->isEnabled());
+        ASSERT_TRUE(WaitFor([&] { return dialog.isNull(); }));
+    }
+    const auto items = sim_.radio.commands(Kind::Item);
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items.back().raw.right(1), QByteArray::fromHex("0E"));  // each closing exchange ran to its store
+    EXPECT_TRUE(prompts_.messages().empty());
+    ASSERT_TRUE(WaitFor([&] { return test_->isEnabled(); }));
 }
 
 // Max Deviation's dialog: the radio stops answering, PTT brings the reply

@@ -367,7 +367,7 @@ void TestForm::CmdTune_Click()
 
 void TestForm::cmdClose_Click()
 {
-    if (printoutRunning_)
+    if (printoutRunning_ || link_.waitingForAnswer())
         return;
     // The main window comes back at once; the exchange lock keeps its
     // commands that use the radio refused until this window's port is closed.
@@ -415,9 +415,11 @@ void TestForm::closeEvent(QCloseEvent* event)
         return;
     }
     // Disabled while a tuning dialog holds the radio and the port: the exit
-    // step would take the port from under it. An ended link's own close
-    // goes on.
-    if (!link_.ended() && CloseRequestRefused(*this)) {
+    // step would take the port from under it. While the time-out question
+    // is up (from the reply time-out on, before its box shows) the answer
+    // still belongs to the running step: no exit could start, and the
+    // controls would go grey for nothing. An ended link's own close goes on.
+    if (!link_.ended() && (CloseRequestRefused(*this) || link_.waitingForAnswer())) {
         event->ignore();
         return;
     }

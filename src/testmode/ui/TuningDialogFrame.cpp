@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
@@ -26,7 +27,14 @@ TuningDialogFrame::TuningDialogFrame(const TuningHandOver& handOver, TuningSetup
     TuningLinkIo& io = *this;
     link_ = std::make_unique<TuningLink>(io, setup_.link, Core().testMode);
     port_.onBytes = [this](const QByteArray& reply) { link_->OnBytes(reply); };
-    port_.onSendTimer = [this] { link_->OnSendTimer(); };
+    port_.onSendTimer = [this] {
+        const QPointer<TuningDialogFrame> self(this);
+        link_->OnSendTimer();
+        // The end of the measuring pause starts what was pressed during it:
+        // a close begun there greys the controls as one begun at once does.
+        if (self)
+            AfterAction();
+    };
     port_.onReplyTimeout = [this] { link_->OnReplyTimeout(); };
     port_.onPortLost = [this](const QString& portName) { link_->OnPortLost(portName); };
 

@@ -50,8 +50,9 @@ protected:
     QLabel* MakeLamp(const char* name);
     void SetLamp(QLabel* lamp, bool on);
 
-    // After each user action: once the link has begun closing, the
-    // controls take no more input.
+    // After each user action and each tick of the send timer (which
+    // releases the actions held through the measuring pause): once the link
+    // has begun closing, the controls take no more input.
     void AfterAction();
 
     void closeEvent(QCloseEvent* event) override;
