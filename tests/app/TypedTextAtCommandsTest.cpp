@@ -25,6 +25,7 @@
 #include "channels/ui/TestChannelForm.h"
 #include "common/ImageFixtures.h"
 #include "common/ModalDriver.h"
+#include "common/Patience.h"
 #include "core/DataFile.h"
 #include "core/ImageLayout.h"
 #include "link/ExchangeLock.h"
@@ -228,7 +229,7 @@ public:
     void ActivateMainWindow()
     {
         QApplication::setActiveWindow(main_.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(main_.get(), kHangGuardMs));
     }
     void TypeOver(QLineEdit* box, const char* text)
     {
@@ -358,10 +359,10 @@ TEST_F(TypedTextAtCommands, TestModeComparesTheTestFrequencyBeingEdited)
     ASSERT_NO_FATAL_FAILURE(TypeTestFrequency());
     Trigger("MnuProgramTestMode");
     TestModeCommand& testMode = main_->testMode();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return testMode.testForm() && testMode.testForm()->isVisible(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return testMode.testForm() && testMode.testForm()->isVisible(); }));
     EXPECT_TRUE(prompts_.messages().empty());
     QTest::mouseClick(testMode.testForm()->cmdClose, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return testMode.testForm() == nullptr && !ExchangeRunning(); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return testMode.testForm() == nullptr && !ExchangeRunning(); }));
 }
 
 TEST_F(TypedTextAtCommands, ACellEditDroppedByTheProgramLeavesTheRowAsTheImageHoldsIt)

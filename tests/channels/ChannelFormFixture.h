@@ -16,6 +16,7 @@
 #include <QTest>
 #include "ChannelTestSupport.h"
 #include "channels/ChannelList.h"
+#include "common/Patience.h"
 #include "core/ChannelRecord.h"
 #include "channels/ui/ChannelForm.h"
 #include "common/QtPrinters.h"
@@ -87,7 +88,7 @@ protected:
         table.setOpen(ChannelFormOpen, true);
         table.setSlotVisible(0, true);
         main.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, kHangGuardMs));
         QApplication::setActiveWindow(&main);
         form = static_cast<ChannelForm*>(registry->Load(0));
         form->show();

@@ -20,6 +20,7 @@
 #include "channels/ui/TestChannelForm.h"
 #include "common/MainWindowShown.h"
 #include "common/ImageFixtures.h"
+#include "common/Patience.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
@@ -665,7 +666,7 @@ TEST_F(TestChannelFormTest, CompletedReadUnloadsWithoutWarning)
         QObject::connect(&form, &ConnectForm::unloaded, [&] { closed = true; });
         form.show();
         QTest::mouseClick(form.cmdOK, Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 15000));
+        EXPECT_TRUE(WaitUntil([&] { return closed; }));
     });
     main_->action("MnuProgramRead")->trigger();
     SetConnectFormRunner(previous);

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/MDIForm1.h"
+#include "common/Patience.h"
 #include "platform/SettingsStore.h"
 
 namespace zx::test {
@@ -22,7 +23,7 @@ enum class Activate { No, Yes };
     main = std::make_unique<MDIForm1>();
     main->resize(width, height);
     main->show();
-    if (!QTest::qWaitForWindowExposed(main.get()))
+    if (!QTest::qWaitForWindowExposed(main.get(), kHangGuardMs))
         return false;
     if (activate == Activate::Yes)
         QApplication::setActiveWindow(main.get());

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "common/ModalDriver.h"
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ModelRules.h"
@@ -39,7 +40,7 @@ protected:
         form_ = std::make_unique<CPUForm>();
         form_->show();
         form_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get(), zx::test::kHangGuardMs));
     }
     QTableWidget* Grid() const { return form_->msgMemory(); }
     QLineEdit* Editor() const { return form_->txtMemory(); }
@@ -372,7 +373,7 @@ TEST_F(MemoryMapCommandTest, HiddenGestureOpensTheMemoryMapWhileTheItemStaysHidd
     main_->setCommand(QStringLiteral("MnuProgramMemoryMap"), [&runs] { ++runs; });
     main_->show();
     main_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get(), zx::test::kHangGuardMs));
     QTest::keyClick(main_.get(), Qt::Key_M, Qt::ControlModifier);
     EXPECT_EQ(runs, 0);
     EXPECT_TRUE(main_->MDIForm_MouseUp(Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier, inside));

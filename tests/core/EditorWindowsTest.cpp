@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "common/Patience.h"
 #include "common/QtPrinters.h"
 #include "common/RecordingWorkspace.h"
 #include "common/ScriptedPrompts.h"
@@ -112,7 +113,7 @@ protected:
         table.setSlotVisible(0, true);
         table.setSlotCaption(0, " Channel Information [ Channel - 1 ]");
         main.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, zx::test::kHangGuardMs));
         QApplication::setActiveWindow(&main);
         EditorWindowFrame* channel = registry->Load(0);
         channel->show();

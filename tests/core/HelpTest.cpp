@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "common/Patience.h"
 #include "common/QtPrinters.h"
 #include "core/AppCore.h"
 #include "core/HelpTopicTable.h"
@@ -139,7 +140,7 @@ protected:
         area = new QMdiArea;
         main.setCentralWidget(area);
         main.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, zx::test::kHangGuardMs));
         QApplication::setActiveWindow(&main);
     }
 
@@ -214,7 +215,7 @@ TEST_F(F1Test, OnAHighlightedMenuItemOpensItsPage)
     QAction* dtmf = menu.addAction("&DTMF");
     dtmf->setProperty(kHelpContextIdProperty, 4500);
     menu.popup(QPoint(10, 10));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu, zx::test::kHangGuardMs));
     menu.setActiveAction(dtmf);
     QTest::keyClick(&menu, Qt::Key_F1);
     EXPECT_EQ(Shown(), "qrc:/help/en/dtmf.html");

@@ -12,6 +12,7 @@
 
 #include "channels/ui/ChannelForm.h"
 #include "common/ModalDriver.h"
+#include "common/Patience.h"
 #include "common/RecordingWorkspace.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
@@ -115,7 +116,7 @@ TEST_F(LanguageFormTest, EscNeitherClosesNorAnswers)
     core_.LanguageChanged = true;
     LanguageForm form;
     form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form, zx::test::kHangGuardMs));
     form.ComLanguage()->setFocus();
     QTest::keyClick(form.ComLanguage(), Qt::Key_Escape);
     form.cmdOK()->setFocus();

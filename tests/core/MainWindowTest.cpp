@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ClockText.h"
@@ -400,7 +401,7 @@ TEST_F(MainWindowTest, HiddenGestureNeedsMiddleButtonExactlyShiftCtrlInsideTheRe
     // The hidden item's own key does nothing.
     w.show();
     w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w, zx::test::kHangGuardMs));
     QTest::keyClick(&w, Qt::Key_M, Qt::ControlModifier);
     EXPECT_EQ(opened, 0);
     // And through a real mouse event on the client area.
@@ -510,7 +511,7 @@ TEST_F(MainWindowTest, FileCommandsWindowMenuAndF1ThroughTheMainWindow)
     // F1 on the main window's own area opens the English main page.
     HelpKeyFilter::Install();
     w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w, zx::test::kHangGuardMs));
     QTest::keyClick(w.mdiArea()->viewport(), Qt::Key_F1);
     HelpWindow* help = HelpWindow::instance(false);
     ASSERT_NE(help, nullptr);

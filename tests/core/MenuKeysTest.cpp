@@ -17,6 +17,7 @@
 
 #include "app/MDIForm1.h"
 #include "channels/ui/ChannelForm.h"
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ui/EditorWindowFrame.h"
@@ -68,7 +69,7 @@ protected:
         main->resize(1100, 800);
         main->show();
         QApplication::setActiveWindow(main.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get(), kHangGuardMs));
         main->action("MnuViewTreeView")->trigger();
         main->action("MnuEditDTMF")->trigger();
         ASSERT_EQ(main->mdiArea()->subWindowList().size(), 3);
@@ -183,12 +184,12 @@ TEST_F(MenuKeys, AltLetterOfAMenuTitleOpensItsMenuWhateverSubWindowIsActive)
             ASSERT_FALSE(mnemonic.isEmpty()) << title->text().toStdString();
             QWidget* focus = Activate(window);
             QTest::keyClick(focus, mnemonic[0].key(), Qt::AltModifier);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return title->menu()->isVisible(); }, 1000))
+            EXPECT_TRUE(WaitUntil([&] { return title->menu()->isVisible(); }))
                 << windowName << ": " << title->text().toStdString();
             QTest::keyClick(title->menu(), Qt::Key_Escape);
             if (main->menuBar()->activeAction())
                 QTest::keyClick(main->menuBar(), Qt::Key_Escape);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !title->menu()->isVisible(); }, 1000));
+            ASSERT_TRUE(WaitUntil([&] { return !title->menu()->isVisible(); }));
         }
     }
     // The other editor's "&Program" button was not pressed, nor did the

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "common/ModalDriver.h"
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ModelRules.h"
@@ -34,7 +35,7 @@ protected:
         auto form = std::make_unique<ModelTypeForm>();
         form->show();
         form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get(), zx::test::kHangGuardMs));
         return form;
     }
     AppCore core_;

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "common/Patience.h"
 #include "platform/CommPort.h"
 
 namespace zx::test {
@@ -50,18 +51,18 @@ TEST_F(CommPortOnPty, ReplyInPiecesRaisesOneEventWhenComplete)
     QSignalSpy received(&port, &CommPort::received);
     port.setRThreshold(8);
     RadioSends("ABC");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return port.inBufferCount() == 3; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return port.inBufferCount() == 3; }));
     QTest::qWait(30);
     EXPECT_EQ(received.count(), 0);
     RadioSends("DEFGHxy");  // completes the reply and starts the next one
-    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() > 0; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return received.count() > 0; }));
     EXPECT_EQ(port.input(8), "ABCDEFGH");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return port.inBufferCount() == 2; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return port.inBufferCount() == 2; }));
     QTest::qWait(30);
     EXPECT_EQ(received.count(), 1);
     // The next reply is two bytes long: what is already waiting answers it.
     port.setRThreshold(2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 2; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return received.count() == 2; }));
     EXPECT_EQ(port.input(2), "xy");
 }
 
@@ -70,15 +71,15 @@ TEST_F(CommPortOnPty, OutputReachesTheRadioAndClearingEmptiesTheInput)
     port.output("PROGRAM");
     char buffer[16] = {};
     QByteArray got;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         const ssize_t n = ::read(master, buffer, sizeof buffer);
         if (n > 0)
             got.append(buffer, n);
         return got.size() >= 7;
-    }, 2000));
+    }));
     EXPECT_EQ(got, "PROGRAM");
     RadioSends("\x06\x06");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return port.inBufferCount() == 2; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return port.inBufferCount() == 2; }));
     port.clearBuffers();
     EXPECT_EQ(port.inBufferCount(), 0);
 }

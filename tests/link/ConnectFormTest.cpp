@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "common/Patience.h"
 #include "common/RecordingWorkspace.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
@@ -75,7 +76,7 @@ TEST_F(TransferDialog, ReadThroughTheDialog)
     form->close();
     EXPECT_TRUE(form->isVisible());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
+    ASSERT_TRUE(WaitUntil([&] { return unloaded; }));
     EXPECT_FALSE(form->isVisible());
     for (int a = 0; a < 1024; ++a)
         ASSERT_EQ(core.image.at(a), sim.radio.memory[a]) << a;
@@ -153,7 +154,7 @@ TEST_F(TransferDialog, CancelAtBlockNineKeepsTheChannelList)
     prompts.answer(MsgResult::Cancel);
     auto form = Open(TransferMode::Read);
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
+    ASSERT_TRUE(WaitUntil([&] { return unloaded; }));
     // The eight blocks received are dropped: the image is as it was.
     for (int a = 0; a < 1024; ++a)
         ASSERT_EQ(core.image.at(a), a == 0x1BD ? 0x21 : 0xA5) << a;
@@ -173,7 +174,7 @@ TEST_F(TransferDialog, RetryAtTheTimeOutBoxWakesTheRadioAgain)
     prompts.answer(MsgResult::Retry);
     auto form = Open(TransferMode::Read);
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
+    ASSERT_TRUE(WaitUntil([&] { return unloaded; }));
     ASSERT_EQ(prompts.messages().size(), 2u);
     EXPECT_EQ(prompts.messages()[0].text, "please check all connections and communication port settings.");
     EXPECT_EQ(prompts.messages()[0].buttons, MsgButtons::RetryCancel);
@@ -194,7 +195,7 @@ TEST_F(TransferDialog, OkAtTheOtherModelBoxWritesAnyway)
     prompts.answer(MsgResult::Ok);  // "Model type is wrong.Overwrite?"
     auto form = Open(TransferMode::Write);
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 15000));
+    ASSERT_TRUE(WaitUntil([&] { return unloaded; }));
     ASSERT_EQ(prompts.messages().size(), 2u);
     EXPECT_EQ(prompts.messages()[0].text, "Model type is wrong.Overwrite?");
     EXPECT_EQ(prompts.messages()[1].text, "Writing Completed");
@@ -212,7 +213,7 @@ TEST_F(TransferDialog, DeviceGoneMidReadClosesTheDialogAndFreesTheLink)
     sim.hangUpAtCommand = 12;
     auto form = Open(TransferMode::Read);
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return unloaded; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return unloaded; }));
     EXPECT_EQ(form->transfer()->outcome(), RadioTransfer::Outcome::PortLost);
     EXPECT_EQ(core.image, before);
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "DecodeAllChannels"), 0);
@@ -242,12 +243,12 @@ TEST_F(TransferDialog, RefusedWriteMayBeClosedOnceTheEndCommandIsOut)
             form->link().StopReplyTimer();
         }
     };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return refused; }, 15000));
+    ASSERT_TRUE(WaitUntil([&] { return refused; }));
     EXPECT_FALSE(unloaded);
     form->close();
     EXPECT_TRUE(unloaded);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return sim.radio.received.endsWith('E'); }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return sim.radio.received.endsWith('E'); }));
     EXPECT_EQ(sim.radio.count(RadioModel::Command::Write), 0);
     EXPECT_FALSE(ExchangeRunning());
     EXPECT_FALSE(form->link().port().isOpen());
@@ -300,7 +301,7 @@ protected:
             QObject::connect(&form, &ConnectForm::unloaded, [&] { closed = true; });
             form.show();
             QTest::mouseClick(form.cmdOK, Qt::LeftButton);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 15000));
+            EXPECT_TRUE(WaitUntil([&] { return closed; }));
         });
     }
     void TearDown() override

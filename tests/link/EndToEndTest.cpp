@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "link/PortLink.h"
@@ -80,7 +81,7 @@ protected:
             return window.outcome;
         }
         transfer.Start();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window.finishedCalls > 0; }, 15000));
+        EXPECT_TRUE(WaitUntil([&] { return window.finishedCalls > 0; }));
         portOpenAfter = link.port().isOpen();
         sendsAfterLoss = link.sendsAfterLoss;
         link.Shutdown();
@@ -176,7 +177,7 @@ protected:
             EXPECT_FALSE(boxUp) << "a second box while the first is up";
             const QScopedValueRollback up(boxUp, true);
             ++timeoutBoxes;
-            EXPECT_TRUE(QTest::qWaitFor([this] { return lateSent; }, 5000));
+            EXPECT_TRUE(WaitUntil([this] { return lateSent; }));
             QTest::qWait(100);  // the late block is taken in while the box is up
             sentWhileUp = sim.radio.received.size();
             return answer;
@@ -253,11 +254,7 @@ TEST_P(VanishingDevice, EndsAtOnceWithOneMessageAndTheImageUntouched)
     const RadioImage before = core.image;
     sim.hangUpAtCommand = 12;
 
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_EQ(Run(GetParam()), RadioTransfer::Outcome::PortLost);
-    // Well before the 300 ms time-out and its box would have come.
-    EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_EQ(sim.radio.log.size(), 12u);
     EXPECT_FALSE(portOpenWhenLost);
     EXPECT_FALSE(timersRunningWhenLost);

@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "common/ImageFixtures.h"
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
 #include "core/ui/HelpKeyFilter.h"
@@ -67,7 +68,7 @@ protected:
     void ShowRadioInformation()
     {
         main_->action("MnuToolRadioInformation")->trigger();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return InfoShown(); }, 5000));
+        ASSERT_TRUE(WaitUntil([this] { return InfoShown(); }));
     }
 
     // Program > Read with OK clicked in the transfer dialog, to its end.
@@ -126,7 +127,7 @@ TEST_F(MainWindowLink, RadioInformationShowsTheSerialNumberWithTheMainWindowDisa
     HelpWindow::instance()->close();
 
     QTest::mouseClick(form.cmdClose, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !Info(); }, 2000));
+    EXPECT_TRUE(WaitUntil([this] { return !Info(); }));
     EXPECT_TRUE(main_->isEnabled());
 }
 
@@ -143,7 +144,7 @@ TEST_F(MainWindowLink, TheInformationDialogHasAFixedSizeAndShowsItsTextsAsTheyAr
     for (const QLabel* label : {form.LabModel, form.LabFreq, form.LabSN, form.LabVersion})
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
     form.cmdClose->click();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !Info(); }, 2000));
+    EXPECT_TRUE(WaitUntil([this] { return !Info(); }));
 }
 
 TEST_F(MainWindowLink, EveryWayOfClosingTheInformationEnablesTheMainWindow)
@@ -158,7 +159,7 @@ TEST_F(MainWindowLink, EveryWayOfClosingTheInformationEnablesTheMainWindow)
         ShowRadioInformation();
         ASSERT_FALSE(main_->isEnabled()) << i;
         closers[i](*Info());
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !Info(); }, 2000)) << i;
+        EXPECT_TRUE(WaitUntil([this] { return !Info(); })) << i;
         EXPECT_TRUE(main_->isEnabled()) << i;
         EXPECT_EQ(sim_.radio.received, kInfoBytes) << i;
     }
@@ -176,7 +177,7 @@ TEST_F(MainWindowLink, BandIsTheImagesNotTheRadios)
         ShowRadioInformation();
         EXPECT_EQ(Info()->LabFreq->text(), text) << int(code);
         Info()->close();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !Info(); }, 2000));
+        ASSERT_TRUE(WaitUntil([this] { return !Info(); }));
     }
 }
 
@@ -193,15 +194,12 @@ TEST_F(MainWindowLink, AnotherModelLetterBringsTheBoxAtOnce)
 {
     sim_.radio.identModelLetter = 'L';
     prompts_.answer(MsgResult::Cancel);
-    QElapsedTimer clock;
-    clock.start();
     main_->action("MnuToolRadioInformation")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !prompts_.messages().empty(); }, 5000));
-    // 100 ms before the wake-up, 60 ms before the identification request,
-    // then the box without the 200 ms time-out.
-    EXPECT_LT(clock.elapsed(), 100 + 60 + 150);
+    // The box comes without the 200 ms time-out: MainLink's tests time it on
+    // the virtual clock. Here: the real port brings it, after two commands.
+    ASSERT_TRUE(WaitUntil([this] { return !prompts_.messages().empty(); }));
     EXPECT_EQ(prompts_.messages()[0].text, kTimeoutText);
-    ASSERT_TRUE(QTest::qWaitFor([] { return !ExchangeRunning(); }, 2000));
+    ASSERT_TRUE(WaitUntil([] { return !ExchangeRunning(); }));
     EXPECT_EQ(sim_.radio.received, QByteArray("PROGRAM\x02"));
 }
 
@@ -240,13 +238,13 @@ TEST_F(MainWindowLink, ALateReplyUnderTheBoxBringsNoSecondBox)
         EXPECT_FALSE(boxUp) << "a second box while the first is up";
         const QScopedValueRollback up(boxUp, true);
         ++boxes;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return lateSent; }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return lateSent; }));
         QTest::qWait(150);  // the late bytes reach the port while the box is up
         sentWhileUp = sim_.radio.received.size();
         return r.buttons == MsgButtons::RetryCancel ? MsgResult::Retry : r.defaultButton;
     });
     main_->action("MnuToolRadioInformation")->trigger();
-    const bool shown = QTest::qWaitFor([this] { return InfoShown(); }, 8000);
+    const bool shown = WaitUntil([this] { return InfoShown(); });
     SetMessageHandler(previous);
     ASSERT_TRUE(shown);
     EXPECT_EQ(boxes, 1);
@@ -261,7 +259,7 @@ TEST_F(MainWindowLink, NineBytesForTheSecondQuestionBringTheBox)
     sim_.radio.secondInfoLength = 9;
     prompts_.answer(MsgResult::Cancel);
     main_->action("MnuToolRadioInformation")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([] { return !ExchangeRunning(); }, 5000));
+    ASSERT_TRUE(WaitUntil([] { return !ExchangeRunning(); }));
     ASSERT_EQ(prompts_.messages().size(), 1u);
     EXPECT_EQ(prompts_.messages()[0].text, kTimeoutText);
     EXPECT_EQ(sim_.radio.received, QByteArray("PROGRAM\x02\x06NRK\x06\x50"));
@@ -274,7 +272,7 @@ TEST_F(MainWindowLink, CancelSendsNothingMoreClosesThePortAndReadWorksAfterwards
     sim_.radio.muteWakeUps = 1;
     prompts_.answer(MsgResult::Cancel);
     main_->action("MnuToolRadioInformation")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([] { return !ExchangeRunning(); }, 5000));
+    ASSERT_TRUE(WaitUntil([] { return !ExchangeRunning(); }));
     QTest::qWait(300);
     EXPECT_EQ(sim_.radio.received, "PROGRAM");
     EXPECT_FALSE(Link().link().port().isOpen());
@@ -300,21 +298,21 @@ TEST_F(MainWindowLink, OneExchangeAtATime)
     main_->action("MnuToolRadioInformation")->trigger();
     main_->action("MnuSetupCommunicationPort")->trigger();
     EXPECT_FALSE(Link().probe().running());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return InfoShown(); }, 5000));
+    ASSERT_TRUE(WaitUntil([this] { return InfoShown(); }));
     EXPECT_EQ(transferDialogs, 0);
     EXPECT_EQ(sim_.radio.received, kInfoBytes);
     EXPECT_EQ(Link().portForm(), nullptr);
 
     // And while a read runs, Radio Information does nothing.
     Info()->close();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Info(); }, 2000));
+    ASSERT_TRUE(WaitUntil([this] { return !Info(); }));
     SetConnectFormRunner([&](ConnectForm& form) {
         bool closed = false;
         QObject::connect(&form, &ConnectForm::unloaded, [&] { closed = true; });
         form.show();
         QTest::mouseClick(form.cmdOK, Qt::LeftButton);
         main_->action("MnuToolRadioInformation")->trigger();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 15000));
+        EXPECT_TRUE(WaitUntil([&] { return closed; }));
     });
     sim_.radio.received.clear();
     main_->action("MnuProgramRead")->trigger();
@@ -330,7 +328,7 @@ TEST_F(MainWindowLink, ADeviceThatVanishesEndsTheExchangeWithOneMessage)
         return c.kind == RadioModel::Command::InfoRequest ? QByteArray() : normal;
     };
     main_->action("MnuToolRadioInformation")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([] { return !ExchangeRunning(); }, 5000));
+    ASSERT_TRUE(WaitUntil([] { return !ExchangeRunning(); }));
     QTest::qWait(400);  // past the reply time-out: no box comes
     ASSERT_EQ(prompts_.messages().size(), 1u);
     EXPECT_TRUE(prompts_.messages()[0].text.startsWith("COM6 (")) << prompts_.messages()[0].text.toStdString();
@@ -368,7 +366,7 @@ void PrintTo(const HugePortValue& c, std::ostream* os) { *os << c.name; }
 
 class HugePortValueTest : public MainWindowLink, public ::testing::WithParamInterface<HugePortValue> {};
 
-TEST_P(HugePortValueTest, IsRefusedWithinASecondWithAShortMessage)
+TEST_P(HugePortValueTest, IsRefusedAtOnceWithAShortMessage)
 {
     const QByteArray value = "/dev/<b>tty</b>" + QByteArray(10 * 1024 * 1024, 'x');
     const QString settingsPath = OpenSettings()->fileName();
@@ -389,7 +387,8 @@ TEST_P(HugePortValueTest, IsRefusedWithinASecondWithAShortMessage)
     qunsetenv("ZX4100_COM11");
     OpenSettings()->clear();
 
-    EXPECT_LT(elapsed, 1000);
+    // The fault was a freeze of minutes; a loaded machine takes a second or two.
+    EXPECT_LT(elapsed, kHangGuardMs);
     ASSERT_EQ(prompts_.messages().size(), 1u);
     const QString text = prompts_.messages()[0].text;
     EXPECT_EQ(text, "COM11 cannot be opened: the device \"/dev/<b>tty</b>" + QString(33, 'x')
@@ -446,7 +445,7 @@ TEST_F(TestEntry, AMismatchAtEntryFiveIsReportedAndTheMainWindowStaysEnabled)
 {
     sim_.radio.testTable[4] = QByteArray::fromHex("0025611400256114");
     Link().StartTestEntry(steps);
-    ASSERT_TRUE(QTest::qWaitFor([] { return !ExchangeRunning(); }, 5000));
+    ASSERT_TRUE(WaitUntil([] { return !ExchangeRunning(); }));
 
     QByteArray expected = QByteArray("TUNING \x02\x06\x05\x06");
     for (int n = 1; n <= 5; ++n)
@@ -477,7 +476,7 @@ TEST_F(TestEntry, TheMismatchBoxInChinese)
 TEST_F(TestEntry, SixteenMatchesShowTheTestWindowWithThePortClosed)
 {
     Link().StartTestEntry(steps);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return steps.calls.contains("ShowTestForm"); }, 5000));
+    ASSERT_TRUE(WaitUntil([this] { return steps.calls.contains("ShowTestForm"); }));
     EXPECT_FALSE(steps.mainEnabledAtShow);
     EXPECT_FALSE(steps.portOpenAtShow);
     EXPECT_FALSE(main_->isEnabled());
@@ -499,7 +498,7 @@ TEST_F(TestEntry, RetryReadsTheWholeOpeningAgain)
     };
     prompts_.answer(MsgResult::Retry);
     Link().StartTestEntry(steps);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return steps.calls.contains("ShowTestForm"); }, 5000));
+    ASSERT_TRUE(WaitUntil([this] { return steps.calls.contains("ShowTestForm"); }));
     const QByteArray opening = QByteArray("TUNING \x02\x06\x05\x06");
     const QByteArray retried = opening + QByteArray("\x10\x01\x06\x10\x02") + opening + QByteArray("\x10\x01");
     EXPECT_TRUE(sim_.radio.received.startsWith(retried));
@@ -518,8 +517,8 @@ TEST_F(TestEntry, TestModeInTheMenuStartsTheEntry)
     sim_.radio.muteWakeUps = 100;
     prompts_.answer(MsgResult::Cancel);
     main_->action("MnuProgramTestMode")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !prompts_.messages().empty(); }, 3000));
-    ASSERT_TRUE(QTest::qWaitFor([] { return !ExchangeRunning(); }, 3000));
+    ASSERT_TRUE(WaitUntil([this] { return !prompts_.messages().empty(); }));
+    ASSERT_TRUE(WaitUntil([] { return !ExchangeRunning(); }));
     EXPECT_TRUE(sim_.radio.received.startsWith("TUNING "));
     EXPECT_EQ(prompts_.messages()[0].text, QString::fromLatin1(kTimeoutText));
 }
@@ -571,7 +570,7 @@ protected:
         EXPECT_EQ(Link().portForm(), nullptr);
         EXPECT_TRUE(Link().probe().running());
         EXPECT_TRUE(ExchangeRunning());
-        done = QTest::qWaitFor([this] { return !ExchangeRunning(); }, 5000);
+        done = WaitUntil([this] { return !ExchangeRunning(); });
         EXPECT_TRUE(done);
     }
     QRadioButton* Option(ComForm& form, int port) { return form.optPort[static_cast<std::size_t>(port - 1)]; }
@@ -637,7 +636,8 @@ TEST_F(PortDialog, TipsShowTheDevicesAsTypedAndAHugeValueByItsBeginning)
         EXPECT_FALSE(Option(form, 3)->isEnabled());
         EXPECT_TRUE(Option(form, kComPort)->isEnabled());
     });
-    EXPECT_LT(probeDoneAt, 1500) << "the probe refuses the huge value at once";
+    // The fault was a freeze of minutes; a loaded machine takes a second or two.
+    EXPECT_LT(probeDoneAt, kHangGuardMs) << "the probe refuses the huge value at once";
 }
 
 TEST_F(PortDialog, OkOnComThreeIsUsedByTheNextRead)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QTest>
 
+#include "common/Patience.h"
 #include "link/ui/ConnectForm.h"
 #include "link/ui/TransferCommands.h"
 
@@ -18,7 +19,7 @@ inline ConnectFormRunner OkToTheEnd()
         QObject::connect(&form, &ConnectForm::unloaded, [&] { closed = true; });
         form.show();
         QTest::mouseClick(form.cmdOK, Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 15000));
+        EXPECT_TRUE(WaitUntil([&] { return closed; }));
     };
 }
 

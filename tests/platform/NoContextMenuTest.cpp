@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "common/Patience.h"
 #include "platform/ui/NoContextMenu.h"
 
 using namespace zx;
@@ -35,7 +36,7 @@ protected:
         layout->addWidget(box_);
         NoContextMenu(box_);
         holder_.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder_));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder_, zx::test::kHangGuardMs));
     }
     void TearDown() override { ClosePopup(); }
 

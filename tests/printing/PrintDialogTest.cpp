@@ -18,6 +18,7 @@
 #include "common/MainWindowShown.h"
 #include "common/ImageFixtures.h"
 #include "common/ModalDriver.h"
+#include "common/Patience.h"
 #include "common/PdfPages.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
@@ -169,7 +170,7 @@ TEST_F(PrintDialog, EveryOpeningStartsAnewWhetherByMenuShortcutOrToolbar)
         "Toolbar1Button5");
 
     main_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get(), kHangGuardMs));
     bool ran = false;
     WhenModal<frmPrintList>([&](frmPrintList& dialog) {
         ran = true;

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/Patience.h"
 #include "common/QtPrinters.h"
 #include "core/AppCore.h"
 #include "core/ImageLayout.h"
@@ -34,7 +35,7 @@ protected:
         column->addWidget(next);
         field->Load();
         host.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&host, kHangGuardMs));
         QApplication::setActiveWindow(&host);
         field->txt()->setFocus(Qt::TabFocusReason);
     }

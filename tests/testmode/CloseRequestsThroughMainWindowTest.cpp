@@ -22,6 +22,7 @@
 #include <QWindow>
 
 #include "app/MDIForm1.h"
+#include "common/Patience.h"
 #include "common/PdfPages.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
@@ -68,7 +69,7 @@ protected:
         if (Form()) {
             sim_.radio.replyFilter = nullptr;
             Form()->close();
-            EXPECT_TRUE(QTest::qWaitFor([this] { return Form() == nullptr; }, 3000));
+            EXPECT_TRUE(WaitUntil([this] { return Form() == nullptr; }));
         }
         main_.reset();
         EXPECT_FALSE(ExchangeRunning());
@@ -79,21 +80,21 @@ protected:
     void EnterTestMode()
     {
         main_->action("MnuProgramTestMode")->trigger();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return Form() && Form()->isVisible(); }, 5000));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return sim_.radio.testChannel == 1 && !Form()->link().busy(); }, 3000));
+        ASSERT_TRUE(WaitUntil([this] { return Form() && Form()->isVisible(); }));
+        ASSERT_TRUE(WaitUntil([this] { return sim_.radio.testChannel == 1 && !Form()->link().busy(); }));
         EXPECT_FALSE(main_->isEnabled());
     }
     // The test window's Close, to its end: the radio leaves test mode.
     void CloseTestWindow()
     {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return Form()->isEnabled() && !Form()->link().busy(); }, 3000));
+        ASSERT_TRUE(WaitUntil([this] { return Form()->isEnabled() && !Form()->link().busy(); }));
         QTest::mouseClick(Form()->cmdClose, Qt::LeftButton);
         ASSERT_NO_FATAL_FAILURE(WaitForTheExitStep());
     }
     // The test window's exit step, to its end: the radio leaves test mode.
     void WaitForTheExitStep()
     {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return Form() == nullptr; }, 3000));
+        ASSERT_TRUE(WaitUntil([this] { return Form() == nullptr; }));
         EXPECT_TRUE(sim_.radio.received.endsWith(QByteArray::fromHex("45")));
         EXPECT_FALSE(sim_.radio.inTestMode());
         EXPECT_TRUE(main_->isEnabled());
@@ -112,7 +113,7 @@ protected:
         Form()->LvwTuneSel->setCurrentRow(3);
         Form()->LvwTuneSel_Click();
         QTest::mouseClick(Form()->CmdTune, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return TuningDialog() != nullptr; }, 5000));
+        ASSERT_TRUE(WaitUntil([this] { return TuningDialog() != nullptr; }));
         EXPECT_FALSE(Form()->isEnabled());
     }
     // Sends the request, then gives the program time to act on it; true
@@ -155,8 +156,8 @@ TEST_F(CloseRequestsInTestMode, AWindowThatWaitsForAnotherTakesNoCloseRequestAnd
         // While its exit step runs, the main window is enabled again but
         // still takes no close request.
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 3000));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return Form()->isEnabled() && !Form()->link().busy(); }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return dialog.isNull(); }));
+        ASSERT_TRUE(WaitUntil([this] { return Form()->isEnabled() && !Form()->link().busy(); }));
         QTest::mouseClick(Form()->cmdClose, Qt::LeftButton);
         EXPECT_TRUE(ExchangeRunning());
         const std::size_t boxes = prompts_.messages().size();
@@ -200,7 +201,7 @@ TEST_F(CloseRequestsInTestMode, TheTestWindowTakesNoCloseRequestUnderItsQuestion
             sim_.radio.replyFilter = nullptr;
         });
         QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts_.messages().empty() && form && !form->link().busy(); }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return !prompts_.messages().empty() && form && !form->link().busy(); }));
         ASSERT_TRUE(form);
         EXPECT_EQ(prompts_.messages().size(), 1u);
         EXPECT_EQ(prompts_.messages()[0].text, kTimeoutText);
@@ -211,7 +212,7 @@ TEST_F(CloseRequestsInTestMode, TheTestWindowTakesNoCloseRequestUnderItsQuestion
         EXPECT_TRUE(sim_.radio.received.endsWith(QByteArray::fromHex("080D")));  // Retry keyed the transmitter
 
         QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return sim_.radio.received.endsWith(QByteArray::fromHex("080E")); }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return sim_.radio.received.endsWith(QByteArray::fromHex("080E")); }));
         ASSERT_NO_FATAL_FAILURE(CloseTestWindow());
     }
 }
@@ -234,7 +235,7 @@ protected:
                 printQuestionUp_ = true;
                 if (onPrintQuestion_)
                     onPrintQuestion_();
-                EXPECT_TRUE(QTest::qWaitFor([this] { return linkBoxAnswered_; }, 3000));
+                EXPECT_TRUE(WaitUntil([this] { return linkBoxAnswered_; }));
                 printQuestionUp_ = false;
                 return scripted_(request);
             }
@@ -296,7 +297,7 @@ TEST_F(LinkEndedUnderThePrintout, TheTestWindowClosesOnceThePrintoutIsOver)
             prompts_.chooseFile(pdf);
 
         QTest::mouseClick(form->CmdPrint, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return form.isNull(); }));
         ASSERT_EQ(prompts_.messages().size(), 2u);
         if (c.portLost)
             EXPECT_TRUE(prompts_.messages()[0].text.contains("was disconnected")) << prompts_.messages()[0].text.toStdString();

@@ -6,6 +6,7 @@
 
 #include "app/MDIForm1.h"
 #include "common/ImageFixtures.h"
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
@@ -53,7 +54,7 @@ TEST_F(TestEntryOnTheSimulator, AMismatchAtEntryFiveKeepsTheBlockAndTheLaterText
     }
 
     Link().StartTestEntry(steps_);
-    ASSERT_TRUE(QTest::qWaitFor([] { return !ExchangeRunning(); }, 5000));
+    ASSERT_TRUE(WaitUntil([] { return !ExchangeRunning(); }));
 
     QByteArray expected = QByteArray("TUNING \x02\x06\x05\x06");
     for (int n = 1; n <= 5; ++n)
@@ -89,7 +90,7 @@ TEST_F(TestEntryOnTheSimulator, SixteenMatchesListEveryChannelAndShowTheTestWind
     sim_.radio.testTable[1] = QByteArray(8, '\xFF');
     core_.image.write(0x288, QByteArray::fromHex("FF00000000000000"));  // entry 2 empty on both sides
     Link().StartTestEntry(steps_);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return testFormShown_ == 1; }, 5000));
+    ASSERT_TRUE(WaitUntil([this] { return testFormShown_ == 1; }));
     EXPECT_FALSE(main_->isEnabled());
     EXPECT_TRUE(prompts_.messages().empty());
     EXPECT_EQ(core_.testMode.TestFreqList[0][1], "0");

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "common/Patience.h"
 #include "common/RecordingWorkspace.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
@@ -111,14 +112,14 @@ protected:
     // longer to see that nothing more comes.
     bool ReceivedThenQuiet(const QByteArray& bytes, int quietMs = 120)
     {
-        if (!QTest::qWaitFor([&] { return sim_.radio.received.size() >= bytes.size(); }, 3000))
+        if (!WaitUntil([&] { return sim_.radio.received.size() >= bytes.size(); }))
             return false;
         QTest::qWait(quietMs);
         return sim_.radio.received == bytes;
     }
     bool WaitUntilIdle()
     {
-        return QTest::qWaitFor([this] { return !form_->link().busy(); }, 3000);
+        return WaitUntil([this] { return !form_->link().busy(); });
     }
     void OpenOnChannel1()
     {
@@ -130,7 +131,7 @@ protected:
     }
     bool ClosedAndGone()
     {
-        return QTest::qWaitFor([this] { return form_.isNull(); }, 3000);
+        return WaitUntil([this] { return form_.isNull(); });
     }
 
     AppCore core_;
@@ -275,7 +276,7 @@ TEST_F(TestWindow, PttTwiceShowsTheTransmitThenTheReceiveLamps)
     OpenOnChannel1();
     QTest::mouseClick(form_->CmdPtt, Qt::LeftButton);
     ASSERT_TRUE(ReceivedThenQuiet(Hex("100106080D"), 0));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return TestForm::PictureOf(form_->PicPtt) == "LampOn"; }, 2000));
+    ASSERT_TRUE(WaitUntil([this] { return TestForm::PictureOf(form_->PicPtt) == "LampOn"; }));
     EXPECT_EQ(form_->PicPtt->pixmap().toImage().pixelColor(8, 8), QColor(230, 0, 0));
     EXPECT_FALSE(form_->PicChannelRx->isVisible());
     EXPECT_FALSE(form_->PicSignalRx->isVisible());
@@ -285,7 +286,7 @@ TEST_F(TestWindow, PttTwiceShowsTheTransmitThenTheReceiveLamps)
 
     QTest::mouseClick(form_->CmdPtt, Qt::LeftButton);
     ASSERT_TRUE(ReceivedThenQuiet(Hex("100106080D080E"), 0));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return TestForm::PictureOf(form_->PicPtt) == "LampOff"; }, 2000));
+    ASSERT_TRUE(WaitUntil([this] { return TestForm::PictureOf(form_->PicPtt) == "LampOff"; }));
     EXPECT_TRUE(form_->PicChannelRx->isVisible());
     EXPECT_FALSE(form_->PicSignalTx->isVisible());
     EXPECT_FALSE(sim_.radio.pttOn);
@@ -337,7 +338,7 @@ TEST_F(TestWindow, TuneHandsTheRadioToTheItemsDialogAndComesBackWhenItCloses)
     EXPECT_TRUE(form_->CmdTune->isEnabled());
     QTest::mouseClick(form_->CmdTune, Qt::LeftButton);
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return handOver.has_value(); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return handOver.has_value(); }));
     EXPECT_EQ(sim_.radio.received, Hex("100106") + Hex("0506") + Hex("1F0D"));
     EXPECT_EQ(sim_.radio.enteredCode, 0x1F);
     EXPECT_FALSE(portOpenAtHandOver);
@@ -353,7 +354,7 @@ TEST_F(TestWindow, TuneHandsTheRadioToTheItemsDialogAndComesBackWhenItCloses)
     handOver->closed();
     EXPECT_FALSE(core_.testMode.LinkAborted);
     EXPECT_FALSE(form_->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form_->isEnabled(); }, 1000));
+    ASSERT_TRUE(WaitUntil([this] { return form_->isEnabled(); }));
     // The next step opens the port again.
     QTest::mouseClick(form_->cmdWide, Qt::LeftButton);
     EXPECT_TRUE(ReceivedThenQuiet(Hex("1001060506") + Hex("1F0D46")));
@@ -377,20 +378,19 @@ TEST_F(TestWindow, NarrowDqtBalanceGoesToTheSingleValueDialogAndAnUnregisteredDi
     QTest::mouseClick(form_->LvwTuneSel->viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mousePress(form_->LvwTuneSel->viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mouseDClick(form_->LvwTuneSel->viewport(), Qt::LeftButton, {}, rect.center());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return singleValue == 1; }, 3000)) << sim_.radio.received.toHex().toStdString();
+    ASSERT_TRUE(WaitUntil([&] { return singleValue == 1; })) << sim_.radio.received.toHex().toStdString();
     EXPECT_TRUE(sim_.radio.received.endsWith(Hex("0506180D")));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form_->isEnabled(); }, 1000));
+    ASSERT_TRUE(WaitUntil([this] { return form_->isEnabled(); }));
 
     // No band-point dialog registered: the window is given back at once.
     QTest::mouseClick(form_->cmdWide, Qt::LeftButton);
     ASSERT_TRUE(WaitUntilIdle());
     form_->LvwTuneSel->setCurrentRow(2);
     QTest::mouseClick(form_->CmdTune, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return sim_.radio.received.endsWith(Hex("180D")) &&
-                                                 sim_.radio.count(RadioModel::Command::Item) == 2; },
-                                3000));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !form_->isEnabled(); }, 1000));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form_->isEnabled(); }, 1000));
+    ASSERT_TRUE(WaitUntil([this] { return sim_.radio.received.endsWith(Hex("180D")) &&
+                                                 sim_.radio.count(RadioModel::Command::Item) == 2; }));
+    ASSERT_TRUE(WaitUntil([this] { return !form_->isEnabled(); }));
+    ASSERT_TRUE(WaitUntil([this] { return form_->isEnabled(); }));
     EXPECT_EQ(singleValue, 1);
 }
 
@@ -421,8 +421,7 @@ TEST_F(TestWindow, CloseWhileTransmittingUnkeysEndsTestModeAndThenGivesTheLockBa
     const auto end = sim_.radio.commands(RadioModel::Command::End);
     ASSERT_EQ(signal.size(), 1u);
     ASSERT_EQ(end.size(), 1u);
-    EXPECT_GE(end[0].at - signal[0].at, 50);
-    EXPECT_LT(end[0].at - signal[0].at, 150);
+    ExpectWaitedAbout(end[0].at - signal[0].at, TestModeLink::kBeforeEndMs);
     EXPECT_FALSE(sim_.radio.inTestMode());
     EXPECT_FALSE(sim_.radio.pttOn);
     EXPECT_EQ(unloaded.count(), 1);
@@ -531,7 +530,7 @@ TEST_F(TestWindow, ActivationTicksTheTestFrequencySlot)
     core_.windowSlots.setSlotVisible(6, true);
     OpenOnChannel1();
     QApplication::setActiveWindow(form_);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form_->isActiveWindow(); }, 1000));
+    ASSERT_TRUE(WaitUntil([this] { return form_->isActiveWindow(); }));
     EXPECT_TRUE(core_.windowSlots.slot(6).checked);
     EXPECT_FALSE(core_.windowSlots.slot(0).checked);
 }

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include "common/Patience.h"
 #include "platform/CommPort.h"
 #include "sim/PtyRadio.h"
 #include "sim/RadioModel.h"
@@ -169,10 +170,10 @@ TEST(PtyRadioClock, TimesTheRadiosLog)
     ASSERT_TRUE(port.open()) << port.openErrorText().toStdString();
     const qint64 start = sim.now();
     port.output("TUNING ");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !sim.radio.log.empty(); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return !sim.radio.log.empty(); }));
     QTest::qWait(40);
     port.output(Hex("080E"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return sim.radio.log.size() == 2; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return sim.radio.log.size() == 2; }));
     const qint64 gap = sim.radio.log[1].at - sim.radio.log[0].at;
     EXPECT_GE(sim.radio.log[0].at, start);
     EXPECT_GE(gap, 35);

@@ -15,6 +15,7 @@
 #include "app/MDIForm1.h"
 #include "channels/ui/ChannelForm.h"
 #include "common/ImageFixtures.h"
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
@@ -72,15 +73,15 @@ protected:
         main_->mdiArea()->setActiveSubWindow(list);
         QWidget* focus = list->widget()->focusWidget() ? list->widget()->focusWidget() : list->widget();
         QTest::keyClick(focus, Qt::Key_T, Qt::ControlModifier);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return FormShown(); }, 5000));
+        ASSERT_TRUE(WaitUntil([this] { return FormShown(); }));
     }
     bool Received(const QByteArray& bytes)
     {
-        return QTest::qWaitFor([&] { return sim_.radio.received == bytes; }, 3000);
+        return WaitUntil([&] { return sim_.radio.received == bytes; });
     }
     bool Idle()
     {
-        return QTest::qWaitFor([this] { return !Form()->link().busy(); }, 3000);
+        return WaitUntil([this] { return !Form()->link().busy(); });
     }
 
     ConnectFormRunner previousRunner_;
@@ -141,7 +142,7 @@ TEST_F(TestModeThroughMainWindow, ATestModeSessionFromCtrlTToCloseAndAReadAfterw
         QObject::connect(&dialog, &ConnectForm::unloaded, [&] { closed = true; });
         dialog.show();
         QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, 15000));
+        EXPECT_TRUE(WaitUntil([&] { return closed; }));
     });
     QTest::mouseClick(form.cmdClose, Qt::LeftButton);
     EXPECT_TRUE(main_->isEnabled());
@@ -149,7 +150,7 @@ TEST_F(TestModeThroughMainWindow, ATestModeSessionFromCtrlTToCloseAndAReadAfterw
     main_->action("MnuProgramTestMode")->trigger();
     main_->action("MnuToolRadioInformation")->trigger();
     EXPECT_EQ(readDialogs, 0);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Form() == nullptr; }, 3000));
+    ASSERT_TRUE(WaitUntil([this] { return Form() == nullptr; }));
     EXPECT_EQ(sim_.radio.received, EntryBytes() + Hex("100106100206080D080E46") + Hex("110145"));
     EXPECT_FALSE(sim_.radio.inTestMode());
     EXPECT_FALSE(ExchangeRunning());
@@ -173,7 +174,7 @@ TEST_F(TestModeThroughMainWindow, TheCommandIsRefusedWhileTheTestWindowIsOpenAnd
 
     Form()->close();
     EXPECT_FALSE(main_->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Form() == nullptr; }, 3000));
+    ASSERT_TRUE(WaitUntil([this] { return Form() == nullptr; }));
     EXPECT_TRUE(main_->isEnabled());
     EXPECT_EQ(sim_.radio.received, EntryBytes() + Hex("100106") + Hex("110145"));
     EXPECT_FALSE(ExchangeRunning());
@@ -186,10 +187,10 @@ TEST_F(TestModeThroughMainWindow, TheMenuItemCarriesTheCommand)
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     item->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return FormShown(); }, 5000));
+    ASSERT_TRUE(WaitUntil([this] { return FormShown(); }));
     ASSERT_TRUE(Idle());
     QTest::mouseClick(Form()->cmdClose, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Form() == nullptr; }, 3000));
+    ASSERT_TRUE(WaitUntil([this] { return Form() == nullptr; }));
 }
 
 }  // namespace

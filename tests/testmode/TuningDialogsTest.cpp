@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "common/ImageFixtures.h"
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
@@ -39,11 +40,6 @@ using Kind = RadioModel::Command::Kind;
 constexpr int kComPort = 5;
 
 QByteArray Hex(const char* hex) { return QByteArray::fromHex(hex); }
-
-bool WaitFor(const std::function<bool()>& done, int ms = 3000)
-{
-    return QTest::qWaitFor(done, ms);
-}
 
 class TuningDialogTest : public ::testing::Test {
 protected:
@@ -72,7 +68,7 @@ protected:
             // Leave no dialog behind: end it without an exchange.
             core_.testMode.LinkAborted = true;
             form_->close();
-            WaitFor([this] { return form_.isNull(); });
+            WaitUntil([this] { return form_.isNull(); });
         }
     }
 
@@ -97,12 +93,12 @@ protected:
         return nullptr;
     }
 
-    bool WaitClosed() { return WaitFor([this] { return form_.isNull(); }); }
+    bool WaitClosed() { return WaitUntil([this] { return form_.isNull(); }); }
     // Waits until the radio has received `count` commands and a little
     // longer, so a command too many would show.
     bool Received(std::size_t count)
     {
-        const bool ok = WaitFor([this, count] { return sim_.radio.log.size() >= count; });
+        const bool ok = WaitUntil([this, count] { return sim_.radio.log.size() >= count; });
         QTest::qWait(150);
         return ok;
     }
@@ -432,7 +428,7 @@ TEST_F(TuningDialogTest, BoxCancelWhileMeasuringClosesAndTheReopenedDialogStarts
     EXPECT_FALSE(again->PicStart->isVisible());
     QTest::mouseClick(again->CmdStart, Qt::LeftButton);
     EXPECT_TRUE(again->PicStart->isVisible());
-    ASSERT_TRUE(WaitFor([this] { return sim_.radio.log.size() >= 3; }));
+    ASSERT_TRUE(WaitUntil([this] { return sim_.radio.log.size() >= 3; }));
     EXPECT_EQ(AllReceived().left(5), Hex("1C0A" "1C0A" "06"));
     QTest::mouseClick(again->CmdStart, Qt::LeftButton);
     EXPECT_FALSE(again->PicStart->isVisible());
@@ -443,10 +439,10 @@ TEST_F(TuningDialogTest, PttLampFollowsTheRadiosAcknowledgement)
     TunningForm3* form = Open<TunningForm3>(3);
     ASSERT_TRUE(form);
     QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return form->PicPtt->property("lampOn").toBool(); }));
+    ASSERT_TRUE(WaitUntil([&] { return form->PicPtt->property("lampOn").toBool(); }));
     EXPECT_TRUE(sim_.radio.pttOn);
     QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !form->PicPtt->property("lampOn").toBool(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !form->PicPtt->property("lampOn").toBool(); }));
     EXPECT_FALSE(sim_.radio.pttOn);
     EXPECT_EQ(AllReceived(), Hex("080D" "080E"));
 }
@@ -456,7 +452,7 @@ TEST_F(TuningDialogTest, OkWhileTransmittingSwitchesOffThenStoresOnce)
     TunningForm4* form = Open<TunningForm4>(5, true);
     ASSERT_TRUE(form);
     QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return form->PicPtt->property("lampOn").toBool(); }));
+    ASSERT_TRUE(WaitUntil([&] { return form->PicPtt->property("lampOn").toBool(); }));
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
     ASSERT_TRUE(WaitClosed());
     QTest::qWait(50);

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "common/Patience.h"
 #include "settings/ui/UpDownControl.h"
 #include "testmode/ui/TuningPointTab.h"
 #include "testmode/ui/TuningValueBox.h"
@@ -26,7 +27,7 @@ protected:
     {
         tab.resize(400, 200);
         tab.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&tab));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&tab, kHangGuardMs));
     }
 
     // The value each control shows, as "box/slider/bar/updown".

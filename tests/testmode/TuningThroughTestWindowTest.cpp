@@ -17,6 +17,7 @@
 
 #include "app/MDIForm1.h"
 #include "common/ImageFixtures.h"
+#include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
@@ -38,11 +39,6 @@ namespace {
 using Kind = RadioModel::Command::Kind;
 constexpr int kComPort = 6;
 
-bool WaitFor(const std::function<bool()>& done, int ms = 5000)
-{
-    return QTest::qWaitFor(done, ms);
-}
-
 template <typename Form>
 Form* OpenDialog()
 {
@@ -63,10 +59,10 @@ protected:
         QAction* testMode = main_->findChild<QAction*>(QStringLiteral("MnuProgramTestMode"));
         ASSERT_TRUE(testMode);
         testMode->trigger();
-        ASSERT_TRUE(WaitFor([this] { return main_->testMode().testForm() != nullptr; }));
+        ASSERT_TRUE(WaitUntil([this] { return main_->testMode().testForm() != nullptr; }));
         test_ = main_->testMode().testForm();
         // The window's opening channel step: 10 01, then 06.
-        ASSERT_TRUE(WaitFor([this] { return sim_.radio.count(Kind::TestSignal) == 0 && sim_.radio.testChannel == 1 &&
+        ASSERT_TRUE(WaitUntil([this] { return sim_.radio.count(Kind::TestSignal) == 0 && sim_.radio.testChannel == 1 &&
                                             sim_.radio.log.back().kind == Kind::Ack; }));
         QTest::qWait(50);
         EXPECT_FALSE(main_->isEnabled());
@@ -76,7 +72,7 @@ protected:
     {
         if (test_) {
             test_->close();
-            WaitFor([this] { return test_.isNull(); });
+            WaitUntil([this] { return test_.isNull(); });
         }
         EXPECT_TRUE(main_->isEnabled());
         main_.reset();
@@ -97,7 +93,7 @@ TEST_F(TuningThroughTestWindow, MaxDeviationCenterUpOkStoresTheNewValueAtItsCode
 {
     Tune(4);
     TunningForm3* form = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (form = OpenDialog<TunningForm3>()) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (form = OpenDialog<TunningForm3>()) != nullptr; }));
     QPointer<TunningForm3> dialog(form);
     EXPECT_FALSE(test_->isEnabled());
     EXPECT_EQ(form->windowTitle(), "Max Deviation(Wide)");
@@ -107,22 +103,22 @@ TEST_F(TuningThroughTestWindow, MaxDeviationCenterUpOkStoresTheNewValueAtItsCode
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
     ASSERT_EQ(form->SSTabTune->currentIndex(), 2);
     // The point is entered, its values read and acknowledged.
-    ASSERT_TRUE(WaitFor([&] { return sim_.radio.enteredCode == 0x25 && sim_.radio.count(Kind::ReadValue) == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return sim_.radio.enteredCode == 0x25 && sim_.radio.count(Kind::ReadValue) == 1; }));
     QTest::qWait(100);
     TuningPointTab* center = form->tab(2);
     EXPECT_EQ(center->txtTuneValue->text(), "26");  // 0x191 of the tuning block
     center->txtTuneValue->setFocus();
     QTest::keyClick(center->txtTuneValue, Qt::Key_Up);
-    ASSERT_TRUE(WaitFor([&] { return sim_.radio.liveValue[0x25] == 27; }));
+    ASSERT_TRUE(WaitUntil([&] { return sim_.radio.liveValue[0x25] == 27; }));
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
 
-    ASSERT_TRUE(WaitFor([&] { return dialog.isNull(); }));
+    ASSERT_TRUE(WaitUntil([&] { return dialog.isNull(); }));
     EXPECT_EQ(sim_.radio.storedValue[0x25], 27);
     const auto items = sim_.radio.commands(Kind::Item);
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items.back().raw, QByteArray::fromHex("250E"));
     // The test window takes the radio back 30 ms later.
-    ASSERT_TRUE(WaitFor([&] { return test_->isEnabled(); }));
+    ASSERT_TRUE(WaitUntil([&] { return test_->isEnabled(); }));
     EXPECT_FALSE(core_.testMode.LinkAborted);
     EXPECT_TRUE(prompts_.messages().empty());
 }
@@ -132,18 +128,18 @@ TEST_F(TuningThroughTestWindow, Vox1StartOkStoresTheMeasuredByteAndEnablesTheTes
     sim_.radio.liveValue[0x21] = 0x5A;  // what the radio measures
     Tune(13);
     TunningForm2* form = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (form = OpenDialog<TunningForm2>()) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (form = OpenDialog<TunningForm2>()) != nullptr; }));
     QPointer<TunningForm2> dialog(form);
     EXPECT_EQ(form->windowTitle(), "VOX1");
     EXPECT_FALSE(test_->isEnabled());
     QTest::mouseClick(form->CmdStart, Qt::LeftButton);
     EXPECT_TRUE(form->PicStart->isVisible());
-    ASSERT_TRUE(WaitFor([&] { return form->txtTuneValue->text() == "90"; }));
+    ASSERT_TRUE(WaitUntil([&] { return form->txtTuneValue->text() == "90"; }));
     QTest::mouseClick(form->cmdOK, Qt::LeftButton);
 
-    ASSERT_TRUE(WaitFor([&] { return dialog.isNull(); }));
+    ASSERT_TRUE(WaitUntil([&] { return dialog.isNull(); }));
     EXPECT_EQ(sim_.radio.storedValue[0x21], 0x5A);
-    ASSERT_TRUE(WaitFor([&] { return test_->isEnabled(); }));
+    ASSERT_TRUE(WaitUntil([&] { return test_->isEnabled(); }));
     EXPECT_TRUE(prompts_.messages().empty());
 }
 
@@ -164,28 +160,28 @@ TEST_F(TuningThroughTestWindow, AClosePressedInTheMeasuringPauseGreysTheDialogOn
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(WaitFor([&] { return test_->isEnabled(); }));
+        ASSERT_TRUE(WaitUntil([&] { return test_->isEnabled(); }));
         Tune(12);
         TunningForm2* form = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (form = OpenDialog<TunningForm2>()) != nullptr; }));
+        ASSERT_TRUE(WaitUntil([&] { return (form = OpenDialog<TunningForm2>()) != nullptr; }));
         QPointer<TunningForm2> dialog(form);
         QTest::mouseClick(form->CmdStart, Qt::LeftButton);
-        ASSERT_TRUE(WaitFor([&] { return form->link().pausing(); }));
+        ASSERT_TRUE(WaitUntil([&] { return form->link().pausing(); }));
         c.press(*form);
         ASSERT_FALSE(form->link().closing());  // held: the loop's pause runs on
 
-        ASSERT_TRUE(WaitFor([&] { return dialog.isNull() || dialog->link().closing(); }));
+        ASSERT_TRUE(WaitUntil([&] { return dialog.isNull() || dialog->link().closing(); }));
         ASSERT_TRUE(dialog) << "the closing exchange is over before it could be seen";
         EXPECT_FALSE(form->cmdOK->isEnabled());
         EXPECT_FALSE(form->cmdCancel->isEnabled());
         EXPECT_FALSE(form->CmdStart->isEnabled());
-        ASSERT_TRUE(WaitFor([&] { return dialog.isNull(); }));
+        ASSERT_TRUE(WaitUntil([&] { return dialog.isNull(); }));
     }
     const auto items = sim_.radio.commands(Kind::Item);
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items.back().raw.right(1), QByteArray::fromHex("0E"));  // each closing exchange ran to its store
     EXPECT_TRUE(prompts_.messages().empty());
-    ASSERT_TRUE(WaitFor([&] { return test_->isEnabled(); }));
+    ASSERT_TRUE(WaitUntil([&] { return test_->isEnabled(); }));
 }
 
 // Max Deviation's dialog: the radio stops answering, PTT brings the reply
@@ -202,7 +198,7 @@ TEST_P(TuningDialogLosesItsPort, UnderTheTimeOutQuestionTheAnswerEndsTheDialogOn
 {
     Tune(4);
     TunningForm3* form = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (form = OpenDialog<TunningForm3>()) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (form = OpenDialog<TunningForm3>()) != nullptr; }));
     QPointer<TunningForm3> dialog(form);
     sim_.radio.replyFilter = [](const RadioModel::Command&, const QByteArray&) { return QByteArray(); };
 
@@ -213,7 +209,7 @@ TEST_P(TuningDialogLosesItsPort, UnderTheTimeOutQuestionTheAnswerEndsTheDialogOn
     prompts_.answerAfter(GetParam(), [&] {
         heardBeforeTheLoss = sim_.radio.log.size();
         sim_.HangUp();
-        portLost = WaitFor([&] { return dialog && !dialog->portLink().port().isOpen(); });
+        portLost = WaitUntil([&] { return dialog && !dialog->portLink().port().isOpen(); });
         if (dialog) {
             dialog->close();
             QTest::keyClick(dialog, Qt::Key_Escape);
@@ -224,7 +220,7 @@ TEST_P(TuningDialogLosesItsPort, UnderTheTimeOutQuestionTheAnswerEndsTheDialogOn
     });
     QTest::mouseClick(form->CmdPtt, Qt::LeftButton);
 
-    ASSERT_TRUE(WaitFor([&] { return dialog.isNull(); }));
+    ASSERT_TRUE(WaitUntil([&] { return dialog.isNull(); }));
     EXPECT_TRUE(portLost);
     EXPECT_EQ(boxesUnderTheQuestion, 1u);
     EXPECT_TRUE(stayedUnderTheQuestion);
@@ -237,13 +233,13 @@ TEST_P(TuningDialogLosesItsPort, UnderTheTimeOutQuestionTheAnswerEndsTheDialogOn
     EXPECT_EQ(prompts_.unansweredMessages(), 1);  // only the loss's OK
 
     // The test window takes over again, still holding the lock.
-    ASSERT_TRUE(WaitFor([this] { return test_->isEnabled(); }));
+    ASSERT_TRUE(WaitUntil([this] { return test_->isEnabled(); }));
     EXPECT_FALSE(core_.testMode.LinkAborted);
     EXPECT_TRUE(ExchangeRunning());
     EXPECT_FALSE(main_->isEnabled());
     // Its closing finds the device gone, says so and gives everything back.
     test_->close();
-    ASSERT_TRUE(WaitFor([this] { return test_.isNull(); }));
+    ASSERT_TRUE(WaitUntil([this] { return test_.isNull(); }));
     EXPECT_FALSE(ExchangeRunning());
     EXPECT_TRUE(main_->isEnabled());
     EXPECT_EQ(prompts_.messages().size(), 3u);
