@@ -34,7 +34,7 @@ public:
     void AskOverwriteOtherModel() override { transfer->OnOverwriteAnswer(false); }
     void TransferCompleted(const zx::RadioImage* received) override { zx::TakeCompletedTransfer(zx::Core(), received); }
     void ReportCompleted() override { transfer->OnCompletionReported(); }
-    void ReportPortLost(const QString&) override {}
+    void ReportPortLost(const QString&, zx::PortLoss) override {}
     void TransferEnded(zx::TransferOutcome outcome) override { ended_(outcome); }
 
 private:

@@ -45,22 +45,31 @@ void ShowPortOpenError(const QString& reason)
     ShowErrorBox(reason);
 }
 
-QString PortLostText(const QString& portName, bool read)
+QString PortLostText(const QString& portName, PortLoss loss)
 {
-    if (read)
+    switch (loss) {
+    case PortLoss::DuringRead:
         return LangText("%1 已断开连接，读取已停止。没有再向电台发送任何数据，也没有保存任何数据：程序中的数据未改变。",
                         "%1 was disconnected: the read was stopped. Nothing more was sent to the radio and "
                         "nothing was stored; the data in the program is unchanged.")
             .arg(portName);
+    case PortLoss::BeforeWriteData:
+        return LangText("%1 已断开连接，写入未开始。没有向电台写入任何数据：电台的存储内容未改变。",
+                        "%1 was disconnected: the write did not start. No data was written to the radio; "
+                        "its memory is unchanged.")
+            .arg(portName);
+    case PortLoss::DuringWriteData:
+        break;
+    }
     return LangText("%1 已断开连接，写入已停止。没有再向电台发送任何数据；电台可能只写入了部分数据，请重新连接后再写入。",
                     "%1 was disconnected: the write was stopped. Nothing more was sent to the radio; it may "
                     "hold part of the new data, so write again once it is connected.")
         .arg(portName);
 }
 
-void ShowPortLost(const QString& portName, bool read)
+void ShowPortLost(const QString& portName, PortLoss loss)
 {
-    ShowErrorBox(PortLostText(portName, read));
+    ShowErrorBox(PortLostText(portName, loss));
 }
 
 }  // namespace zx

@@ -2,6 +2,7 @@
 // The message boxes of the serial exchanges, with their exact texts.
 #include <QString>
 
+#include "link/RadioTransfer.h"
 #include "platform/Prompt.h"
 
 namespace zx {
@@ -19,8 +20,9 @@ void ShowTransferCompleted(bool read);
 void ShowPortOpenError(const QString& reason);
 
 // The device vanished in the middle of a read or write (a USB adapter pulled
-// out); `portName` is "COM<n> (<device>)".
-QString PortLostText(const QString& portName, bool read);
-void ShowPortLost(const QString& portName, bool read);
+// out); `portName` is "COM<n> (<device>)". The text tells what the radio
+// holds now.
+QString PortLostText(const QString& portName, PortLoss loss);
+void ShowPortLost(const QString& portName, PortLoss loss);
 
 }  // namespace zx

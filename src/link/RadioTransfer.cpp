@@ -41,6 +41,7 @@ void RadioTransfer::Start()
     addrLow_ = 0;
     addrHigh_ = 0;
     lastBlockPending_ = false;
+    dataSent_ = false;
     wakeUpAcknowledged_ = false;
     finished_ = false;
     outcome_ = Outcome::None;
@@ -81,8 +82,10 @@ void RadioTransfer::SendStep()
     case Block:
         if (read)
             io_.Send(ReadRequest(address()), kReadReplyLength);
-        else
+        else {
             io_.Send(MakeWritePacket(counter_, address(), image_), 1);
+            dataSent_ = true;
+        }
         break;
     case BlockAck:
         if (read) {
@@ -402,7 +405,10 @@ void RadioTransfer::EndWithPortLost(const QString& portName)
     finished_ = true;
     outcome_ = Outcome::PortLost;
     phase_ = Phase::Done;  // nothing the port or the timers still bring counts
-    window_.ReportPortLost(portName);
+    const PortLoss loss = direction_ == Direction::Read ? PortLoss::DuringRead
+                          : dataSent_                   ? PortLoss::DuringWriteData
+                                                        : PortLoss::BeforeWriteData;
+    window_.ReportPortLost(portName, loss);
     window_.TransferEnded(outcome_);
 }
 

@@ -25,6 +25,12 @@ namespace zx {
 // closed and the user has been told.
 enum class TransferOutcome { None, Completed, Refused, Cancelled, PortLost };
 
+// What a device that vanished left in the radio: a read changes nothing in
+// it, nor does a write before its first data packet (the wake-up, the
+// identification and the model question touch no memory); after that packet
+// the radio may hold part of the new data.
+enum class PortLoss { DuringRead, BeforeWriteData, DuringWriteData };
+
 // What the transfer asks of the window that runs it, beside the link.
 class TransferWindow {
 public:
@@ -42,9 +48,10 @@ public:
     // The port is closed after a completed transfer: tell the user and put
     // the program in order, then answer OnCompletionReported().
     virtual void ReportCompleted() = 0;
-    // The device vanished; `portName` is "COM<n> (<device>)". The port is
-    // closed and TransferEnded(PortLost) follows at once.
-    virtual void ReportPortLost(const QString& portName) = 0;
+    // The device vanished; `portName` is "COM<n> (<device>)", `loss` what it
+    // left in the radio. The port is closed and TransferEnded(PortLost)
+    // follows at once.
+    virtual void ReportPortLost(const QString& portName, PortLoss loss) = 0;
     // The transfer has ended; the dialog closes.
     virtual void TransferEnded(TransferOutcome outcome) = 0;
 };
@@ -151,6 +158,9 @@ private:
     int addrLow_ = 0;
     int progress_ = 0;
     bool lastBlockPending_ = false;
+    // A write's first data packet has gone out: the radio's memory is no
+    // longer what it was.
+    bool dataSent_ = false;
     bool wakeUpAcknowledged_ = false;
     bool finished_ = false;
     Outcome outcome_ = Outcome::None;

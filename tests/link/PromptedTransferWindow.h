@@ -55,7 +55,7 @@ public:
         AfterCompletedTransfer(Core(), workspace, read());
         transfer->OnCompletionReported();
     }
-    void ReportPortLost(const QString& portName) override { ShowPortLost(portName, read()); }
+    void ReportPortLost(const QString& portName, PortLoss loss) override { ShowPortLost(portName, loss); }
     void TransferEnded(TransferOutcome o) override
     {
         outcome = o;

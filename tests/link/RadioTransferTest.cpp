@@ -596,6 +596,57 @@ TEST_F(WriteTransfer, DeviceGoneAtPacketNineEndsAtOnce)
               "it may hold part of the new data, so write again once it is connected.");
 }
 
+// The message after a vanished device tells what the radio holds: nothing
+// of the write reaches its memory before the first data packet.
+struct WriteLossCase {
+    const char* name;
+    RadioModel::Command::Kind lostAt;  // the device goes once this command is in
+    int occurrence;
+    bool chinese;
+    const char* text;
+};
+
+class WriteLoss : public ::testing::TestWithParam<WriteLossCase> {};
+
+TEST_P(WriteLoss, TellsWhatTheRadioHolds)
+{
+    const WriteLossCase c = GetParam();
+    TransferRig rig;
+    rig.core.InitAllFrameData();
+    rig.core.LanguageChinese = c.chinese;
+    rig.radio.FillPattern();
+    rig.RadioIsTheImagesModel();
+    rig.Make(Direction::Write);
+    rig.transfer->Start();
+    ASSERT_TRUE(rig.link.RunUntil([&] { return rig.radio.count(c.lostAt) == c.occurrence; }));
+    LoseThePort(rig);
+    EXPECT_EQ(rig.outcome, Outcome::PortLost);
+    ASSERT_EQ(rig.prompts.messages().size(), 1u);
+    EXPECT_EQ(rig.prompts.messages()[0].text, c.text);
+}
+
+constexpr const char* kNotStarted =
+    "COM1 (/dev/ttyUSB0) was disconnected: the write did not start. No data was written to the radio; its memory "
+    "is unchanged.";
+constexpr const char* kStopped =
+    "COM1 (/dev/ttyUSB0) was disconnected: the write was stopped. Nothing more was sent to the radio; it may hold "
+    "part of the new data, so write again once it is connected.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Stages, WriteLoss,
+    ::testing::Values(
+        WriteLossCase{"AtTheWakeUp", RadioModel::Command::WakeUp, 1, false, kNotStarted},
+        WriteLossCase{"AtTheIdentification", RadioModel::Command::Ident, 1, false, kNotStarted},
+        WriteLossCase{"AtTheConfirmation", RadioModel::Command::Ack, 1, false, kNotStarted},
+        WriteLossCase{"AtTheFirstPacket", RadioModel::Command::Write, 1, false, kStopped},
+        WriteLossCase{"AtTheLastPacket", RadioModel::Command::Write, 49, false, kStopped},
+        WriteLossCase{"AtTheConfirmationInChinese", RadioModel::Command::Ack, 1, true,
+                      "COM1 (/dev/ttyUSB0) 已断开连接，写入未开始。没有向电台写入任何数据：电台的存储内容未改变。"},
+        WriteLossCase{"AtTheFirstPacketInChinese", RadioModel::Command::Write, 1, true,
+                      "COM1 (/dev/ttyUSB0) 已断开连接，写入已停止。没有再向电台发送任何数据；电台可能只写入了部分数据，"
+                      "请重新连接后再写入。"}),
+    kCaseName);
+
 // --- questions go out and their answers come in ----------------------------
 
 using Question = PromptedTransferWindow::Question;
@@ -781,7 +832,9 @@ TEST_P(OverwriteQuestion, DeviceGoneWhileAskedEndsOnTheAnswer)
     EXPECT_EQ(rig.finishedCalls, 1);
     EXPECT_EQ(rig.link.sent.size(), sent);
     ASSERT_EQ(rig.prompts.messages().size(), 1u);
-    EXPECT_TRUE(rig.prompts.messages()[0].text.startsWith("COM1 (/dev/ttyUSB0) was disconnected: the write"));
+    // Whether the user said Overwrite or not, no data packet went out.
+    EXPECT_EQ(rig.prompts.messages()[0].text, kNotStarted);
+    EXPECT_EQ(rig.radio.memory, before);
 }
 
 TEST_F(ReadTransfer, ReceivedImageGoesOutOnlyWhenTheLastBlockIsIn)

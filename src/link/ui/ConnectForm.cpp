@@ -152,9 +152,9 @@ void ConnectForm::ReportCompleted()
     });
 }
 
-void ConnectForm::ReportPortLost(const QString& portName)
+void ConnectForm::ReportPortLost(const QString& portName, PortLoss loss)
 {
-    ShowPortLost(portName, transfer_->direction() == RadioTransfer::Direction::Read);
+    ShowPortLost(portName, loss);
 }
 
 void ConnectForm::TransferEnded(TransferOutcome outcome)

@@ -67,7 +67,7 @@ private:
     void AskOverwriteOtherModel() override;
     void TransferCompleted(const RadioImage* received) override;
     void ReportCompleted() override;
-    void ReportPortLost(const QString& portName) override;
+    void ReportPortLost(const QString& portName, PortLoss loss) override;
     void TransferEnded(TransferOutcome outcome) override;
 
     Workspace& workspace_;
