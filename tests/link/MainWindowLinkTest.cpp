@@ -20,6 +20,7 @@
 #include "common/ImageFixtures.h"
 #include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
+#include "common/StaysAbove.h"
 #include "core/AppCore.h"
 #include "core/ui/HelpKeyFilter.h"
 #include "core/ui/HelpWindow.h"
@@ -109,8 +110,7 @@ TEST_F(MainWindowLink, RadioInformationShowsTheSerialNumberWithTheMainWindowDisa
 
     // Its own window, kept in front of the main window, not its child.
     EXPECT_EQ(form.parentWidget(), nullptr);
-    ASSERT_NE(form.windowHandle(), nullptr);
-    EXPECT_EQ(form.windowHandle()->transientParent(), main_->windowHandle());
+    EXPECT_TRUE(StaysAbove(form, *main_));
 
     EXPECT_FALSE(Link().link().port().isOpen());
     EXPECT_FALSE(ExchangeRunning());
@@ -283,6 +283,20 @@ TEST_F(MainWindowLink, CancelSendsNothingMoreClosesThePortAndReadWorksAfterwards
     ReadFromRadio();
     for (int a = 0; a < 1024; ++a)
         ASSERT_EQ(core_.image.at(a), sim_.radio.memory[static_cast<std::size_t>(a)]) << a;
+}
+
+TEST_F(MainWindowLink, TheTransferDialogStaysAboveTheMainWindow)
+{
+    bool checked = false;
+    previousRunner_ = SetConnectFormRunner([&](ConnectForm& form) {
+        form.show();
+        EXPECT_TRUE(StaysAbove(form, *main_));
+        checked = true;
+        OkToTheEnd()(form);
+    });
+    main_->action("MnuProgramRead")->trigger();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(sim_.radio.count(RadioModel::Command::Read), 17);
 }
 
 TEST_F(MainWindowLink, OneExchangeAtATime)
@@ -584,6 +598,7 @@ TEST_F(PortDialog, OnlyTheSimulatorsPortIsEnabledAndItGetsTheProbeText)
 {
     core_.link.ComPortNumber = 2;  // a port whose device does not exist
     WithPortDialog([this](ComForm& form) {
+        EXPECT_TRUE(StaysAbove(form, *main_));
         EXPECT_EQ(form.windowTitle(), "Communication Port");
         EXPECT_EQ(form.frmPort->title(), "Communication Port");
         EXPECT_EQ(form.cmdOK->text(), "&OK");

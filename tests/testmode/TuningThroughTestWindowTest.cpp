@@ -19,6 +19,7 @@
 #include "common/ImageFixtures.h"
 #include "common/Patience.h"
 #include "common/ScriptedPrompts.h"
+#include "common/StaysAbove.h"
 #include "common/TuningFixtures.h"
 #include "core/AppCore.h"
 #include "link/ExchangeLock.h"
@@ -96,6 +97,10 @@ TEST_F(TuningThroughTestWindow, MaxDeviationCenterUpOkStoresTheNewValueAtItsCode
     ASSERT_TRUE(WaitUntil([&] { return (form = OpenDialog<TunningForm3>()) != nullptr; }));
     QPointer<TunningForm3> dialog(form);
     EXPECT_FALSE(test_->isEnabled());
+    // Above the test window, which is above the main window: a click on
+    // either disabled window hides neither.
+    EXPECT_TRUE(StaysAbove(*form, *test_));
+    EXPECT_TRUE(StaysAbove(*test_, *main_));
     EXPECT_EQ(form->windowTitle(), "Max Deviation(Wide)");
     EXPECT_EQ(sim_.radio.enteredCode, 0x17);
 

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include "core/AppCore.h"
 #include "core/MenuCommands.h"
@@ -13,6 +12,7 @@
 #include "link/MainLinkMessages.h"
 #include "link/ui/ComForm.h"
 #include "link/ui/DJJInfoForm.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace zx {
 
@@ -125,13 +125,7 @@ void MainLinkController::ShowRadioInformation()
         if (info_)
             info_->deleteLater();
     });
-    // Kept in front of the main window without being its child, which would
-    // be disabled with it.
-    QWidget* main = workspace_.DialogOwner();
-    if (main && main->window()->windowHandle()) {
-        info_->winId();
-        info_->windowHandle()->setTransientParent(main->window()->windowHandle());
-    }
+    KeepAboveOwner(*info_, workspace_.DialogOwner());
     info_->show();
     info_->raise();
     info_->activateWindow();

@@ -1,12 +1,12 @@
 #include "testmode/ui/TestModeCommands.h"
 
 #include <QWidget>
-#include <QWindow>
 
 #include "core/AppCore.h"
 #include "core/MenuCommands.h"
 #include "core/Workspace.h"
 #include "link/ui/MainLinkController.h"
+#include "platform/ui/OwnedWindow.h"
 #include "testmode/TestEntrySteps.h"
 #include "testmode/TuningDataBlock.h"
 #include "testmode/ui/TestForm.h"
@@ -46,13 +46,8 @@ void TestModeCommand::ShowTestForm()
     form_ = new TestForm(workspace_, dialogs_, [](const QByteArray& block) {
         StoreTuningData(Core().image, Core().testMode, block);
     });
-    // Kept in front of the main window without being its child, which is
-    // disabled while this window is open.
     QWidget* main = workspace_.DialogOwner();
-    if (main && main->window()->windowHandle()) {
-        form_->winId();
-        form_->windowHandle()->setTransientParent(main->window()->windowHandle());
-    }
+    KeepAboveOwner(*form_, main);
     form_->Form_Load();
     if (form_->link().ended())
         return;  // the port failed; the window is closing

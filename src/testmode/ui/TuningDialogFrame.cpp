@@ -5,13 +5,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <QWindow>
 
 #include "core/AppCore.h"
 #include "core/StringTable.h"
 #include "core/ui/AppIcons.h"
 #include "link/LinkMessages.h"
 #include "link/MainLinkMessages.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace zx {
 
@@ -64,12 +64,7 @@ TuningDialogFrame::~TuningDialogFrame()
 
 void TuningDialogFrame::Load()
 {
-    // In front of the test window, without being its child: it is disabled
-    // while the dialog runs.
-    if (QWidget* test = handOver_.testWindow; test && test->window()->windowHandle()) {
-        winId();
-        windowHandle()->setTransientParent(test->window()->windowHandle());
-    }
+    KeepAboveOwner(*this, handOver_.testWindow);
     show();
     raise();
     activateWindow();
