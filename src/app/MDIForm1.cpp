@@ -6,7 +6,9 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
+#include <QApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -48,6 +50,8 @@ namespace zx {
 namespace {
 // The gesture's rectangle on the client area, in twips; both bounds strict.
 constexpr double kGestureLeft = 9400, kGestureRight = 9650, kGestureTop = 45, kGestureBottom = 260;
+// How often a keyboard return waits for a dialog or menu to close.
+constexpr int kKeyboardReturnRetryMs = 20;
 }  // namespace
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
@@ -345,6 +349,11 @@ void MDIForm1::MDIForm_Load()
     connect(tmrStatusBar_, &QTimer::timeout, this, &MDIForm1::tmrStatusBar_Timer);
     tmrStatusBar_->start();
 
+    keyboardReturn_ = new QTimer(this);
+    keyboardReturn_->setObjectName(QStringLiteral("keyboardReturn"));
+    keyboardReturn_->setSingleShot(true);
+    connect(keyboardReturn_, &QTimer::timeout, this, &MDIForm1::TakeKeyboardBack);
+
     const ModelChoice model = RestoreLastModel();
     core.image.setModelBandCode(model.bandCode);
     core.image.setModelVariant(model.variant);
@@ -435,7 +444,37 @@ ChannelForm* MDIForm1::channelForm()
 // ---------------------------------------------------------------------------
 // The workspace the library's sequences act on.
 
-void MDIForm1::CloseEditorWindows() { windows_->CloseEditorWindows(); }
+void MDIForm1::CloseEditorWindows()
+{
+    windows_->CloseEditorWindows();
+    // The window that held the keyboard may be gone. When a dialog closes in
+    // the same moment (the model dialog, the memory map), the window manager
+    // hands the activation back to a window that is going away and no window
+    // takes the keyboard: the main window asks for it itself.
+    keyboardReturn_->start(0);
+}
+
+void MDIForm1::TakeKeyboardBack()
+{
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        keyboardReturn_->start(kKeyboardReturnRetryMs);  // the keyboard is the dialog's until it closes
+        return;
+    }
+    if (!isVisible() || !isEnabled())
+        return;
+    if (QWidget* active = QApplication::activeWindow(); active && active != this && active->isVisible())
+        return;
+    activateWindow();
+    QWidget* focus = focusWidget();
+    if (focus && focus->isVisible())
+        return;
+    // The field that had the keyboard went with its window: the active
+    // editor window's own field takes it, else the main window.
+    if (QMdiSubWindow* sub = mdiArea_->activeSubWindow(); sub && sub->widget())
+        sub->widget()->setFocus(Qt::ActiveWindowFocusReason);
+    else
+        setFocus(Qt::ActiveWindowFocusReason);
+}
 
 void MDIForm1::ShowChannelWindow()
 {

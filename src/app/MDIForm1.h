@@ -116,6 +116,10 @@ private:
     bool MDIForm_QueryUnload();
     void MDIForm_Unload();
     void RunCommand(const QString& actionName);
+    // After the program closed windows of its own: the main window takes the
+    // activation and the keyboard back once no dialog or menu is up, unless
+    // the user is in another window of the program.
+    void TakeKeyboardBack();
 
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* Toolbar1_ = nullptr;
@@ -123,6 +127,7 @@ private:
     std::array<QAction*, 9> MnuWindowSub_{};
     std::array<QLabel*, 3> panels_{};
     QTimer* tmrStatusBar_ = nullptr;
+    QTimer* keyboardReturn_ = nullptr;
     QPointer<AboutForm> about_;
     std::map<QString, QAction*> actions_;
     std::map<QString, int> captionIds_;

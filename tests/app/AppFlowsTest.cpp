@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTableWidget>
@@ -16,6 +18,7 @@
 #include "channels/ui/ChannelForm.h"
 #include "common/MainWindowShown.h"
 #include "common/ModalDriver.h"
+#include "common/Patience.h"
 #include "common/QtPrinters.h"
 #include "common/ScriptedPrompts.h"
 #include "core/AppCore.h"
@@ -290,6 +293,91 @@ TEST_F(AppFlows, NewModelFromTheModelDialogRebuildsTheDocument)
     prompts_.answer(MsgResult::Yes);
     EXPECT_TRUE(main_->close());
     EXPECT_EQ(prompts_.messages().size(), 1u);
+}
+
+// The keyboard stays with the program when it closes its own windows: the
+// main window is active, a field of it has the focus and Alt+F opens the
+// File menu. The tree view, which holds the focus, is open each time.
+class KeyboardAfterUnloads : public AppFlows {
+protected:
+    void SetUp() override
+    {
+        AppFlows::SetUp();
+        QApplication::setActiveWindow(main_.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get(), kHangGuardMs));
+        for (QAction* title : main_->menuBar()->actions())
+            if (title->text() == "&File")
+                fileMenu_ = title->menu();
+        ASSERT_NE(fileMenu_, nullptr);
+    }
+    void OpenTreeView()
+    {
+        main_->action("MnuViewTreeView")->trigger();
+        ASSERT_NE(main_->windows().treeView(), nullptr);
+        ASSERT_TRUE(main_->windows().treeView()->isAncestorOf(QApplication::focusWidget()));
+    }
+    void ExpectTheKeyboardWithTheMainWindow()
+    {
+        ASSERT_EQ(main_->windows().treeView(), nullptr);
+        ASSERT_TRUE(WaitUntil([this] { return QApplication::activeWindow() == main_.get(); }));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        ASSERT_TRUE(main_->isAncestorOf(focus));
+        QTest::keyClick(focus, Qt::Key_F, Qt::AltModifier);
+        ASSERT_TRUE(WaitUntil([this] { return fileMenu_->isVisible(); }));
+        QTest::keyClick(fileMenu_, Qt::Key_Escape);
+        if (main_->menuBar()->activeAction())
+            QTest::keyClick(main_->menuBar(), Qt::Key_Escape);
+        ASSERT_TRUE(WaitUntil([this] { return !fileMenu_->isVisible(); }));
+    }
+
+    QMenu* fileMenu_ = nullptr;
+};
+
+// The model dialog closes in the moment the model change closes the tree
+// view; every time, not most times.
+TEST_F(KeyboardAfterUnloads, TwentyModelChanges)
+{
+    for (int i = 0; i < 20; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_NO_FATAL_FAILURE(OpenTreeView());
+        ChooseModel(1, i % 2 == 0 ? "400-440MHz" : "400-480MHz", MsgResult::Ok);
+        ASSERT_NO_FATAL_FAILURE(ExpectTheKeyboardWithTheMainWindow());
+    }
+}
+
+TEST_F(KeyboardAfterUnloads, NewOpenReadLanguageAndMemoryMap)
+{
+    PtyRadio sim;
+    ASSERT_TRUE(sim.ok());
+    sim.Attach(kComPort, core_);
+    const RadioImage radio = DefaultFor(0x01, 0xF8);
+    std::copy(radio.bytes().begin(), radio.bytes().end(), sim.radio.memory.begin());
+    const std::pair<const char*, std::function<void()>> unloads[] = {
+        {"New",
+         [this] {
+             prompts_.answer(MsgResult::Ok);  // "All data will be cleared."
+             main_->action("MnuFileNew")->trigger();
+         }},
+        {"Open", [this] { OpenImage(DefaultFor(0x21, 0xF8)); }},
+        {"Read",
+         [this] {
+             ClickOkInTransferDialog();
+             main_->action("MnuProgramRead")->trigger();
+             RestoreRunner();
+         }},
+        {"Language", [this] { SwitchLanguage(1); }},
+        {"English again", [this] { SwitchLanguage(0); }},
+        // The band code at 0x1BD: another model.
+        {"Memory map's model change", [this] { EditInMemoryMap({{0x1BD, "02"}}); }},
+    };
+    for (const auto& [name, unload] : unloads) {
+        SCOPED_TRACE(name);
+        ASSERT_NO_FATAL_FAILURE(OpenTreeView());
+        unload();
+        ASSERT_NO_FATAL_FAILURE(ExpectTheKeyboardWithTheMainWindow());
+    }
+    EXPECT_EQ(core_.image.modelBandCode(), 0x02);
 }
 
 TEST_F(AppFlows, MemoryMapOkWithoutModelChangeRefillsTheChannelList)
