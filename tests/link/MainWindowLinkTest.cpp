@@ -223,12 +223,10 @@ TEST_F(MainWindowLink, ALateReplyUnderTheBoxBringsNoSecondBox)
 {
     // The answer to "NRK" comes only after the time-out, while the box is
     // up: it must neither move the exchange nor bring a second box.
-    bool lateSent = false;
     sim_.radio.replyFilter = [&](const RadioModel::Command& c, const QByteArray& normal) {
         if (c.kind != RadioModel::Command::InfoRequest || c.occurrence != 1)
             return normal;
         sim_.Inject(normal, 300);
-        QTimer::singleShot(300, &sim_, [&] { lateSent = true; });
         return QByteArray();
     };
     int boxes = 0;
@@ -238,8 +236,10 @@ TEST_F(MainWindowLink, ALateReplyUnderTheBoxBringsNoSecondBox)
         EXPECT_FALSE(boxUp) << "a second box while the first is up";
         const QScopedValueRollback up(boxUp, true);
         ++boxes;
-        EXPECT_TRUE(WaitUntil([&] { return lateSent; }));
-        QTest::qWait(150);  // the late bytes reach the port while the box is up
+        // The late bytes have been read by the program's port while the box
+        // is up; then a moment for anything it would wrongly send to arrive.
+        EXPECT_TRUE(WaitUntil([&] { return sim_.injectsWritten() == 1 && sim_.unreadByProgram() == 0; }));
+        QTest::qWait(150);
         sentWhileUp = sim_.radio.received.size();
         return r.buttons == MsgButtons::RetryCancel ? MsgResult::Retry : r.defaultButton;
     });
