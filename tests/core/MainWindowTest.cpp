@@ -223,7 +223,7 @@ TEST_F(MainWindowTest, ConfirmedExitEndsTheProgramEvenWithAnotherWindowOpen)
     prompts_.answer(MsgResult::Yes);
     QTimer::singleShot(0, &w, [&w] { w.close(); });
     // Should the program not end, this ends the loop with another code.
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
+    QTimer::singleShot(zx::test::kHangGuardMs, qApp, [] { QCoreApplication::exit(7); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(StoredSetting("Language"), "0");

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QScopedValueRollback>
 #include <QTest>
-#include <QTimer>
 #include <QElapsedTimer>
 
 #include <unistd.h>
@@ -163,7 +162,6 @@ protected:
                 return normal;
             // Past the 300 ms time-out and the 100 ms before the box.
             sim.Inject(normal, kLateMs);
-            QTimer::singleShot(kLateMs, &sim, [this] { lateSent = true; });
             return QByteArray();
         };
     }
@@ -177,8 +175,11 @@ protected:
             EXPECT_FALSE(boxUp) << "a second box while the first is up";
             const QScopedValueRollback up(boxUp, true);
             ++timeoutBoxes;
-            EXPECT_TRUE(WaitUntil([this] { return lateSent; }));
-            QTest::qWait(100);  // the late block is taken in while the box is up
+            // The late block has been read by the program's port while the
+            // box is up; then a moment for anything it would wrongly send to
+            // arrive.
+            EXPECT_TRUE(WaitUntil([this] { return sim.injectsWritten() == 1 && sim.unreadByProgram() == 0; }));
+            QTest::qWait(100);
             sentWhileUp = sim.radio.received.size();
             return answer;
         });
@@ -190,7 +191,6 @@ protected:
     }
     static constexpr int kLateMs = 450;
     MessageHandler previous;
-    bool lateSent = false;
     bool boxUp = false;
     int timeoutBoxes = 0;
     qsizetype sentWhileUp = -1;

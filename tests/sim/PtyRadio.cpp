@@ -3,7 +3,9 @@
 #include "core/AppCore.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -14,6 +16,8 @@ namespace zx::test {
 
 namespace {
 QByteArray PortVariable(int comPort) { return "ZX4100_COM" + QByteArray::number(comPort); }
+// Only ends a hang: bytes always come through the line.
+constexpr int kThroughTheLineGuardMs = 30000;
 }  // namespace
 
 PtyRadio::PtyRadio(QObject* parent) : QObject(parent)
@@ -59,12 +63,34 @@ void PtyRadio::Attach(int comPort, AppCore& core)
 void PtyRadio::Inject(const QByteArray& bytes, int delayMs)
 {
     if (delayMs <= 0) {
-        (void)::write(master_, bytes.constData(), static_cast<size_t>(bytes.size()));
+        WriteInjected(bytes);
         return;
     }
-    QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [this, bytes] {
-        (void)::write(master_, bytes.constData(), static_cast<size_t>(bytes.size()));
-    });
+    QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [this, bytes] { WriteInjected(bytes); });
+}
+
+void PtyRadio::WriteInjected(const QByteArray& bytes)
+{
+    if (master_ < 0)
+        return;
+    const int waitingBefore = unreadByProgram();
+    (void)::write(master_, bytes.constData(), static_cast<size_t>(bytes.size()));
+    // The kernel hands bytes from one end of a pty to the other on a work
+    // queue of its own. Wait, without running the event loop (so the program
+    // cannot read them meanwhile), until they have come through: from here
+    // on unreadByProgram() counts them until the program's port takes them.
+    const QDeadlineTimer guard(kThroughTheLineGuardMs);
+    while (unreadByProgram() < waitingBefore + bytes.size() && !guard.hasExpired())
+        (void)::poll(nullptr, 0, 1);
+    ++injectsWritten_;
+}
+
+int PtyRadio::unreadByProgram() const
+{
+    int waiting = 0;
+    if (slave_ < 0 || ::ioctl(slave_, FIONREAD, &waiting) != 0)
+        return 0;
+    return waiting;
 }
 
 void PtyRadio::HangUp()

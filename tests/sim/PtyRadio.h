@@ -32,8 +32,13 @@ public:
     // The same, and makes comPort the port the program uses.
     void Attach(int comPort, AppCore& core);
     // Sends bytes of the test's own choosing, now or after delayMs (a late
-    // reply, noise).
+    // reply, noise). Once written they are counted in injectsWritten() and
+    // already waiting on the program's side of the line.
     void Inject(const QByteArray& bytes, int delayMs = 0);
+    int injectsWritten() const { return injectsWritten_; }
+    // Bytes waiting on the program's side of the line that its port has not
+    // read yet.
+    int unreadByProgram() const;
     // Closes the simulator's end of the line, as when a USB adapter is
     // pulled out: the program's side fails from then on.
     void HangUp();
@@ -50,6 +55,7 @@ signals:
 private:
     void OnReadable();
     void WriteOut(const QByteArray& bytes);
+    void WriteInjected(const QByteArray& bytes);
 
     int master_ = -1;
     int slave_ = -1;
@@ -57,6 +63,7 @@ private:
     QString slavePath_;
     QSocketNotifier* notifier_ = nullptr;
     qint64 nextPieceAt_ = 0;
+    int injectsWritten_ = 0;
     QElapsedTimer clock_;
 };
 

@@ -549,6 +549,8 @@ TEST_F(TestWindow, ThePrintoutSwitchesThePttOffAndKeepsTheButtonsInert)
     form_->cmdWide_Click();
     form_->close();
     EXPECT_TRUE(ReceivedThenQuiet(Hex("100106080D080E")));
+    // The lamp goes off with the radio's 06, which ends the step.
+    ASSERT_TRUE(WaitUntilIdle());
     EXPECT_EQ(TestForm::PictureOf(form_->PicPtt), "LampOff");
     form_->SetPrintoutRunning(false);
     EXPECT_TRUE(form_->CmdPtt->isEnabled());

@@ -469,8 +469,10 @@ TEST_F(TuningDialogTest, PowerHighQuarterTabShowsItsValueWithoutSendingIt)
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
     ASSERT_TRUE(Received(3));
     EXPECT_EQ(AllReceived(), Hex("340D" "07" "06"));
-    // After the exchange the tab shows the dialog's own value of the point
-    // (0x182 of the tuning block), not the radio's.
+    // The selection ends on the radio's last 06 with the port closed. After
+    // it the tab shows the dialog's own value of the point (0x182 of the
+    // tuning block), not the radio's.
+    ASSERT_TRUE(WaitUntil([form] { return !form->portLink().port().isOpen(); }));
     EXPECT_EQ(form->tab(4)->txtTuneValue->text(), "15");
     EXPECT_EQ(form->tab(4)->SldValue->value(), 15);
 }

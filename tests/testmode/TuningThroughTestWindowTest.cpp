@@ -62,10 +62,11 @@ protected:
         testMode->trigger();
         ASSERT_TRUE(WaitUntil([this] { return main_->testMode().testForm() != nullptr; }));
         test_ = main_->testMode().testForm();
-        // The window's opening channel step: 10 01, then 06.
+        // The window's opening channel step: 10 01, then 06, and the radio's
+        // 06 taken in: the step is over.
         ASSERT_TRUE(WaitUntil([this] { return sim_.radio.count(Kind::TestSignal) == 0 && sim_.radio.testChannel == 1 &&
                                             sim_.radio.log.back().kind == Kind::Ack; }));
-        QTest::qWait(50);
+        ASSERT_TRUE(WaitUntil([this] { return !test_->link().busy(); }));
         EXPECT_FALSE(main_->isEnabled());
     }
 
@@ -107,9 +108,10 @@ TEST_F(TuningThroughTestWindow, MaxDeviationCenterUpOkStoresTheNewValueAtItsCode
     QTabBar* tabs = form->SSTabTune->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
     ASSERT_EQ(form->SSTabTune->currentIndex(), 2);
-    // The point is entered, its values read and acknowledged.
+    // The point is entered, its values read and acknowledged; the
+    // selection ends with the port closed and the value shown.
     ASSERT_TRUE(WaitUntil([&] { return sim_.radio.enteredCode == 0x25 && sim_.radio.count(Kind::ReadValue) == 1; }));
-    QTest::qWait(100);
+    ASSERT_TRUE(WaitUntil([&] { return !form->portLink().port().isOpen(); }));
     TuningPointTab* center = form->tab(2);
     EXPECT_EQ(center->txtTuneValue->text(), "26");  // 0x191 of the tuning block
     center->txtTuneValue->setFocus();
