@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QScopedValueRollback>
 #include <QTest>
-#include <QElapsedTimer>
 
 #include <unistd.h>
 

@@ -3,7 +3,6 @@
 // of its command log and its faults.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include "common/Patience.h"
