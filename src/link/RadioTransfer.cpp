@@ -80,9 +80,9 @@ void RadioTransfer::SendStep()
         io_.Send(OneByte(kAck), 1);
         break;
     case Block:
-        if (read)
+        if (read) {
             io_.Send(ReadRequest(address()), kReadReplyLength);
-        else {
+        } else {
             io_.Send(MakeWritePacket(counter_, address(), image_), 1);
             dataSent_ = true;
         }
