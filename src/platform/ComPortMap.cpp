@@ -1,6 +1,8 @@
 #include "platform/ComPortMap.h"
 
 #include <climits>
+#include <cstdlib>
+#include <cstring>
 
 #include <QFile>
 
@@ -22,9 +24,11 @@ QString DefaultComDevice(int comPort)
 QString ComPortDevice(int comPort)
 {
     const QByteArray variable = QByteArrayLiteral("ZX4100_COM") + QByteArray::number(comPort);
-    const QString fromEnvironment = qEnvironmentVariable(variable.constData());
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
+    // Only the beginning of an over-long value is taken: PATH_MAX bytes are
+    // enough to refuse it and to show its beginning, and a value of
+    // megabytes is then never copied or decoded.
+    if (const char* raw = std::getenv(variable.constData()); raw && *raw)
+        return QString::fromLocal8Bit(raw, static_cast<qsizetype>(::strnlen(raw, PATH_MAX)));
     const auto settings = OpenSettings();
     const QString fromSettings =
         settings->value(QStringLiteral("Ports/COM%1").arg(comPort)).toString().trimmed();
